@@ -1,0 +1,28 @@
+#pragma once
+// A sub-command of pictavo-cli. Exit statuses: 0 success, 1 failure
+// (message on stderr), 2 usage error. Every command answers --help.
+
+#include <QStringList>
+
+namespace pictavo::cli {
+
+enum ExitCode : int { kSuccess = 0, kFailure = 1, kUsage = 2 };
+
+struct Command {
+    const char* name;
+    const char* summary;
+    int (*run)(const QStringList& args);  // args after the command name
+};
+
+// Prints to stdout / stderr (UTF-8, one line each).
+void printOut(const QString& line);
+void printError(const QString& line);
+
+// Prints "pictavo-cli <command>: <message>" and the usage hint; returns kUsage.
+int usageError(const char* command, const QString& message);
+// Prints "pictavo-cli: <message>"; returns kFailure.
+int failure(const QString& message);
+// True when args ask for help (--help or -h anywhere).
+bool wantsHelp(const QStringList& args);
+
+}  // namespace pictavo::cli

@@ -1,0 +1,41 @@
+// pictavo-cli: builds, inspects and exports Pictavo albums without a window.
+#include "cli/Commands.h"
+
+#include <QGuiApplication>
+
+namespace {
+
+void printUsage() {
+    using namespace pictavo::cli;
+    printOut(QStringLiteral("usage: pictavo-cli <command> [options]\n\ncommands:"));
+    for (const Command& command : allCommands())
+        printOut(QStringLiteral("  %1  %2").arg(QLatin1String(command.name), -10)
+                     .arg(QLatin1String(command.summary)));
+    printOut(QStringLiteral("\n'pictavo-cli <command> --help' describes one command."));
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    using namespace pictavo::cli;
+    // Text drawing (metafiles, title cards) needs a GUI application; without a
+    // display the offscreen platform serves.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    QStringList args = QGuiApplication::arguments().mid(1);
+    if (args.isEmpty()) {
+        printUsage();
+        return kUsage;
+    }
+    const QString name = args.takeFirst();
+    if (name == QLatin1String("--help") || name == QLatin1String("-h")) {
+        printUsage();
+        return kSuccess;
+    }
+    for (const Command& command : allCommands()) {
+        if (name == QLatin1String(command.name)) return command.run(args);
+    }
+    printError(QStringLiteral("pictavo-cli: unknown command '%1'").arg(name));
+    printUsage();
+    return kUsage;
+}

@@ -1,0 +1,6 @@
+# Compiler warnings shared by every target of the project.
+function(pictavo_set_warnings target)
+  target_compile_options(${target} PRIVATE
+    -Wall -Wextra -Wpedantic -Wshadow -Wnon-virtual-dtor -Wold-style-cast
+    -Wcast-align -Woverloaded-virtual -Wformat=2 -Wimplicit-fallthrough)
+endfunction()

@@ -1,0 +1,26 @@
+#!/usr/bin/env bash
+# Installs what is needed, builds, and runs every test: the unit and
+# integration tests (plain and under AddressSanitizer + UBSan), the fuzz
+# targets for a bounded time, and the browser test of an exported site.
+# FUZZ_SECONDS sets the time per fuzz target (default 60).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/install-deps.sh
+
+echo "== build and unit tests"
+scripts/build.sh build
+QT_QPA_PLATFORM=offscreen ctest --test-dir build --output-on-failure --parallel "$(nproc)"
+
+echo "== tests under AddressSanitizer and UndefinedBehaviorSanitizer"
+scripts/build.sh build-asan -DPICTAVO_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug
+ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 QT_QPA_PLATFORM=offscreen \
+  ctest --test-dir build-asan --output-on-failure --parallel "$(nproc)"
+
+echo "== fuzz targets"
+fuzz/run-fuzzers.sh build-fuzz "${FUZZ_SECONDS:-60}"
+
+if [ -x tests/browser/run.sh ]; then
+  echo "== browser test"
+  tests/browser/run.sh build
+fi
+echo "== all tests passed"

@@ -1,0 +1,20 @@
+#pragma once
+// EnvironmentSettings: the user's environment values, read from the settings
+// store at start and written when the Environment dialog closes with OK.
+// Plain values; one record per run, owned by whoever runs the program (the
+// main window or the command-line tool) and passed by reference.
+
+namespace pictavo {
+
+struct EnvironmentSettings {
+    int UseFilenameAsDefCaption = 1;
+    int ExportImgMaxSizeX = 0;  // 0 = no limit
+    int ExportImgMaxSizeY = 0;
+    int ThumbnailMaxSizeX = 150;
+    int ThumbnailMaxSizeY = 150;
+
+    // The export maximum is in force only when both values are non-zero.
+    bool exportLimitActive() const { return ExportImgMaxSizeX != 0 && ExportImgMaxSizeY != 0; }
+};
+
+}  // namespace pictavo
