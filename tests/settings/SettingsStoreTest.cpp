@@ -1,0 +1,175 @@
+#include "shell/settings/SettingsStore.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace pictavo {
+namespace {
+
+class SettingsStoreTest : public testing::Test {
+protected:
+    QString storePath() const { return dir.filePath("config/Pictavo/Pictavo.ini"); }
+    SettingsStore store() const { return SettingsStore(storePath()); }
+
+    void writeStore(const QByteArray& text) {
+        SettingsStore s = store();
+        ASSERT_TRUE(s.saveShowTipsAtStartup(true).ok());  // creates the folders
+        QFile file(storePath());
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(text);
+    }
+
+    QByteArray storeText() const {
+        QFile file(storePath());
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+    QTemporaryDir dir;
+};
+
+TEST_F(SettingsStoreTest, DefaultPathIsInTheUserConfigFolder) {
+    EXPECT_TRUE(SettingsStore::defaultPath().endsWith("/Pictavo/Pictavo.ini"));
+}
+
+TEST_F(SettingsStoreTest, MissingStoreKeepsEveryDefault) {
+    EnvironmentSettings env;
+    store().loadEnvironment(env);
+    EXPECT_EQ(env.ThumbnailMaxSizeX, 150);
+    EXPECT_EQ(env.ThumbnailMaxSizeY, 150);
+    EXPECT_FALSE(env.exportLimitActive());
+    EXPECT_EQ(env.UseFilenameAsDefCaption, 1);
+    EXPECT_EQ(store().loadPaneVisibility(), PaneVisibility{});
+    EXPECT_FALSE(store().exists());
+}
+
+TEST_F(SettingsStoreTest, StoreWithoutEnvSettingKeepsEnvironmentDefaults) {
+    writeStore("[ViewWnd]\nAlbumExplorer=0\n[Other]\nThumbnailMaxSizeX=40\n");
+    EnvironmentSettings env;
+    store().loadEnvironment(env);
+    EXPECT_EQ(env.ThumbnailMaxSizeX, 150);
+    EXPECT_EQ(env.ThumbnailMaxSizeY, 150);
+    EXPECT_EQ(env.ExportImgMaxSizeX, 0);
+}
+
+TEST_F(SettingsStoreTest, UnreadableValuesKeepTheirDefaults) {
+    writeStore(
+        "[EnvSetting]\nThumbnailMaxSizeX=200\nThumbnailMaxSizeY=wide\n"
+        "ExportImgMaxSizeX=4294967295\nExportImgMaxSizeY=99999999999\n");
+    EnvironmentSettings env;
+    store().loadEnvironment(env);
+    EXPECT_EQ(env.ThumbnailMaxSizeX, 200);
+    EXPECT_EQ(env.ThumbnailMaxSizeY, 150);      // not a number
+    EXPECT_EQ(env.ExportImgMaxSizeX, -1);       // a DWORD read into a signed value
+    EXPECT_EQ(env.ExportImgMaxSizeY, 0);        // more than 32 bits
+    EXPECT_EQ(env.UseFilenameAsDefCaption, 1);  // missing
+}
+
+TEST_F(SettingsStoreTest, EverySettingRoundTripsUnderItsKeyName) {
+    SettingsStore s = store();
+    EnvironmentSettings env;
+    env.UseFilenameAsDefCaption = 0;
+    env.ThumbnailMaxSizeX = 120;
+    env.ThumbnailMaxSizeY = 90;
+    env.ExportImgMaxSizeX = 1024;
+    env.ExportImgMaxSizeY = 768;
+    ASSERT_TRUE(s.saveEnvironment(env).ok());
+    ASSERT_TRUE(s.savePaneVisibility({true, false, true}).ok());
+    RecentFileList recent;
+    recent.add("/home/u/b.www");
+    recent.add("/home/u/a b=c;d.www");
+    ASSERT_TRUE(s.saveRecentFiles(recent).ok());
+    ASSERT_TRUE(s.saveShowTipsAtStartup(false).ok());
+
+    EXPECT_EQ(storeText(),
+              "ShowTipsAtStartup=0\n"
+              "\n[EnvSetting]\n"
+              "UseFilenameAsDefCaption=0\nThumbnailMaxSizeX=120\nThumbnailMaxSizeY=90\n"
+              "ExportImgMaxSizeX=1024\nExportImgMaxSizeY=768\n"
+              "\n[ViewWnd]\nAlbumExplorer=1\nFileExplorer=0\nPropertyWnd=1\n"
+              "\n[RecentFileList]\nRecentFile1=/home/u/a b=c;d.www\nRecentFile2=/home/u/b.www\n"
+              "RecentFile3=\nRecentFile4=\n");
+
+    const SettingsStore other(storePath());
+    EnvironmentSettings loaded;
+    other.loadEnvironment(loaded);
+    EXPECT_EQ(loaded.UseFilenameAsDefCaption, 0);
+    EXPECT_EQ(loaded.ThumbnailMaxSizeX, 120);
+    EXPECT_EQ(loaded.ThumbnailMaxSizeY, 90);
+    EXPECT_EQ(loaded.ExportImgMaxSizeX, 1024);
+    EXPECT_EQ(loaded.ExportImgMaxSizeY, 768);
+    EXPECT_EQ(other.loadPaneVisibility(), (PaneVisibility{true, false, true}));
+    EXPECT_EQ(SettingsStore(storePath()).loadRecentFiles(), recent);
+    EXPECT_FALSE(other.showTipsAtStartup());
+}
+
+TEST_F(SettingsStoreTest, SavingOneGroupKeepsTheOthers) {
+    writeStore("; edited by hand\n[Mine]\nKeep=yes\n[EnvSetting]\nThumbnailMaxSizeX=99\n");
+    SettingsStore s = store();
+    ASSERT_TRUE(s.savePaneVisibility({false, true, false}).ok());
+    const QByteArray text = storeText();
+    EXPECT_TRUE(text.contains("[Mine]\nKeep=yes\n"));
+    EXPECT_TRUE(text.contains("[EnvSetting]\nThumbnailMaxSizeX=99\n"));
+    EXPECT_TRUE(text.contains("[ViewWnd]\nAlbumExplorer=0\nFileExplorer=1\nPropertyWnd=0\n"));
+}
+
+TEST_F(SettingsStoreTest, TipsAtStartupFollowTheStoreAndTheSwitch) {
+    SettingsStore s = store();
+    EXPECT_FALSE(s.showTipsAtStartup());  // no store: no tip
+    writeStore("[ViewWnd]\nAlbumExplorer=1\n");
+    EXPECT_TRUE(store().showTipsAtStartup());  // value missing
+    for (const auto& [value, shown] :
+         {std::pair{"1", true}, {"0", false}, {"7 days", true}, {"no", false}, {" -2", true}}) {
+        writeStore(QByteArray("ShowTipsAtStartup=") + value + "\n");
+        EXPECT_EQ(store().showTipsAtStartup(), shown) << value;
+    }
+}
+
+TEST_F(SettingsStoreTest, LoadingRecentFilesCreatesTheStore) {
+    SettingsStore s = store();
+    EXPECT_EQ(s.loadRecentFiles().shown(), QStringList());
+    EXPECT_TRUE(s.exists());
+    EXPECT_TRUE(s.showTipsAtStartup());  // first run shows the tip
+}
+
+TEST_F(SettingsStoreTest, RecentFilesAreCutTo254Bytes) {
+    const QString longPath = "/" + QString(300, QChar(0x00E9));  // 2 bytes each
+    writeStore(("[RecentFileList]\nRecentFile2=" + longPath + "\n").toUtf8());
+    const RecentFileList list = store().loadRecentFiles();
+    EXPECT_EQ(list.entry(1), "");
+    EXPECT_EQ(list.entry(2).toUtf8().size(), 253);  // "/" + 126 two-byte letters
+    EXPECT_TRUE(longPath.startsWith(list.entry(2)));
+}
+
+TEST_F(SettingsStoreTest, PathWithLineBreakIsNotStored) {
+    RecentFileList recent;
+    recent.add("/a.www");
+    recent.add("/evil\n[EnvSetting]\nThumbnailMaxSizeX=1.www");
+    SettingsStore s = store();
+    EXPECT_FALSE(s.saveRecentFiles(recent).ok());
+    const RecentFileList back = s.loadRecentFiles();
+    EXPECT_EQ(back.entry(1), "");
+    EXPECT_EQ(back.entry(2), "/a.www");
+    EnvironmentSettings env;
+    s.loadEnvironment(env);
+    EXPECT_EQ(env.ThumbnailMaxSizeX, 150);
+}
+
+TEST_F(SettingsStoreTest, WriteThatCannotBeDoneReportsAndChangesNothing) {
+    QFile blocker(dir.filePath("blocker"));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    SettingsStore s(dir.filePath("blocker/Pictavo.ini"));  // its folder is a file
+    EnvironmentSettings env;
+    env.ThumbnailMaxSizeX = 77;
+    EXPECT_FALSE(s.saveEnvironment(env).ok());
+    EXPECT_FALSE(s.saveShowTipsAtStartup(true).ok());
+    EXPECT_FALSE(s.exists());
+    EnvironmentSettings loaded;
+    s.loadEnvironment(loaded);
+    EXPECT_EQ(loaded.ThumbnailMaxSizeX, 150);
+}
+
+}  // namespace
+}  // namespace pictavo
