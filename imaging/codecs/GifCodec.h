@@ -1,6 +1,9 @@
 #pragma once
-// The GIF codec of the image layer: adapts the GIF format to RasterImage.
-// Stateless; the one instance returned by gifCodec() serves every thread.
+// The GIF codec: adapts the first image of a GIF (GifFormat.h) to a palette
+// RasterImage of the logical screen's size, and writes single-image GIF89a
+// files. 24-bit images are quantised (exactly when they hold at most 256
+// colours, otherwise to a fixed 6x7x6 colour cube). Stateless; the one
+// instance returned by gifCodec() serves every thread.
 
 #include "imaging/codecs/Codec.h"
 
