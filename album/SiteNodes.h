@@ -31,12 +31,12 @@ enum LnkStyle : int {
 
 class CSitePage {
 public:
-    int id = -1;        // 0-based position in its folder's list
+    int id = -1;  // 0-based position in its folder's list
     QString caption;
     QString lnkimg;
     int posstyle = kTopImageBottomText;
     int lnkstyle = kBothLink;
-    QString url;        // full path of a file on disk, or a link target
+    QString url;  // full path of a file on disk, or a link target
     QString desc;
 
     bool operator==(const CSitePage&) const = default;
@@ -48,12 +48,12 @@ public:
     CSiteFolder(const CSiteFolder&) = delete;
     CSiteFolder& operator=(const CSiteFolder&) = delete;
 
-    int col = 0;        // depth, recomputed on save
-    int id = -1;        // album-wide unique number
+    int col = 0;  // depth, recomputed on save
+    int id = -1;  // album-wide unique number
     QString caption;
     QString desc;
     QString url;
-    int rows = -1;      // -1: not set on this folder
+    int rows = -1;  // -1: not set on this folder
     int cols = -1;
     QString lnkimg;
     int posstyle = kTopImageBottomText;
@@ -78,6 +78,13 @@ public:
     // A detached copy of every field and a deep copy of every page (ids
     // kept); no children, id -1, pagecount = number of pages.
     std::unique_ptr<CSiteFolder> cloneWithoutChildren() const;
+
+    // Assembly of a detached subtree (a file reader builds one before it
+    // hands it to AlbumTree::replaceRoot). Appends as given: ids and
+    // pagecount are left alone and nobody is notified, so never call these
+    // on a folder that is part of a live tree.
+    CSiteFolder* appendDetachedChild(std::unique_ptr<CSiteFolder> child);
+    CSitePage* appendDetachedPage(std::unique_ptr<CSitePage> page);
 
 private:
     friend class AlbumTree;

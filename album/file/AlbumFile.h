@@ -15,6 +15,11 @@ namespace pictavo {
 // Recomputes every folder's col (its depth) as a side effect.
 QByteArray serializeAlbum(Album& album);
 
+// The version named by the first line of an album file ("version=3", the
+// key matched without regard to case or surrounding blanks), or -1 when the
+// first line is missing or is not a version line.
+int albumFileVersion(const QByteArray& bytes);
+
 // Fills album from the bytes of an album file of either format. On failure
 // the album is reset to a new album and the error says why.
 Status parseAlbum(Album& album, const QByteArray& bytes);
