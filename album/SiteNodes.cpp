@@ -5,8 +5,7 @@
 namespace pictavo {
 
 int CSiteFolder::indexInParent() const {
-    if (!parent_)
-        return 0;
+    if (!parent_) return 0;
     const auto& siblings = parent_->children_;
     const auto it = std::find_if(siblings.begin(), siblings.end(),
                                  [this](const auto& child) { return child.get() == this; });
@@ -21,8 +20,7 @@ int CSiteFolder::indexOfPage(const CSitePage* page) const {
 
 bool CSiteFolder::isSameOrInside(const CSiteFolder* other) const {
     for (const CSiteFolder* f = this; f; f = f->parent_) {
-        if (f == other)
-            return true;
+        if (f == other) return true;
     }
     return false;
 }
@@ -38,8 +36,7 @@ std::unique_ptr<CSiteFolder> CSiteFolder::cloneWithoutChildren() const {
     copy->lnkimg = lnkimg;
     copy->posstyle = posstyle;
     copy->lnkstyle = lnkstyle;
-    for (const auto& page : pages_)
-        copy->pages_.push_back(std::make_unique<CSitePage>(*page));
+    for (const auto& page : pages_) copy->pages_.push_back(std::make_unique<CSitePage>(*page));
     copy->pagecount = static_cast<int>(copy->pages_.size());
     return copy;
 }

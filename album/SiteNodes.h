@@ -31,12 +31,12 @@ enum LnkStyle : int {
 
 class CSitePage {
 public:
-    int id = -1;  // 0-based position in its folder's list
+    int id = -1;        // 0-based position in its folder's list
     QString caption;
     QString lnkimg;
     int posstyle = kTopImageBottomText;
     int lnkstyle = kBothLink;
-    QString url;  // full path of a file on disk, or a link target
+    QString url;        // full path of a file on disk, or a link target
     QString desc;
 
     bool operator==(const CSitePage&) const = default;
@@ -48,12 +48,12 @@ public:
     CSiteFolder(const CSiteFolder&) = delete;
     CSiteFolder& operator=(const CSiteFolder&) = delete;
 
-    int col = 0;  // depth, recomputed on save
-    int id = -1;  // album-wide unique number
+    int col = 0;        // depth, recomputed on save
+    int id = -1;        // album-wide unique number
     QString caption;
     QString desc;
     QString url;
-    int rows = -1;  // -1: not set on this folder
+    int rows = -1;      // -1: not set on this folder
     int cols = -1;
     QString lnkimg;
     int posstyle = kTopImageBottomText;
