@@ -1,19 +1,41 @@
 #include "imaging/codecs/WmfCodec.h"
 
 #include "imaging/codecs/Codecs.h"
+#include "imaging/picture/ImageConversion.h"
+#include "imaging/picture/WmfRenderer.h"
+
+#include <QImage>
+#include <QPainter>
 
 namespace pictavo {
 
-bool WmfCodec::sniff(ByteView) const {
-    return false;
+bool WmfCodec::sniff(ByteView data) const {
+    return looksLikeWmf(data);
 }
 
-Result<ImageHeader> WmfCodec::readHeader(ByteView) const {
-    return Error(QStringLiteral("WMF: not a metafile"));
+Result<ImageHeader> WmfCodec::readHeader(ByteView data) const {
+    const Result<WmfHeader> header = readWmfHeader(data);
+    if (!header)
+        return header.error();
+    return ImageHeader{header->naturalSize.width(), header->naturalSize.height(), 24, 1};
 }
 
-Status WmfCodec::decode(ByteView, RasterImage&, const DecodeOptions&) const {
-    return Error(QStringLiteral("WMF: not a metafile"));
+Status WmfCodec::decode(ByteView data, RasterImage& image, const DecodeOptions&) const {
+    image.clear();
+    const Result<WmfHeader> header = readWmfHeader(data);
+    if (!header)
+        return header.error();
+    QImage canvas(header->naturalSize, QImage::Format_RGB32);
+    if (canvas.isNull())
+        return Error(QStringLiteral("WMF: out of memory"));
+    canvas.fill(Qt::white);
+    {
+        QPainter painter(&canvas);
+        playWmf(data, header.value(), painter, QRectF(canvas.rect()));
+    }
+    if (!rasterFromQImage(canvas, image))
+        return Error(image.lastError());
+    return {};
 }
 
 Status WmfCodec::encode(const RasterImage&, std::vector<std::uint8_t>&) const {
