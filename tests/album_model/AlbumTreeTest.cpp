@@ -1,0 +1,323 @@
+// The album tree model: a new album, node defaults, ids, pages and their
+// numbering, the pre-order walk, structural edits and the change flags.
+
+#include "album/Album.h"
+#include "tests/album_model/TreeText.h"
+
+#include <gtest/gtest.h>
+
+namespace pictavo {
+namespace {
+
+using test::childCaptions;
+using test::makePage;
+using test::outline;
+using test::pageIds;
+
+TEST(AlbumTree, NewAlbumHoldsOnlyTheIndexRoot) {
+    AlbumTree tree;
+    ASSERT_NE(tree.root(), nullptr);
+    EXPECT_EQ(tree.root()->caption, QStringLiteral("Index"));
+    EXPECT_EQ(tree.root()->id, 0);
+    EXPECT_EQ(tree.root()->childCount(), 0);
+    EXPECT_EQ(tree.root()->pageListSize(), 0);
+    EXPECT_EQ(tree.root()->pagecount, 0);
+    EXPECT_EQ(tree.root()->parent(), nullptr);
+    EXPECT_FALSE(tree.isModified());
+    EXPECT_TRUE(tree.albumChanged());
+    EXPECT_TRUE(tree.cdAlbumChanged());
+
+    CSiteFolder* next = tree.insertFolder(tree.root(), QStringLiteral("A"));
+    EXPECT_EQ(next->id, 1);
+}
+
+TEST(AlbumTree, NewNodesHaveTheirDefaults) {
+    AlbumTree tree;
+    const CSiteFolder* folder = tree.insertFolder(tree.root(), QStringLiteral("A"));
+    EXPECT_EQ(folder->rows, -1);
+    EXPECT_EQ(folder->cols, -1);
+    EXPECT_EQ(folder->posstyle, kTopImageBottomText);
+    EXPECT_EQ(folder->lnkstyle, kTextLink);
+    EXPECT_EQ(folder->col, 0);
+    EXPECT_TRUE(folder->desc.isEmpty());
+    EXPECT_TRUE(folder->url.isEmpty());
+    EXPECT_TRUE(folder->lnkimg.isEmpty());
+
+    const CSitePage page;
+    EXPECT_EQ(page.id, -1);
+    EXPECT_EQ(page.posstyle, kTopImageBottomText);
+    EXPECT_EQ(page.lnkstyle, kBothLink);
+    EXPECT_TRUE(page.caption.isEmpty());
+    EXPECT_TRUE(page.url.isEmpty());
+
+    const SiteNodeRef ref;
+    EXPECT_EQ(ref.kind, SiteNodeKind::None);
+    EXPECT_EQ(ref.folder, nullptr);
+}
+
+TEST(AlbumTree, FolderIdsAreUniqueAndFindable) {
+    AlbumTree tree;
+    CSiteFolder* a = tree.insertFolder(tree.root(), QStringLiteral("A"));
+    CSiteFolder* b = tree.insertFolder(a, QStringLiteral("B"));
+    CSiteFolder* c = tree.insertFolder(tree.root(), QStringLiteral("C"));
+    EXPECT_EQ(a->id, 1);
+    EXPECT_EQ(b->id, 2);
+    EXPECT_EQ(c->id, 3);
+    EXPECT_EQ(tree.nextFolderId(), 4);
+    EXPECT_EQ(tree.findFolderById(2), b);
+    EXPECT_EQ(tree.findFolderById(0), tree.root());
+    EXPECT_EQ(tree.findFolderById(99), nullptr);
+
+    // Removing a folder does not give its id out again.
+    ASSERT_TRUE(tree.removeFolder(c));
+    EXPECT_EQ(tree.insertFolder(tree.root(), QStringLiteral("D"))->id, 4);
+}
+
+TEST(AlbumTree, ReplaceRootTakesTheGivenNextId) {
+    AlbumTree tree;
+    auto root = std::make_unique<CSiteFolder>();
+    root->id = 0;
+    root->caption = QStringLiteral("Read");
+    tree.replaceRoot(std::move(root), 6);
+    EXPECT_EQ(tree.root()->caption, QStringLiteral("Read"));
+    EXPECT_EQ(tree.insertFolder(tree.root(), QStringLiteral("A"))->id, 6);
+
+    tree.replaceRoot(nullptr, 0);
+    EXPECT_EQ(tree.root(), nullptr);
+    int visited = 0;
+    tree.walk([&](CSiteFolder*, int) { ++visited; });
+    EXPECT_EQ(visited, 0);
+    EXPECT_EQ(tree.findFolderById(0), nullptr);
+}
+
+TEST(AlbumTree, InsertAtIndexAndAtEnd) {
+    AlbumTree tree;
+    tree.insertFolder(tree.root(), QStringLiteral("A"));
+    tree.insertFolder(tree.root(), QStringLiteral("C"));
+    tree.insertFolder(tree.root(), QStringLiteral("B"), 1);
+    tree.insertFolder(tree.root(), QStringLiteral("Z"), 99);
+    tree.insertFolder(tree.root(), QStringLiteral("Y"), -1);
+    tree.insertFolder(tree.root(), QStringLiteral("First"), 0);
+    EXPECT_EQ(childCaptions(tree.root()), QStringList({"First", "A", "B", "C", "Z", "Y"}));
+    EXPECT_EQ(tree.insertFolder(nullptr, QStringLiteral("lost")), nullptr);
+}
+
+TEST(AlbumTree, WalkIsPreOrderWithDepth) {
+    AlbumTree tree;
+    CSiteFolder* a = tree.insertFolder(tree.root(), QStringLiteral("A"));
+    CSiteFolder* a1 = tree.insertFolder(a, QStringLiteral("A1"));
+    tree.insertFolder(a1, QStringLiteral("A1x"));
+    tree.insertFolder(a, QStringLiteral("A2"));
+    CSiteFolder* b = tree.insertFolder(tree.root(), QStringLiteral("B"));
+    tree.insertFolder(b, QStringLiteral("B1"));
+    EXPECT_EQ(outline(tree),
+              QStringList({"0:Index", "1:A", "2:A1", "3:A1x", "2:A2", "1:B", "2:B1"}));
+}
+
+TEST(AlbumTree, AppendedPageTakesThePageCountAsId) {
+    AlbumTree tree;
+    CSiteFolder* folder = tree.insertFolder(tree.root(), QStringLiteral("A"));
+    for (int i = 0; i < 3; ++i)
+        tree.appendPage(folder, makePage(QString::number(i)));
+    ASSERT_EQ(folder->pagecount, 3);
+    const CSitePage* fourth = tree.appendPage(folder, makePage(QStringLiteral("3")));
+    EXPECT_EQ(fourth->id, 3);
+    EXPECT_EQ(folder->pagecount, 4);
+    EXPECT_EQ(folder->pageListSize(), 4);
+    EXPECT_EQ(folder->indexOfPage(fourth), 3);
+    EXPECT_EQ(tree.appendPage(nullptr, makePage(QStringLiteral("x"))), nullptr);
+    EXPECT_EQ(tree.appendPage(folder, nullptr), nullptr);
+}
+
+// A folder with pages "0".."n-1" under the root of tree.
+CSiteFolder* folderWithPages(AlbumTree& tree, int n) {
+    CSiteFolder* folder = tree.insertFolder(tree.root(), QStringLiteral("P"));
+    for (int i = 0; i < n; ++i)
+        tree.appendPage(folder, makePage(QString::number(i)));
+    return folder;
+}
+
+TEST(AlbumTree, RemovingAPageRenumbersTheRest) {
+    AlbumTree tree;
+    CSiteFolder* folder = folderWithPages(tree, 4);
+    ASSERT_TRUE(tree.removePage(folder, 1));
+    EXPECT_EQ(test::pageCaptions(folder), QStringList({"0", "2", "3"}));
+    EXPECT_EQ(pageIds(folder), std::vector<int>({0, 1, 2}));
+    EXPECT_EQ(folder->pagecount, 3);
+    EXPECT_FALSE(tree.removePage(folder, 3));
+    EXPECT_FALSE(tree.removePage(folder, -1));
+    EXPECT_FALSE(tree.removePage(nullptr, 0));
+}
+
+struct PageMoveCase {
+    int from;
+    int to;
+    bool moved;
+    QStringList order;
+};
+
+class AlbumTreePageMove : public ::testing::TestWithParam<PageMoveCase> {};
+
+TEST_P(AlbumTreePageMove, MovesAndRenumbers) {
+    const PageMoveCase& c = GetParam();
+    AlbumTree tree;
+    CSiteFolder* folder = folderWithPages(tree, 4);
+    EXPECT_EQ(tree.movePage(folder, c.from, c.to), c.moved);
+    EXPECT_EQ(test::pageCaptions(folder), c.order);
+    EXPECT_EQ(pageIds(folder), std::vector<int>({0, 1, 2, 3}));
+    EXPECT_EQ(folder->pagecount, 4);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, AlbumTreePageMove,
+                         ::testing::Values(PageMoveCase{0, 1, true, {"1", "0", "2", "3"}},
+                                           PageMoveCase{3, 0, true, {"3", "0", "1", "2"}},
+                                           PageMoveCase{1, 3, true, {"0", "2", "3", "1"}},
+                                           PageMoveCase{2, 2, false, {"0", "1", "2", "3"}},
+                                           PageMoveCase{0, -1, false, {"0", "1", "2", "3"}},
+                                           PageMoveCase{3, 4, false, {"0", "1", "2", "3"}},
+                                           PageMoveCase{-1, 0, false, {"0", "1", "2", "3"}}));
+
+TEST(AlbumTree, RenumberPagesRepairsIdsAndCount) {
+    // A file may state a page count and ids that differ from its page list.
+    AlbumTree tree;
+    CSiteFolder* folder = folderWithPages(tree, 3);
+    tree.editFolder(folder, [](CSiteFolder& f) { f.pagecount = 7; });
+    for (int i = 0; i < 3; ++i)
+        tree.editPage(folder, i, [](CSitePage& p) { p.id = 9; });
+    tree.renumberPages(folder);
+    EXPECT_EQ(folder->pagecount, 3);
+    EXPECT_EQ(pageIds(folder), std::vector<int>({0, 1, 2}));
+}
+
+TEST(AlbumTree, MoveFolderKeepsItsSubtree) {
+    AlbumTree tree;
+    CSiteFolder* a = tree.insertFolder(tree.root(), QStringLiteral("A"));
+    tree.insertFolder(tree.root(), QStringLiteral("B"));
+    CSiteFolder* a1 = tree.insertFolder(a, QStringLiteral("A1"));
+    CSiteFolder* a2 = tree.insertFolder(a, QStringLiteral("A2"));
+    tree.appendPage(a, makePage(QStringLiteral("p")));
+
+    ASSERT_TRUE(tree.moveFolder(a, 1));
+    EXPECT_EQ(childCaptions(tree.root()), QStringList({"B", "A"}));
+    EXPECT_EQ(tree.root()->child(1), a);
+    EXPECT_EQ(a->id, 1);
+    EXPECT_EQ(a->child(0), a1);
+    EXPECT_EQ(a->child(1), a2);
+    EXPECT_EQ(a1->parent(), a);
+    EXPECT_EQ(a->pageListSize(), 1);
+    EXPECT_EQ(a->indexInParent(), 1);
+}
+
+TEST(AlbumTree, MoveFolderRefusesImpossibleMoves) {
+    AlbumTree tree;
+    CSiteFolder* a = tree.insertFolder(tree.root(), QStringLiteral("A"));
+    tree.insertFolder(tree.root(), QStringLiteral("B"));
+    tree.setModified(false);
+    EXPECT_FALSE(tree.moveFolder(a, 0));
+    EXPECT_FALSE(tree.moveFolder(a, -1));
+    EXPECT_FALSE(tree.moveFolder(a, 2));
+    EXPECT_FALSE(tree.moveFolder(tree.root(), 0));
+    EXPECT_FALSE(tree.moveFolder(nullptr, 0));
+    EXPECT_FALSE(tree.isModified());
+}
+
+TEST(AlbumTree, RemovalDestroysTheWholeSubtree) {
+    // Run under AddressSanitizer, a subtree that is not freed shows up as a
+    // leak and a use of a freed node as an error.
+    AlbumTree tree;
+    CSiteFolder* a = tree.insertFolder(tree.root(), QStringLiteral("A"));
+    CSiteFolder* deep =
+        tree.insertFolder(tree.insertFolder(a, QStringLiteral("A1")), QStringLiteral("A1x"));
+    tree.appendPage(deep, makePage(QStringLiteral("p")));
+    const int deepId = deep->id;
+    tree.insertFolder(tree.root(), QStringLiteral("B"));
+
+    ASSERT_TRUE(tree.removeFolder(a));
+    EXPECT_EQ(tree.findFolderById(deepId), nullptr);
+    EXPECT_EQ(outline(tree), QStringList({"0:Index", "1:B"}));
+    EXPECT_FALSE(tree.removeFolder(tree.root()));
+    EXPECT_FALSE(tree.removeFolder(nullptr));
+}
+
+TEST(AlbumTree, EveryEditMarksModifiedAndSetsBothFlags) {
+    AlbumTree tree;
+    CSiteFolder* a = tree.insertFolder(tree.root(), QStringLiteral("A"));
+    tree.insertFolder(tree.root(), QStringLiteral("B"));
+    tree.appendPage(a, makePage(QStringLiteral("p")));
+    tree.appendPage(a, makePage(QStringLiteral("q")));
+
+    const std::vector<std::pair<const char*, std::function<void()>>> edits = {
+        {"insert", [&] { tree.insertFolder(a, QStringLiteral("x")); }},
+        {"move", [&] { tree.moveFolder(a, 1); }},
+        {"edit folder", [&] { tree.editFolder(a, [](CSiteFolder& f) { f.desc = "d"; }); }},
+        {"append page", [&] { tree.appendPage(a, makePage(QStringLiteral("r"))); }},
+        {"move page", [&] { tree.movePage(a, 0, 1); }},
+        {"edit page", [&] { tree.editPage(a, 0, [](CSitePage& p) { p.url = "u"; }); }},
+        {"remove page", [&] { tree.removePage(a, 0); }},
+        {"remove folder", [&] { tree.removeFolder(a->child(0)); }},
+    };
+    for (const auto& [name, edit] : edits) {
+        SCOPED_TRACE(name);
+        tree.setModified(false);
+        tree.setAlbumChanged(false);
+        tree.setCdAlbumChanged(false);
+        edit();
+        EXPECT_TRUE(tree.isModified());
+        EXPECT_TRUE(tree.albumChanged());
+        EXPECT_TRUE(tree.cdAlbumChanged());
+    }
+}
+
+TEST(AlbumTree, ResetKeepsTheRunningNumbersAndSetsFlags) {
+    AlbumTree tree;
+    EXPECT_EQ(tree.takeNewFolderNumber(), 0);
+    EXPECT_EQ(tree.takeNextLinkNumber(), 0);
+    tree.insertFolder(tree.root(), QStringLiteral("A"));
+    tree.setAlbumChanged(false);
+    tree.setCdAlbumChanged(false);
+
+    tree.reset();
+    EXPECT_EQ(outline(tree), QStringList({"0:Index"}));
+    EXPECT_EQ(tree.nextFolderId(), 1);
+    EXPECT_FALSE(tree.isModified());
+    EXPECT_TRUE(tree.albumChanged());
+    EXPECT_TRUE(tree.cdAlbumChanged());
+    EXPECT_EQ(tree.takeNewFolderNumber(), 1);
+    EXPECT_EQ(tree.takeNextLinkNumber(), 1);
+}
+
+TEST(AlbumTree, CloneCopiesFieldsAndPagesButNoChildren) {
+    AlbumTree tree;
+    CSiteFolder* a = tree.insertFolder(tree.root(), QStringLiteral("A"));
+    tree.editFolder(a, [](CSiteFolder& f) {
+        f.desc = QStringLiteral("d");
+        f.url = QStringLiteral("u");
+        f.rows = 4;
+        f.cols = 5;
+        f.lnkimg = QStringLiteral("i.png");
+        f.posstyle = kLeftImageRightText;
+        f.lnkstyle = kBothLink;
+    });
+    tree.insertFolder(a, QStringLiteral("child"));
+    tree.appendPage(a, makePage(QStringLiteral("p0")));
+    tree.appendPage(a, makePage(QStringLiteral("p1")));
+
+    const std::unique_ptr<CSiteFolder> copy = a->cloneWithoutChildren();
+    EXPECT_EQ(copy->id, -1);
+    EXPECT_EQ(copy->caption, a->caption);
+    EXPECT_EQ(copy->desc, a->desc);
+    EXPECT_EQ(copy->url, a->url);
+    EXPECT_EQ(copy->rows, 4);
+    EXPECT_EQ(copy->cols, 5);
+    EXPECT_EQ(copy->lnkimg, a->lnkimg);
+    EXPECT_EQ(copy->posstyle, kLeftImageRightText);
+    EXPECT_EQ(copy->lnkstyle, kBothLink);
+    EXPECT_EQ(copy->childCount(), 0);
+    ASSERT_EQ(copy->pageListSize(), 2);
+    EXPECT_EQ(copy->pagecount, 2);
+    EXPECT_EQ(*copy->page(1), *a->page(1));
+    EXPECT_NE(copy->page(1), a->page(1));  // deep copy
+}
+
+}  // namespace
+}  // namespace pictavo

@@ -1,0 +1,271 @@
+// The website and layout property records: defaults, resets (with and
+// without the GENERATOR meta variable), field access by album-file key,
+// decimal conversion and text capacities cut at character boundaries.
+
+#include "properties/LayoutProperty.h"
+#include "properties/WebsiteProperty.h"
+#include "tests/album_model/TreeText.h"
+
+#include <gtest/gtest.h>
+
+#include <QMap>
+#include <QSet>
+
+#include <climits>
+
+namespace pictavo {
+namespace {
+
+QString valueOf(const PropertyField& field) {
+    return field.kind == FieldKind::Text ? field.text->get() : QString::number(*field.number);
+}
+
+// Key -> value text of every field of a table.
+QMap<QString, QString> snapshot(const FieldTable& fields) {
+    QMap<QString, QString> values;
+    for (const PropertyField& field : fields)
+        values.insert(field.key, valueOf(field));
+    return values;
+}
+
+// Gives every field of the table a value no default has.
+void scribble(const FieldTable& fields) {
+    int n = 1000;
+    for (const PropertyField& field : fields)
+        setFieldByKey(fields, field.key,
+                      field.kind == FieldKind::Text ? "junk" : QString::number(++n));
+}
+
+const QMap<QString, QString> kWebsiteDefaults = {
+    {"bggnd.custom", "0"},
+    {"bggnd.bgimg", "0"},
+    {"bggnd.watermark", "0"},
+    {"bggnd.defcolor", "1"},
+    {"bggnd.bgimgpath", ""},
+    {"bggnd.bgcolor", QString::number(0xFFFFFF)},
+    {"bggnd.txtcolor", QString::number(0xB44619)},
+    {"bggnd.hlnkcolor", QString::number(0xFF0000)},
+    {"bggnd.alnkcolor", QString::number(0x0000FF)},
+    {"bggnd.vlnkcolor", QString::number(0x808000)},
+    {"gen.location", ""},
+    {"gen.title", ""},
+    {"gen.bgsndpath", ""},
+    {"gen.bgsndloop", "-1"},
+    {"gen.cpyfileauto", "1"},
+    {"gen.cntimg", "1"},
+    {"lan.save", ""},
+    {"margin.usetopmargin", "0"},
+    {"margin.useleftmargin", "0"},
+    {"margin.topmargin", "0"},
+    {"margin.leftmargin", "0"},
+    {"header.str", ""},
+    {"footer.str", ""},
+};
+
+TEST(WebsiteProperty, ResetRestoresEveryDefault) {
+    WebsiteProperty website;
+    for (bool addGenerator : {true, false}) {
+        SCOPED_TRACE(addGenerator);
+        scribble(website.fields());
+        website.metas.resize(3);
+        website.Reset(addGenerator);
+        EXPECT_EQ(snapshot(website.fields()), kWebsiteDefaults);
+    }
+}
+
+TEST(WebsiteProperty, OnlyANewAlbumGetsTheGeneratorMeta) {
+    WebsiteProperty website;
+    website.Reset(true);
+    ASSERT_EQ(website.metas.size(), 1u);
+    EXPECT_EQ(website.metas[0].ifsys, 0);
+    EXPECT_EQ(website.metas[0].name.get(), QStringLiteral("GENERATOR"));
+    EXPECT_EQ(website.metas[0].val.get(), QStringLiteral("!Pictavo"));
+
+    website.metas.emplace_back();
+    website.Reset(true);
+    EXPECT_EQ(website.metas.size(), 1u);  // replaced, not added to
+
+    website.Reset(false);
+    EXPECT_TRUE(website.metas.empty());
+}
+
+// Every key reaches its own field: no two keys share storage, and a few
+// keys are checked against the member they must name.
+TEST(PropertyFields, EveryKeyAddressesItsOwnField) {
+    WebsiteProperty website;
+    LayoutProperty layout;
+    MetaVariable meta;
+    for (const FieldTable& fields : {website.fields(), layout.fields(), meta.fields()}) {
+        QSet<QString> keys;
+        scribble(fields);
+        const QMap<QString, QString> values = snapshot(fields);
+        QSet<QString> numbers;
+        for (const PropertyField& field : fields) {
+            EXPECT_FALSE(keys.contains(field.key)) << field.key.toStdString();
+            keys.insert(field.key);
+            if (field.kind != FieldKind::Text) {
+                EXPECT_FALSE(numbers.contains(values[field.key])) << field.key.toStdString();
+                numbers.insert(values[field.key]);
+            }
+        }
+    }
+    ASSERT_TRUE(setFieldByKey(layout.fields(), "top.font.clr", "255"));
+    EXPECT_EQ(layout.top.font.clr, 255);
+    ASSERT_TRUE(setFieldByKey(layout.fields(), "main.align", "left"));
+    EXPECT_EQ(layout.main.mainAlign.get(), QStringLiteral("left"));
+    ASSERT_TRUE(setFieldByKey(layout.fields(), "imgnavi.font.name", "Serif"));
+    EXPECT_EQ(layout.imgnavi.font.name.get(), QStringLiteral("Serif"));
+    ASSERT_TRUE(setFieldByKey(layout.fields(), "table.cellspacing", "4"));
+    EXPECT_EQ(layout.table.cellspacing, 4);
+    ASSERT_TRUE(setFieldByKey(website.fields(), "bggnd.vlnkcolor", "12"));
+    EXPECT_EQ(website.background.vlnkcolor, 12);
+    ASSERT_TRUE(setFieldByKey(website.fields(), "gen.cntimg", "0"));
+    EXPECT_EQ(website.general.cntimg, 0);
+}
+
+TEST(PropertyFields, KeysMatchExactly) {
+    WebsiteProperty website;
+    website.Reset(true);
+    EXPECT_FALSE(setFieldByKey(website.fields(), "Gen.title", "x"));
+    EXPECT_FALSE(setFieldByKey(website.fields(), "gen.title ", "x"));
+    EXPECT_FALSE(setFieldByKey(website.fields(), "gen.unknown", "x"));
+    EXPECT_TRUE(website.general.title.isEmpty());
+}
+
+struct DecimalCase {
+    const char* text;
+    int value;
+};
+
+class PlainDecimal : public ::testing::TestWithParam<DecimalCase> {};
+
+TEST_P(PlainDecimal, Converts) {
+    EXPECT_EQ(parseDecimal(QString::fromLatin1(GetParam().text)), GetParam().value);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, PlainDecimal,
+                         ::testing::Values(DecimalCase{"42", 42}, DecimalCase{"  -7", -7},
+                                           DecimalCase{"+5", 5}, DecimalCase{"12abc", 12},
+                                           DecimalCase{"abc", 0}, DecimalCase{"", 0},
+                                           DecimalCase{"-", 0}, DecimalCase{"16777215", 16777215},
+                                           DecimalCase{"99999999999", INT_MAX},
+                                           DecimalCase{"-99999999999", INT_MIN},
+                                           DecimalCase{"-2147483648", INT_MIN}));
+
+// Expected defaults of one layout area.
+void expectAreaDefaults(const QMap<QString, QString>& values, const QString& prefix,
+                        const QString& align) {
+    SCOPED_TRACE(prefix.toStdString());
+    if (!align.isNull()) {
+        EXPECT_EQ(values[prefix + "align"], align);
+    }
+    EXPECT_EQ(values[prefix + "bgimg"], QString());
+    EXPECT_EQ(values[prefix + "bgclr"], "-1");
+    EXPECT_EQ(values[prefix + "font.name"], "Arial");
+    EXPECT_EQ(values[prefix + "font.size"], "20");
+    for (const char* flag : {"font.b", "font.i", "font.u", "font.s"})
+        EXPECT_EQ(values[prefix + flag], "0");
+    EXPECT_EQ(values[prefix + "font.clr"], "-1");
+}
+
+TEST(LayoutProperty, NewAlbumDefaults) {
+    LayoutProperty layout;
+    for (bool firstTime : {true, false}) {
+        SCOPED_TRACE(firstTime);
+        if (!firstTime) {
+            scribble(layout.fields());
+            layout.Reset(true);
+        }
+        const QMap<QString, QString> values = snapshot(layout.fields());
+        const std::pair<const char*, const char*> areas[] = {
+            {"head.", ""},     {"top.", "Center"}, {"history.", ""},   {"next.", ""},
+            {"idx.", "Right"}, {"footer.", ""},    {"img.", "Center"}, {"imgnavi.", "Center"},
+        };
+        for (const auto& [prefix, align] : areas)
+            expectAreaDefaults(values, QString::fromLatin1(prefix), QString::fromLatin1(align));
+        expectAreaDefaults(values, "main.", QString());
+        EXPECT_EQ(values["main.align"], "center");
+        EXPECT_EQ(values["main.cols"], "3");
+        EXPECT_EQ(values["main.rows"], "3");
+        EXPECT_EQ(values["layouttype"], "0");
+        EXPECT_EQ(values["table.borderclr"], "-1");
+        EXPECT_EQ(values["table.lineclr"], "-1");
+        EXPECT_EQ(values["table.borderwidth"], "0");
+        EXPECT_EQ(values["table.cellpadding"], "0");
+        EXPECT_EQ(values["table.cellspacing"], "0");
+        // 18 own keys and 8 areas of 10 keys each.
+        EXPECT_EQ(values.size(), 18 + 8 * 10);
+    }
+}
+
+TEST(LayoutProperty, ResetBeforeReadingKeepsCellSpacing) {
+    LayoutProperty layout;
+    layout.table.cellpadding = 5;
+    layout.table.cellspacing = 6;
+    layout.table.borderwidth = 2;
+    layout.Reset(false);
+    EXPECT_EQ(layout.table.cellpadding, 5);
+    EXPECT_EQ(layout.table.cellspacing, 6);
+    EXPECT_EQ(layout.table.borderwidth, 0);
+    layout.Reset(true);
+    EXPECT_EQ(layout.table.cellpadding, 0);
+    EXPECT_EQ(layout.table.cellspacing, 0);
+}
+
+struct CapacityCase {
+    const char* name;
+    int capacity;
+    QString input;
+    QString expected;
+};
+
+class TextCapacity : public ::testing::TestWithParam<CapacityCase> {};
+
+TEST_P(TextCapacity, CutsAtACharacterBoundary) {
+    const CapacityCase& c = GetParam();
+    TextField field(c.capacity);
+    field = c.input;
+    EXPECT_EQ(field.get(), c.expected);
+    if (c.capacity > 0) {
+        EXPECT_LE(field.get().toUtf8().size(), c.capacity - 1);
+    }
+    EXPECT_EQ(QString::fromUtf8(field.get().toUtf8()), field.get());  // no broken pair
+}
+
+const QString kEmoji = QString::fromUtf8("\xF0\x9F\x93\xB7");  // camera, 4 bytes, a pair
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, TextCapacity,
+    ::testing::Values(
+        CapacityCase{"AsciiFits", 255, QString(254, 'a'), QString(254, 'a')},
+        CapacityCase{"AsciiCut", 255, QString(300, 'a'), QString(254, 'a')},
+        CapacityCase{"TwoByteCut", 255, QString(200, QChar(0xE9)), QString(127, QChar(0xE9))},
+        CapacityCase{"ThreeByteCut", 255, QString(100, QChar(0x20AC)), QString(84, QChar(0x20AC))},
+        CapacityCase{"PairNotSplit", 255, kEmoji.repeated(64), kEmoji.repeated(63)},
+        CapacityCase{"MixedAlign", 10, QString::fromUtf8("Center\xC3\xA9\xC3\xA9"),
+                     QString::fromUtf8("Center\xC3\xA9")},
+        CapacityCase{"PairAtEdge", 10, QStringLiteral("abcdef") + kEmoji, QStringLiteral("abcdef")},
+        CapacityCase{"AnyLength", 0, QString(5000, 'x'), QString(5000, 'x')}),
+    [](const auto& row) { return std::string(row.param.name); });
+
+TEST(TextCapacity, RecordFieldsCutTextReadFromAFile) {
+    MetaVariable meta;
+    setFieldByKey(meta.fields(), "meta.name", QString(300, 'n'));
+    setFieldByKey(meta.fields(), "meta.val", QString(600, 'v'));
+    EXPECT_EQ(meta.name.get().size(), 254);
+    EXPECT_EQ(meta.val.get().size(), 511);
+
+    LayoutProperty layout;
+    setFieldByKey(layout.fields(), "head.align", "Centerwards");
+    EXPECT_EQ(layout.head.align.get(), QStringLiteral("Centerwar"));
+    setFieldByKey(layout.fields(), "main.align", QString(20, 'c'));
+    EXPECT_EQ(layout.main.mainAlign.get().size(), 11);
+
+    WebsiteProperty website;
+    const QString longHeader(100000, 'h');
+    setFieldByKey(website.fields(), "header.str", longHeader);
+    EXPECT_EQ(website.headerStr.get(), longHeader);
+}
+
+}  // namespace
+}  // namespace pictavo
