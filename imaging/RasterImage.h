@@ -31,6 +31,8 @@ namespace pictavo {
 constexpr std::int64_t kMaxImagePixels = 268'435'456;  // 2^28
 constexpr int kMaxImageSide = 1 << 20;
 
+class Codec;
+
 struct PaletteEntry {
     std::uint8_t blue = 0;
     std::uint8_t green = 0;
@@ -47,7 +49,9 @@ struct Rgb {
 };
 
 // Hints a decoder may use. A JPEG decoder may decode at a reduced DCT scale
-// as long as the result stays at least minWidth x minHeight (0: full size).
+// as long as the result stays at least minWidth x minHeight; it reduces only
+// when both are positive. The box is in stored orientation: a caller that
+// will turn the image upright by its EXIF orientation 5 to 8 swaps the two.
 struct DecodeOptions {
     int minWidth = 0;
     int minHeight = 0;
@@ -97,7 +101,7 @@ public:
     // --- pixels, top-down coordinates, no bounds beyond assert
     std::uint8_t pixelIndex(int x, int y) const;  // palette images
     void setPixelIndex(int x, int y, std::uint8_t index);
-    Rgb pixelColor(int x, int y) const;  // resolved through the palette
+    Rgb pixelColor(int x, int y) const;            // resolved through the palette
     void setPixelColor(int x, int y, Rgb colour);  // 24-bit images
 
     // --- alpha channel and selection mask, one byte per pixel, top-down
@@ -135,8 +139,10 @@ public:
     void setEscapeFlag(const std::atomic<bool>* flag) { escape_ = flag; }
 
     // --- file operations
-    // Typed load with fallback to detection (see the .cpp for the rules).
-    bool load(const QString& path, int type);
+    // Loads a file. A type from 1 to 15 is tried first; when it fails (or
+    // for any other type) the decoders are tried in detection order. When
+    // both fail after a typed attempt, the typed attempt's error text stands.
+    bool load(const QString& path, int type, const DecodeOptions& options = {});
     bool decode(ByteView data, int type, const DecodeOptions& options = {});
     bool save(const QString& path, int type);
     bool encode(std::vector<std::uint8_t>& out, int type);
@@ -149,6 +155,8 @@ public:
     void orientUpright();
 
 private:
+    bool decodeWith(const Codec& codec, ByteView data, const DecodeOptions& options);
+
     int width_ = 0;
     int height_ = 0;
     int bpp_ = 0;

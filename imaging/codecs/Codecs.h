@@ -18,9 +18,13 @@ const Codec& wbmpCodec();
 const Codec& wmfCodec();
 
 // Library-backed codecs.
-const Codec& jpegCodec();      // libjpeg-turbo
-const Codec& pngCodec();       // libpng
-const Codec& tiffCodec();      // libtiff
-const Codec& jpeg2000Codec();  // OpenJPEG: JP2 files and J2K codestreams
+const Codec& jpegCodec();  // libjpeg-turbo
+const Codec& pngCodec();   // libpng
+const Codec& tiffCodec();  // libtiff
+// OpenJPEG. jpeg2000Codec() handles JP2 files (type 11, and the reserved
+// family members 13 to 15); jpeg2000CodestreamCodec() raw J2K codestreams
+// (type 12).
+const Codec& jpeg2000Codec();
+const Codec& jpeg2000CodestreamCodec();
 
 }  // namespace pictavo

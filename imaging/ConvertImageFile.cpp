@@ -1,0 +1,36 @@
+#include "imaging/ConvertImageFile.h"
+
+#include "core/AtomicFile.h"
+#include "imaging/RasterImage.h"
+
+namespace pictavo {
+
+FileConversion convertImageFileWithOutcome(const QString& source, const QString& destination,
+                                           int sourceType, int destinationType) {
+    if (sourceType == kImageIco || sourceType == kImageEmf) {
+        if (RenderPictureFile(source, destination, sourceType, destinationType))
+            return {FileConversionOutcome::Converted, {}};
+        return {FileConversionOutcome::Failed, QStringLiteral("cannot draw %1").arg(source)};
+    }
+    RasterImage image;
+    if (!image.load(source, sourceType)) {
+        const QString decodeError = image.lastError();
+        const Status copied = copyFileAtomically(source, destination);
+        if (!copied)
+            return {FileConversionOutcome::Failed, copied.error().message()};
+        return {FileConversionOutcome::CopiedUnchanged, decodeError};
+    }
+    image.orientUpright();
+    RasterImage flat = FlattenToRgb(image);
+    if (!flat.save(destination, destinationType))
+        return {FileConversionOutcome::Failed, flat.lastError()};
+    return {FileConversionOutcome::Converted, {}};
+}
+
+bool ConvertImageFile(const QString& source, const QString& destination, int sourceType,
+                      int destinationType) {
+    return convertImageFileWithOutcome(source, destination, sourceType, destinationType).outcome !=
+           FileConversionOutcome::Failed;
+}
+
+}  // namespace pictavo
