@@ -1,0 +1,306 @@
+// Editing commands without the clipboard: new folder and link, rename,
+// delete in the tree and in the folder list, moves, and the enabled state.
+
+#include "album/editing/AlbumEditor.h"
+#include "tests/album_model/RecordingObserver.h"
+#include "tests/album_model/TreeText.h"
+
+#include <gtest/gtest.h>
+
+namespace pictavo {
+namespace {
+
+using test::childCaptions;
+using test::makePage;
+using test::pageCaptions;
+using test::pageIds;
+
+class EditorTest : public ::testing::Test {
+protected:
+    CSiteFolder* root() { return album.tree.root(); }
+    CSiteFolder* add(CSiteFolder* parent, const char* caption) {
+        return album.tree.insertFolder(parent, QString::fromLatin1(caption));
+    }
+    void addPages(CSiteFolder* folder, std::initializer_list<const char*> captions) {
+        for (const char* caption : captions)
+            album.tree.appendPage(folder, makePage(QString::fromLatin1(caption)));
+    }
+
+    Album album;
+    AlbumEditor editor{album};
+};
+
+TEST_F(EditorTest, NewFolderNumbersRunAcrossANewAlbum) {
+    CSiteFolder* first = editor.newFolder(root());
+    CSiteFolder* second = editor.newFolder(first);
+    ASSERT_NE(second, nullptr);
+    EXPECT_EQ(first->caption, QStringLiteral("New Folder0"));
+    EXPECT_EQ(second->caption, QStringLiteral("New Folder1"));
+    EXPECT_EQ(second->parent(), first);
+    EXPECT_EQ(first->id, 1);
+    EXPECT_EQ(second->id, 2);
+    EXPECT_TRUE(album.tree.isModified());
+
+    album.makeNew();
+    CSiteFolder* third = editor.newFolder(root());
+    EXPECT_EQ(third->caption, QStringLiteral("New Folder2"));
+    EXPECT_EQ(third->id, 1);
+}
+
+TEST_F(EditorTest, NewFolderGoesLastAndNeedsASelection) {
+    add(root(), "Z");
+    add(root(), "A");
+    EXPECT_EQ(editor.newFolder(nullptr), nullptr);
+    editor.newFolder(root());
+    // The refused call did not use up a number.
+    EXPECT_EQ(childCaptions(root()), QStringList({"Z", "A", "New Folder0"}));
+}
+
+TEST_F(EditorTest, NewLinkIsAnEmptyTextLinkAppendedToTheFolder) {
+    CSiteFolder* folder = add(root(), "F");
+    addPages(folder, {"a", "b"});
+    EXPECT_EQ(editor.newLink(nullptr), nullptr);
+    const CSitePage* link = editor.newLink(folder);
+    const CSitePage* next = editor.newLink(folder);
+    ASSERT_NE(link, nullptr);
+    EXPECT_EQ(link->caption, QStringLiteral("New Link0"));
+    EXPECT_EQ(next->caption, QStringLiteral("New Link1"));
+    EXPECT_TRUE(link->url.isEmpty());
+    EXPECT_EQ(link->lnkstyle, kTextLink);
+    EXPECT_EQ(link->id, 2);
+    EXPECT_EQ(folder->pagecount, 4);
+
+    album.makeNew();
+    EXPECT_EQ(editor.newLink(root())->caption, QStringLiteral("New Link2"));
+}
+
+struct RenameCase {
+    const char* name;
+    QString text;
+    bool accepted;
+};
+
+class Rename : public EditorTest, public ::testing::WithParamInterface<RenameCase> {};
+
+TEST_P(Rename, RefusesBlankTextAndStoresTheRestAsTyped) {
+    CSiteFolder* folder = add(root(), "Old");
+    album.tree.setModified(false);
+    EXPECT_EQ(editor.renameFolder(folder, GetParam().text), GetParam().accepted);
+    EXPECT_EQ(folder->caption, GetParam().accepted ? GetParam().text : QStringLiteral("Old"));
+    EXPECT_EQ(album.tree.isModified(), GetParam().accepted);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, Rename,
+                         ::testing::Values(RenameCase{"ThreeBlanks", "   ", false},
+                                           RenameCase{"Empty", "", false},
+                                           RenameCase{"TabsAndNewline", "\t\n ", false},
+                                           RenameCase{"LeadingBlankKept", " Alps", true},
+                                           RenameCase{"TrailingBlankKept", "Alps  ", true},
+                                           RenameCase{"Plain", "Alps", true},
+                                           RenameCase{"NonLatin", "Ålands öar", true}),
+                         [](const auto& row) { return std::string(row.param.name); });
+
+TEST_F(EditorTest, RenameOfTheRootIsAllowed) {
+    EXPECT_TRUE(editor.renameFolder(root(), QStringLiteral("Home")));
+    EXPECT_EQ(root()->caption, QStringLiteral("Home"));
+    EXPECT_FALSE(editor.renameFolder(nullptr, QStringLiteral("x")));
+}
+
+TEST_F(EditorTest, RootCannotBeDeletedCutCopiedOrMoved) {
+    const TreeCommandState state = editor.treeCommandState(root());
+    EXPECT_TRUE(state.newFolder);
+    EXPECT_TRUE(state.newLink);
+    EXPECT_FALSE(state.remove);
+    EXPECT_FALSE(state.cut);
+    EXPECT_FALSE(state.copy);
+    EXPECT_FALSE(state.moveUp);
+    EXPECT_FALSE(state.moveDown);
+    EXPECT_FALSE(state.paste);
+
+    EXPECT_FALSE(editor.deleteFolder(root()));
+    EXPECT_FALSE(editor.copyFolder(root()));
+    EXPECT_FALSE(editor.cutFolder(root()));
+    EXPECT_FALSE(editor.moveFolder(root(), MoveDirection::Down));
+    EXPECT_NE(album.tree.root(), nullptr);
+    EXPECT_TRUE(editor.clipboard().isEmpty());
+
+    const TreeCommandState none = editor.treeCommandState(nullptr);
+    EXPECT_FALSE(none.newFolder || none.newLink || none.paste || none.remove);
+}
+
+TEST_F(EditorTest, DeleteRemovesTheFolderWithItsSubtree) {
+    CSiteFolder* a = add(root(), "A");
+    CSiteFolder* a1 = add(a, "A1");
+    addPages(a1, {"p"});
+    add(root(), "B");
+    const TreeCommandState state = editor.treeCommandState(a);
+    EXPECT_TRUE(state.remove && state.cut && state.copy && state.moveUp && state.moveDown);
+
+    const int innerId = a1->id;
+    EXPECT_TRUE(editor.deleteFolder(a));
+    EXPECT_EQ(childCaptions(root()), QStringList({"B"}));
+    EXPECT_EQ(album.tree.findFolderById(innerId), nullptr);
+    EXPECT_FALSE(editor.deleteFolder(nullptr));
+}
+
+TEST(DeleteQuestion, OneOrMany) {
+    EXPECT_EQ(deleteQuestion(1), QStringLiteral("Do you really want to delete this item?"));
+    EXPECT_EQ(deleteQuestion(2), QStringLiteral("Do you really want to delete these items?"));
+    EXPECT_EQ(deleteQuestion(7), kDeleteManyQuestion);
+}
+
+// Folder list rows of F: subfolders S1 S2, then pages p0..p3.
+class ListDelete : public EditorTest {
+protected:
+    void SetUp() override {
+        f = add(root(), "F");
+        s1 = add(f, "S1");
+        s2 = add(f, "S2");
+        add(s2, "inside S2");
+        addPages(f, {"p0", "p1", "p2", "p3"});
+    }
+    CSiteFolder* f = nullptr;
+    CSiteFolder* s1 = nullptr;
+    CSiteFolder* s2 = nullptr;
+};
+
+TEST_F(ListDelete, RemovesChosenRowsAndRenumbersPages) {
+    // Rows 1 (S2), 3 (p1) and 4 (p2). Pages are named by their ids as shown
+    // before anything was removed.
+    const ListDeleteResult result = editor.deleteListEntries(
+        f, {{SiteNodeKind::Folder, s2->id}, {SiteNodeKind::Page, 1}, {SiteNodeKind::Page, 2}}, 1);
+    EXPECT_TRUE(result.deleted);
+    EXPECT_EQ(childCaptions(f), QStringList({"S1"}));
+    EXPECT_EQ(pageCaptions(f), QStringList({"p0", "p3"}));
+    EXPECT_EQ(pageIds(f), std::vector<int>({0, 1}));
+    EXPECT_EQ(f->pagecount, 2);
+    EXPECT_EQ(result.rowToSelect, 1);
+}
+
+TEST_F(ListDelete, RowToSelectStaysInRange) {
+    const ListDeleteResult result =
+        editor.deleteListEntries(f, {{SiteNodeKind::Page, 2}, {SiteNodeKind::Page, 3}}, 4);
+    EXPECT_EQ(pageCaptions(f), QStringList({"p0", "p1"}));
+    EXPECT_EQ(result.rowToSelect, 3);  // the last row left
+}
+
+TEST_F(ListDelete, EmptiedListSelectsNothing) {
+    const ListDeleteResult result = editor.deleteListEntries(f,
+                                                             {{SiteNodeKind::Folder, s1->id},
+                                                              {SiteNodeKind::Folder, s2->id},
+                                                              {SiteNodeKind::Page, 0},
+                                                              {SiteNodeKind::Page, 1},
+                                                              {SiteNodeKind::Page, 2},
+                                                              {SiteNodeKind::Page, 3}},
+                                                             0);
+    EXPECT_TRUE(result.deleted);
+    EXPECT_EQ(f->childCount() + f->pageListSize(), 0);
+    EXPECT_EQ(result.rowToSelect, -1);
+}
+
+TEST_F(ListDelete, UnknownAndRepeatedRowsAreHarmless) {
+    album.tree.setModified(false);
+    ListDeleteResult result = editor.deleteListEntries(
+        f, {{SiteNodeKind::Folder, 999}, {SiteNodeKind::Page, 17}, {SiteNodeKind::None, 0}}, 0);
+    EXPECT_FALSE(result.deleted);
+    EXPECT_FALSE(album.tree.isModified());
+
+    result = editor.deleteListEntries(f,
+                                      {{SiteNodeKind::Folder, s1->id},
+                                       {SiteNodeKind::Folder, s1->id},
+                                       {SiteNodeKind::Page, 0},
+                                       {SiteNodeKind::Page, 0}},
+                                      0);
+    EXPECT_EQ(childCaptions(f), QStringList({"S2"}));
+    EXPECT_EQ(pageCaptions(f), QStringList({"p1", "p2", "p3"}));
+    EXPECT_FALSE(editor.deleteListEntries(nullptr, {{SiteNodeKind::Page, 0}}, 0).deleted);
+}
+
+struct MoveCase {
+    const char* name;
+    int index;
+    MoveDirection direction;
+    bool moved;
+    QStringList order;
+};
+
+class MoveFolder : public EditorTest, public ::testing::WithParamInterface<MoveCase> {};
+
+TEST_P(MoveFolder, AmongSiblings) {
+    for (const char* caption : {"A", "B", "C"})
+        add(root(), caption);
+    const MoveCase& c = GetParam();
+    EXPECT_EQ(editor.moveFolder(root()->child(c.index), c.direction), c.moved);
+    EXPECT_EQ(childCaptions(root()), c.order);
+
+    // The folder-list variant names the folder by id and acts on the
+    // children of the selected folder.
+    for (const char* caption : {"A", "B", "C"})
+        add(root()->child(0), caption);
+    CSiteFolder* listed = root()->child(0);
+    EXPECT_EQ(editor.moveChildFolder(listed, listed->child(c.index)->id, c.direction), c.moved);
+    EXPECT_EQ(childCaptions(listed), c.order);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, MoveFolder,
+    ::testing::Values(MoveCase{"LastDown", 2, MoveDirection::Down, false, {"A", "B", "C"}},
+                      MoveCase{"FirstUp", 0, MoveDirection::Up, false, {"A", "B", "C"}},
+                      MoveCase{"FirstDown", 0, MoveDirection::Down, true, {"B", "A", "C"}},
+                      MoveCase{"LastUp", 2, MoveDirection::Up, true, {"A", "C", "B"}},
+                      MoveCase{"MiddleUp", 1, MoveDirection::Up, true, {"B", "A", "C"}},
+                      MoveCase{"MiddleDown", 1, MoveDirection::Down, true, {"A", "C", "B"}}),
+    [](const auto& row) { return std::string(row.param.name); });
+
+TEST_F(EditorTest, MovingAFolderKeepsItsSubtreeAndIds) {
+    CSiteFolder* x = add(root(), "X");
+    add(root(), "Y");
+    // Children deliberately out of caption order: a move must not sort them.
+    CSiteFolder* zulu = add(x, "Zulu");
+    CSiteFolder* alpha = add(x, "Alpha");
+    CSiteFolder* deep = add(alpha, "Deep");
+    addPages(x, {"p0", "p1"});
+    const std::vector<int> ids = {x->id, zulu->id, alpha->id, deep->id};
+    const int nextId = album.tree.nextFolderId();
+
+    test::RecordingObserver observer;
+    album.tree.addObserver(&observer);
+    ASSERT_TRUE(editor.moveFolder(x, MoveDirection::Down));
+    album.tree.removeObserver(&observer);
+
+    EXPECT_EQ(childCaptions(root()), QStringList({"Y", "X"}));
+    EXPECT_EQ(root()->child(1), x);
+    EXPECT_EQ(childCaptions(x), QStringList({"Zulu", "Alpha"}));
+    EXPECT_EQ((std::vector<int>{x->id, x->child(0)->id, x->child(1)->id, deep->id}), ids);
+    EXPECT_EQ(x->child(1)->child(0), deep);
+    EXPECT_EQ(pageCaptions(x), QStringList({"p0", "p1"}));
+    EXPECT_EQ(album.tree.nextFolderId(), nextId);  // nothing was re-created
+    EXPECT_EQ(observer.events, QStringList({"aboutToMove 0 0 1", "moved 0 0 1"}));
+}
+
+TEST_F(EditorTest, MoveChildFolderNeedsAKnownId) {
+    add(root(), "A");
+    add(root(), "B");
+    EXPECT_FALSE(editor.moveChildFolder(root(), 999, MoveDirection::Down));
+    EXPECT_FALSE(editor.moveChildFolder(nullptr, 1, MoveDirection::Down));
+    EXPECT_EQ(childCaptions(root()), QStringList({"A", "B"}));
+}
+
+TEST_F(EditorTest, MovePageSwapsWithItsNeighbour) {
+    CSiteFolder* f = add(root(), "F");
+    addPages(f, {"p0", "p1", "p2"});
+    EXPECT_FALSE(editor.movePage(f, 0, MoveDirection::Up));
+    EXPECT_FALSE(editor.movePage(f, 2, MoveDirection::Down));
+    EXPECT_FALSE(editor.movePage(f, 7, MoveDirection::Down));
+    EXPECT_FALSE(editor.movePage(nullptr, 0, MoveDirection::Down));
+    EXPECT_EQ(pageCaptions(f), QStringList({"p0", "p1", "p2"}));
+
+    EXPECT_TRUE(editor.movePage(f, 1, MoveDirection::Down));
+    EXPECT_EQ(pageCaptions(f), QStringList({"p0", "p2", "p1"}));
+    EXPECT_TRUE(editor.movePage(f, 1, MoveDirection::Up));
+    EXPECT_EQ(pageCaptions(f), QStringList({"p2", "p0", "p1"}));
+    EXPECT_EQ(pageIds(f), std::vector<int>({0, 1, 2}));
+}
+
+}  // namespace
+}  // namespace pictavo

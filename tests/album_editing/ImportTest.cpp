@@ -1,0 +1,199 @@
+// Import of files and disk folders into the album, on fixture trees built
+// in a temporary folder.
+
+#include "album/editing/AlbumImport.h"
+#include "tests/album_model/TreeText.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+namespace pictavo {
+namespace {
+
+using test::childCaptions;
+using test::outline;
+using test::pageCaptions;
+
+class ImportTest : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(temp.isValid()); }
+
+    // Creates an empty file (and its folders) at a path relative to temp.
+    QString touch(const QString& relative) {
+        const QString path = temp.filePath(relative);
+        QDir().mkpath(QFileInfo(path).absolutePath());
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        return path;
+    }
+    QString mkdir(const QString& relative) {
+        const QString path = temp.filePath(relative);
+        QDir().mkpath(path);
+        return path;
+    }
+    CSiteFolder* root() { return album.tree.root(); }
+
+    QTemporaryDir temp;
+    Album album;
+    EnvironmentSettings settings;
+};
+
+struct FileCase {
+    const char* name;
+    const char* fileName;
+    int useFileNameAsCaption;
+    const char* caption;
+    int lnkstyle;
+};
+
+class ImportOneFile : public ImportTest, public ::testing::WithParamInterface<FileCase> {};
+
+TEST_P(ImportOneFile, CaptionAndLinkStyle) {
+    const FileCase& c = GetParam();
+    settings.UseFilenameAsDefCaption = c.useFileNameAsCaption;
+    const QString path = touch(QString::fromLatin1(c.fileName));
+    const ImportResult result = importFile(album, root(), path, settings);
+    EXPECT_EQ(result.pagesAdded, 1);
+    EXPECT_TRUE(result.problems.isEmpty());
+    ASSERT_EQ(root()->pageListSize(), 1);
+    const CSitePage* page = root()->page(0);
+    EXPECT_EQ(page->caption, QString::fromLatin1(c.caption));
+    EXPECT_EQ(page->lnkstyle, c.lnkstyle);
+    EXPECT_EQ(page->url, QFileInfo(path).absoluteFilePath());
+    EXPECT_EQ(page->id, 0);
+    EXPECT_EQ(root()->pagecount, 1);
+    EXPECT_TRUE(album.tree.isModified());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ImportOneFile,
+    ::testing::Values(FileCase{"TextSettingOff", "notes.txt", 0, "notes.txt", kTextLink},
+                      FileCase{"TextSettingOn", "notes.txt", 1, "notes.txt", kTextLink},
+                      FileCase{"PictureSettingOff", "photo.jpg", 0, "", kImageLink},
+                      FileCase{"PictureSettingOn", "photo.jpg", 1, "photo.jpg", kImageLink},
+                      FileCase{"UpperCaseExtension", "SCAN.PNG", 1, "SCAN.PNG", kImageLink},
+                      FileCase{"NoExtension", "README", 0, "README", kTextLink},
+                      FileCase{"Hidden", ".hidden.gif", 0, "", kImageLink}),
+    [](const auto& row) { return std::string(row.param.name); });
+
+TEST_F(ImportTest, ImportFileIgnoresWhatIsNotAFile) {
+    mkdir(QStringLiteral("folder"));
+    for (const QString& path :
+         {temp.filePath(QStringLiteral("missing.jpg")), temp.filePath(QStringLiteral("folder"))}) {
+        const ImportResult result = importFile(album, root(), path, settings);
+        EXPECT_EQ(result.pagesAdded, 0);
+        EXPECT_EQ(result.problems.size(), 1);
+    }
+    EXPECT_EQ(importFile(album, nullptr, touch(QStringLiteral("a.txt")), settings).pagesAdded, 0);
+    EXPECT_EQ(root()->pageListSize(), 0);
+    EXPECT_FALSE(album.tree.isModified());
+}
+
+TEST_F(ImportTest, AppendsAfterExistingPages) {
+    album.tree.appendPage(root(), test::makePage(QStringLiteral("old")));
+    (void)importFile(album, root(), touch(QStringLiteral("b.mp3")), settings);
+    EXPECT_EQ(root()->page(1)->id, 1);
+    EXPECT_EQ(root()->pagecount, 2);
+}
+
+// src: .hidden  B.jpg  a.txt  img.png  empty/  sub/x.jpg  sub/deeper/y.gif
+class FolderImport : public ImportTest {
+protected:
+    void SetUp() override {
+        ImportTest::SetUp();
+        for (const char* file : {"src/.hidden", "src/B.jpg", "src/a.txt", "src/img.png",
+                                 "src/sub/x.jpg", "src/sub/deeper/y.gif"})
+            touch(QString::fromLatin1(file));
+        mkdir(QStringLiteral("src/empty"));
+        src = temp.filePath(QStringLiteral("src"));
+    }
+    QString src;
+};
+
+TEST_F(FolderImport, ContentsBecomePagesAndFoldersInNameOrder) {
+    const ImportResult result = importFolderContents(album, root(), src, settings);
+    EXPECT_EQ(result.pagesAdded, 6);
+    EXPECT_EQ(result.foldersAdded, 3);
+    EXPECT_TRUE(result.problems.isEmpty()) << result.problems.join('\n').toStdString();
+
+    EXPECT_EQ(pageCaptions(root()), QStringList({".hidden", "B.jpg", "a.txt", "img.png"}));
+    EXPECT_EQ(outline(album.tree), QStringList({"0:Index", "1:empty", "1:sub", "2:deeper"}));
+    const CSiteFolder* sub = root()->child(1);
+    EXPECT_EQ(pageCaptions(sub), QStringList({"x.jpg"}));
+    EXPECT_EQ(sub->page(0)->url, QDir(src).absoluteFilePath(QStringLiteral("sub/x.jpg")));
+    EXPECT_EQ(pageCaptions(sub->child(0)), QStringList({"y.gif"}));
+    EXPECT_EQ(sub->child(0)->page(0)->lnkstyle, kImageLink);
+    EXPECT_EQ(root()->page(2)->lnkstyle, kTextLink);
+
+    // Folder ids continue the album's sequence.
+    EXPECT_EQ(root()->child(0)->id, 1);
+    EXPECT_EQ(sub->child(0)->id, 3);
+}
+
+TEST_F(FolderImport, ImportPathDistinguishesFilesAndFolders) {
+    ImportResult result = importPath(album, root(), src + QStringLiteral("/a.txt"), settings);
+    EXPECT_EQ(result.pagesAdded, 1);
+    EXPECT_EQ(root()->childCount(), 0);
+
+    result = importPath(album, root(), src, settings);
+    EXPECT_EQ(result.pagesAdded, 6);
+    // No folder is made for the chosen folder itself.
+    EXPECT_EQ(childCaptions(root()), QStringList({"empty", "sub"}));
+
+    album.tree.setModified(false);
+    result = importPath(album, root(), src + QStringLiteral("/nothing"), settings);
+    EXPECT_EQ(result.pagesAdded + result.foldersAdded, 0);
+    EXPECT_FALSE(album.tree.isModified());
+}
+
+TEST_F(FolderImport, DroppedFolderBecomesANewAlbumFolder) {
+    CSiteFolder* target = album.tree.insertFolder(root(), QStringLiteral("Target"));
+    const ImportResult result = importAsNewFolder(album, target, src, settings);
+    ASSERT_NE(result.createdFolder, nullptr);
+    EXPECT_EQ(result.createdFolder->caption, QStringLiteral("src"));
+    EXPECT_EQ(result.createdFolder->parent(), target);
+    EXPECT_EQ(result.foldersAdded, 4);
+    EXPECT_EQ(result.pagesAdded, 6);
+    EXPECT_EQ(childCaptions(result.createdFolder), QStringList({"empty", "sub"}));
+}
+
+TEST_F(FolderImport, DroppedFolderWithoutANameAddsNothing) {
+    album.tree.setModified(false);
+    for (const QString& path :
+         {src + QLatin1Char('/'), src + QLatin1Char('\\'), src + QStringLiteral("/missing")}) {
+        SCOPED_TRACE(path.toStdString());
+        const ImportResult result = importAsNewFolder(album, root(), path, settings);
+        EXPECT_EQ(result.createdFolder, nullptr);
+        EXPECT_EQ(result.foldersAdded, 0);
+    }
+    EXPECT_EQ(root()->childCount(), 0);
+    EXPECT_FALSE(album.tree.isModified());
+}
+
+TEST_F(FolderImport, LinkBackToAnAncestorIsLeftOut) {
+    ASSERT_TRUE(QFile::link(src, src + QStringLiteral("/sub/up")));
+    ASSERT_TRUE(QFile::link(src + QStringLiteral("/sub"), src + QStringLiteral("/sub/self")));
+    // A link to a folder outside the chain of ancestors is imported.
+    ASSERT_TRUE(QFile::link(src + QStringLiteral("/sub/deeper"), src + QStringLiteral("/side")));
+
+    const ImportResult result = importFolderContents(album, root(), src, settings);
+    EXPECT_EQ(result.problems.size(), 2) << result.problems.join('\n').toStdString();
+    EXPECT_EQ(outline(album.tree),
+              QStringList({"0:Index", "1:empty", "1:side", "1:sub", "2:deeper"}));
+    EXPECT_EQ(pageCaptions(root()->child(1)), QStringList({"y.gif"}));
+    EXPECT_EQ(result.foldersAdded, 4);
+}
+
+TEST_F(FolderImport, BrokenLinkStillBecomesAPage) {
+    // Every entry but "." and ".." is imported, whatever it is.
+    ASSERT_TRUE(QFile::link(temp.filePath(QStringLiteral("gone.jpg")),
+                            src + QStringLiteral("/dangling.jpg")));
+    (void)importFolderContents(album, root(), src, settings);
+    EXPECT_TRUE(pageCaptions(root()).contains(QStringLiteral("dangling.jpg")));
+}
+
+}  // namespace
+}  // namespace pictavo
