@@ -294,6 +294,12 @@ void writeHeaders(std::vector<std::uint8_t>& out, int width, int height, int bit
     writer.le32(pixelOffset + imageSize);
     writer.le32(0);  // two reserved words
     writer.le32(pixelOffset);
+    writeInfoHeader(out, width, height, bitCount, imageSize, xPelsPerMeter, yPelsPerMeter);
+}
+
+void writeInfoHeader(std::vector<std::uint8_t>& out, int width, int height, int bitCount,
+                     std::uint32_t imageSize, int xPelsPerMeter, int yPelsPerMeter) {
+    ByteWriter writer(out);
     writer.le32(kInfoHeaderSize);
     writer.le32(static_cast<std::uint32_t>(width));
     writer.le32(static_cast<std::uint32_t>(height));

@@ -104,6 +104,12 @@ Result<MaskChannel> maskChannel(std::uint32_t mask);
 Status decodeRle(ByteView data, bool fourBit, int width, int height, std::uint8_t* rows,
                  std::size_t stride);
 
+// Writes a BITMAPINFOHEADER for uncompressed bottom-up rows whose
+// pixel data takes imageSize bytes (the header height is given as stored:
+// icons pass twice the image height).
+void writeInfoHeader(std::vector<std::uint8_t>& out, int width, int height, int bitCount,
+                     std::uint32_t imageSize, int xPelsPerMeter, int yPelsPerMeter);
+
 // Writes the 14-byte file header and a BITMAPINFOHEADER for an uncompressed
 // bottom-up image with a full palette of 2^bitCount entries (none at 24).
 void writeHeaders(std::vector<std::uint8_t>& out, int width, int height, int bitCount,

@@ -1,6 +1,9 @@
 #pragma once
-// The ICO codec of the image layer: adapts the ICO format to RasterImage.
-// Stateless; the one instance returned by icoCodec() serves every thread.
+// The ICO codec: picks the best entry of an icon (largest, then deepest) and
+// decodes it, DIB entries through the BMP reader with their AND mask turned
+// into alpha, PNG entries through pngCodec(). Writes one entry: 24 bits with
+// an AND mask, or 32 bits with alpha. Stateless; the one instance returned by
+// icoCodec() serves every thread.
 
 #include "imaging/codecs/Codec.h"
 

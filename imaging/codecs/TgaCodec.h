@@ -1,6 +1,10 @@
 #pragma once
-// The TGA codec of the image layer: adapts the TGA format to RasterImage.
-// Stateless; the one instance returned by tgaCodec() serves every thread.
+// The TGA codec: adapts Truevision TGA images (TgaFormat.h) to RasterImage.
+// Reads colour-mapped, true-colour (15/16/24/32 bits) and grey images, raw
+// or RLE, with either origin; writes RLE images: 8-bit grey, 8-bit colour
+// mapped (1- and 4-bit images widened), 24-bit, and 32-bit when the image
+// has alpha. Stateless; the one instance returned by tgaCodec() serves every
+// thread.
 
 #include "imaging/codecs/Codec.h"
 

@@ -1,5 +1,7 @@
 #pragma once
-// The WBMP codec of the image layer: adapts the WBMP format to RasterImage.
+// The WBMP codec: adapts type 0 wireless bitmaps (WbmpFormat.h) to a 1-bit
+// RasterImage with a black (0) and white (1) palette. Any image can be
+// written: a pixel becomes white when its brightness is at least 128.
 // Stateless; the one instance returned by wbmpCodec() serves every thread.
 
 #include "imaging/codecs/Codec.h"
