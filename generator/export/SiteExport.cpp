@@ -1,0 +1,189 @@
+#include "generator/export/SiteExport.h"
+
+#include "core/DataFolder.h"
+#include "core/PathUtil.h"
+#include "generator/export/ExportOutputs.h"
+#include "generator/export/ImageWork.h"
+#include "generator/export/SiteFiles.h"
+#include "generator/pages/SiteGenerator.h"
+
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
+#include <QUrl>
+
+#include <algorithm>
+
+namespace pictavo {
+
+namespace {
+
+QString absoluteFolder(const QString& folder) {
+    QString clean = QDir::cleanPath(QFileInfo(path::toNative(folder)).absoluteFilePath());
+    while (clean.size() > 1 && clean.endsWith(QLatin1Char('/')))
+        clean.chop(1);
+    return clean;
+}
+
+bool folderHasEntries(const QString& folder) {
+    return !QDir(folder)
+                .entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System)
+                .isEmpty();
+}
+
+SiteOutputSettings outputSettings(const Album& album, const EnvironmentSettings& settings,
+                                  const QString& folder) {
+    SiteOutputSettings s;
+    s.outputFolder = folder;
+    s.switches.copyFiles = album.website.general.cpyfileauto != 0;
+    s.switches.convertImages = album.website.general.cntimg != 0;
+    if (settings.exportLimitActive())
+        s.displayBox = QSize(settings.ExportImgMaxSizeX, settings.ExportImgMaxSizeY);
+    else
+        s.displayBox = QSize(0, 0);
+    s.charset = album.website.language.save;
+    return s;
+}
+
+}  // namespace
+
+QString nonEmptyFolderQuestion() {
+    return QStringLiteral(
+        "This folder contains files or subfolders, they may be overwrited during the output "
+        "process. Do you really want to export files to  this folder?");
+}
+
+QString cannotCreateFolderMessage(const QString& folder) {
+    return QStringLiteral("Cannot create directory: %1").arg(folder);
+}
+
+bool openPageInBrowser(const QString& path) {
+    if (!QFileInfo(path).isFile())
+        return false;
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+}
+
+QString SiteExporter::proposedFolder() const {
+    const QString location = album_.website.general.location;
+    if (!location.isEmpty())
+        return location;
+    return QDir::cleanPath(dataFolder() + QStringLiteral("/../Export"));
+}
+
+QString SiteExporter::entryPage() const {
+    return path::join(outputFolder_, QStringLiteral("index.htm"));
+}
+
+bool SiteExporter::prepareFolder(const QString& folder, const ExportCallbacks& callbacks) {
+    const QFileInfo info(folder);
+    if (!info.exists()) {
+        // One level only: a missing parent is an error, as a typo would be.
+        if (!QDir().mkdir(folder)) {
+            if (callbacks.showError)
+                callbacks.showError(cannotCreateFolderMessage(folder));
+            return false;
+        }
+        return true;
+    }
+    if (!info.isDir()) {
+        if (callbacks.showError)
+            callbacks.showError(cannotCreateFolderMessage(folder));
+        return false;
+    }
+    if (folderHasEntries(folder))
+        return callbacks.confirmOverwrite && callbacks.confirmOverwrite(nonEmptyFolderQuestion());
+    return true;
+}
+
+bool SiteExporter::exportSite(const CSiteFolder* selected, bool wholeAlbum,
+                              const ExportCallbacks& callbacks) {
+    report_.clear();
+    cancelled_ = false;
+    const QString proposed = proposedFolder();
+    std::optional<QString> chosen =
+        callbacks.chooseFolder ? callbacks.chooseFolder(proposed) : std::optional(proposed);
+    if (!chosen || chosen->trimmed().isEmpty())
+        return false;
+
+    album_.website.general.location = *chosen;
+    const QString folder = absoluteFolder(*chosen);
+    if (!prepareFolder(folder, callbacks))
+        return false;
+    outputFolder_ = folder;
+    createFilesTree(folder, report_);
+
+    const CSiteFolder* start = wholeAlbum ? album_.tree.root() : selected;
+    if (!start)
+        return false;
+    if (!generate(start, callbacks))
+        return false;
+
+    const QString data = dataFolder();
+    CopyNavigationButtons(data, folder, report_);
+    writeAutorunFiles(data, folder, report_);
+    if (wholeAlbum)
+        album_.tree.setAlbumChanged(false);
+    return true;
+}
+
+bool SiteExporter::generate(const CSiteFolder* start, const ExportCallbacks& callbacks) {
+    const SiteOutputSettings settings = outputSettings(album_, settings_, outputFolder_);
+
+    // Pass 1: plan every file, thumbnail and size in page order.
+    ImageWorkPlan plan;
+    {
+        PlanningOutput planning(settings, plan);
+        HtmlPageWriter writer(album_, planning, outputFolder_);
+        GenerateSite(writer, start);
+    }
+
+    // The image work, on all cores.
+    ImageWorkOptions work;
+    work.job.thumbnailFolder = path::join(outputFolder_, QStringLiteral("files/thumbnail"));
+    work.job.thumbnailBox =
+        QSize(std::max(1, settings_.ThumbnailMaxSizeX), std::max(1, settings_.ThumbnailMaxSizeY));
+    work.job.displayBox = settings.displayBox;
+    work.job.cancel = callbacks.cancel;
+    work.threads = callbacks.threads;
+    work.progress = callbacks.progress;
+    const ImageWorkResults results = runImageWork(plan, work, report_);
+    if (results.cancelled) {
+        cancelled_ = true;
+        return false;
+    }
+
+    // Pass 2: the same calls, answered from the work; pages are written.
+    WritingOutput writing(settings, results, report_);
+    HtmlPageWriter writer(album_, writing, outputFolder_);
+    GenerateSite(writer, start);
+    return true;
+}
+
+QString SiteExporter::previewSite(const ExportCallbacks& callbacks, const OpenPageFunction& open) {
+    if (album_.tree.albumChanged() && !exportSite(nullptr, true, callbacks))
+        return {};
+    const auto openEntry = [&] { return !outputFolder_.isEmpty() && open(entryPage()); };
+    if (!openEntry() && exportSite(nullptr, true, callbacks))
+        openEntry();
+    return outputFolder_;
+}
+
+QString SiteExporter::firstPageOf(const CSiteFolder* folder) const {
+    if (folder == album_.tree.root())
+        return entryPage();
+    return path::join(outputFolder_, QStringLiteral("d%1p0.htm").arg(folder->id));
+}
+
+void SiteExporter::previewSelectedFolder(const CSiteFolder* selected,
+                                         const ExportCallbacks& callbacks,
+                                         const OpenPageFunction& open) {
+    if (!selected)
+        return;
+    if (album_.tree.albumChanged() && !exportSite(selected, false, callbacks))
+        return;
+    const auto openFirst = [&] { return !outputFolder_.isEmpty() && open(firstPageOf(selected)); };
+    if (!openFirst() && exportSite(selected, false, callbacks))
+        openFirst();
+}
+
+}  // namespace pictavo

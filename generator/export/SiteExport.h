@@ -1,0 +1,97 @@
+#pragma once
+// SiteExporter: exports an album as a static site and previews it.
+//
+// exportSite() asks for the output folder (proposing gen.location, or, when
+// that is empty, the folder "Export" beside the program's data folder, that
+// is <data folder>/../Export), stores the choice in gen.location, creates
+// the folder (one level) or asks before writing into a non-empty one,
+// creates the files tree, builds the pages of the start folder's subtree
+// twice (a planning pass, the image work on all cores, a writing pass),
+// copies the navigation buttons and writes the autorun files. A whole-album
+// run clears the album's albumChanged flag.
+//
+// The previews export only when the album changed since the last whole-album
+// run (or when the page cannot be opened, once) and open the entry page.
+//
+// Owned by whoever owns the album (the album explorer, the command-line
+// tool); used from one thread. The user is asked through the callbacks, so
+// the same code serves the GUI and the command-line tool.
+
+#include "album/Album.h"
+#include "generator/export/RunReport.h"
+#include "shell/settings/EnvironmentSettings.h"
+
+#include <QString>
+
+#include <atomic>
+#include <functional>
+#include <optional>
+#include <vector>
+
+namespace pictavo {
+
+// The question asked before exporting into a non-empty folder.
+QString nonEmptyFolderQuestion();
+// The error shown when the output folder cannot be created.
+QString cannotCreateFolderMessage(const QString& folder);
+
+struct ExportCallbacks {
+    // Shows the proposed output folder; gives the chosen one, or nothing to
+    // cancel. Unset: the proposed folder is used.
+    std::function<std::optional<QString>(const QString& proposed)> chooseFolder;
+    // Asks nonEmptyFolderQuestion(); true goes on. Unset: no.
+    std::function<bool(const QString& question)> confirmOverwrite;
+    // Shows an error message (the folder cannot be created).
+    std::function<void(const QString& message)> showError;
+    // Image work progress, on the calling thread.
+    std::function<void(int done, int total)> progress;
+    // Set from any thread (or a signal handler) to stop the run.
+    const std::atomic<bool>* cancel = nullptr;
+    int threads = 0;  // 0: all cores
+};
+
+// Opens a page in the browser; false when it could not be opened.
+using OpenPageFunction = std::function<bool(const QString& path)>;
+// The default: false for a missing file, else the desktop's URL opener.
+bool openPageInBrowser(const QString& path);
+
+class SiteExporter {
+public:
+    SiteExporter(Album& album, const EnvironmentSettings& settings)
+        : album_(album), settings_(settings) {}
+
+    // Exports from the album root (wholeAlbum) or from selected. True when
+    // pages were generated; false when cancelled, refused, or the folder
+    // could not be used.
+    bool exportSite(const CSiteFolder* selected, bool wholeAlbum, const ExportCallbacks& callbacks);
+
+    // Exports the whole album when it changed, opens index.htm; gives the
+    // output folder, or empty when nothing could be generated.
+    QString previewSite(const ExportCallbacks& callbacks,
+                        const OpenPageFunction& open = openPageInBrowser);
+    // Opens the first page of selected (exporting from it when the album
+    // changed).
+    void previewSelectedFolder(const CSiteFolder* selected, const ExportCallbacks& callbacks,
+                               const OpenPageFunction& open = openPageInBrowser);
+
+    QString proposedFolder() const;
+    const QString& outputFolder() const { return outputFolder_; }
+    // Failures of the last run, and whether it stopped on a cancel request.
+    std::vector<RunFailure> lastFailures() const { return report_.failures(); }
+    bool lastRunCancelled() const { return cancelled_; }
+    // The entry page of the last output folder.
+    QString entryPage() const;
+
+private:
+    bool prepareFolder(const QString& folder, const ExportCallbacks& callbacks);
+    bool generate(const CSiteFolder* start, const ExportCallbacks& callbacks);
+    QString firstPageOf(const CSiteFolder* folder) const;
+
+    Album& album_;
+    const EnvironmentSettings& settings_;
+    QString outputFolder_;
+    RunReport report_;
+    bool cancelled_ = false;
+};
+
+}  // namespace pictavo
