@@ -11,7 +11,7 @@ packages=(
   clang libclang-rt-14-dev
   g++-mingw-w64-i686 binutils-mingw-w64-i686
   fonts-liberation fonts-dejavu-core
-  imagemagick libjpeg-turbo-progs libvips-tools
+  imagemagick libjpeg-turbo-progs libvips-tools libimage-exiftool-perl
   chromium
   xdg-utils
 )
