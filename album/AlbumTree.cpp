@@ -48,6 +48,7 @@ void AlbumTree::replaceRoot(std::unique_ptr<CSiteFolder> root, int nextFolderId)
 }
 
 CSiteFolder* AlbumTree::insertFolder(CSiteFolder* parent, const QString& caption, int index) {
+    if (!parent) return nullptr;  // without a parent no id is used up
     auto folder = std::make_unique<CSiteFolder>();
     folder->caption = caption;
     folder->id = takeNextFolderId();

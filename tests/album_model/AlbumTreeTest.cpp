@@ -99,7 +99,9 @@ TEST(AlbumTree, InsertAtIndexAndAtEnd) {
     tree.insertFolder(tree.root(), QStringLiteral("Y"), -1);
     tree.insertFolder(tree.root(), QStringLiteral("First"), 0);
     EXPECT_EQ(childCaptions(tree.root()), QStringList({"First", "A", "B", "C", "Z", "Y"}));
+    const int nextId = tree.nextFolderId();
     EXPECT_EQ(tree.insertFolder(nullptr, QStringLiteral("lost")), nullptr);
+    EXPECT_EQ(tree.nextFolderId(), nextId);
 }
 
 TEST(AlbumTree, WalkIsPreOrderWithDepth) {
