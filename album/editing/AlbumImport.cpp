@@ -113,6 +113,16 @@ ImportResult importFile(Album& album, CSiteFolder* target, const QString& path,
     return result;
 }
 
+ImportResult importFiles(Album& album, CSiteFolder* target, const QStringList& paths,
+                         const EnvironmentSettings& settings) {
+    ImportResult result;
+    for (const QString& path : paths) {
+        if (!path.isEmpty())
+            result += importFile(album, target, path, settings);
+    }
+    return result;
+}
+
 ImportResult importFolderContents(Album& album, CSiteFolder* target, const QString& diskFolder,
                                   const EnvironmentSettings& settings) {
     const QFileInfo folder(diskFolder);

@@ -41,6 +41,11 @@ struct ImportResult {
 ImportResult importFile(Album& album, CSiteFolder* target, const QString& path,
                         const EnvironmentSettings& settings);
 
+// The "Import files" command: each non-empty path, in the given order, as
+// by importFile.
+ImportResult importFiles(Album& album, CSiteFolder* target, const QStringList& paths,
+                         const EnvironmentSettings& settings);
+
 // Imports the contents of diskFolder into target: files become pages of
 // target, subfolders new album folders (caption = the subfolder's name)
 // appended to target and filled recursively. No folder is made for

@@ -99,6 +99,17 @@ TEST_F(ImportTest, AppendsAfterExistingPages) {
     EXPECT_EQ(root()->pagecount, 2);
 }
 
+TEST_F(ImportTest, ImportFilesKeepsTheSelectionOrder) {
+    const QStringList paths = {touch(QStringLiteral("z.txt")), QString(),
+                               temp.filePath(QStringLiteral("missing.doc")),
+                               touch(QStringLiteral("a.jpg"))};
+    const ImportResult result = importFiles(album, root(), paths, settings);
+    EXPECT_EQ(result.pagesAdded, 2);
+    EXPECT_EQ(result.problems.size(), 1);  // the missing file; the empty path is skipped
+    EXPECT_EQ(pageCaptions(root()), QStringList({"z.txt", "a.jpg"}));
+    EXPECT_EQ(test::pageIds(root()), std::vector<int>({0, 1}));
+}
+
 // src: .hidden  B.jpg  a.txt  img.png  empty/  sub/x.jpg  sub/deeper/y.gif
 class FolderImport : public ImportTest {
 protected:
