@@ -111,8 +111,8 @@ public:
                           std::vector<int> pageIds, ClipboardMode mode);
     // Pastes the clipboard into target. Copied folders are inserted in caption
     // order with new ids; a folder is never pasted into its own subtree. A
-    // cut-paste removes the sources and empties the clipboard; a copy-paste
-    // keeps it. Returns true when the album changed.
+    // cut-paste removes (destroys) the sources and empties the clipboard; a
+    // copy-paste keeps it. Returns true when the album changed.
     bool paste(CSiteFolder* target) { return pasteFrom(clipboard_, target); }
     const AlbumClipboard& clipboard() const { return clipboard_; }
 
@@ -127,7 +127,8 @@ public:
     // Drops dragged onto target (tree or folder-list folder row) by the
     // rule of treeDropAction: the folder is pasted under target as a copy
     // and, for a move, the original is deleted afterwards. Returns the
-    // action taken (Refuse: nothing changed, the view beeps).
+    // action taken (Refuse: nothing changed, the view beeps). After a Move
+    // the dragged folder is destroyed; the copy under target has new ids.
     DropAction dropFolder(CSiteFolder* dragged, CSiteFolder* target, bool ctrlOnly);
 
     void resetDone() override { clipboard_.clear(); }
