@@ -5,11 +5,24 @@
 
 namespace {
 
+QtMessageHandler defaultMessageHandler = nullptr;
+
+// Qt warns on every start without XDG_RUNTIME_DIR (common in containers and
+// scripts); that note says nothing about the command, so it is dropped and
+// every other message goes to Qt's own handler.
+void quietMessageHandler(QtMsgType type, const QMessageLogContext& context,
+                         const QString& message) {
+    if (type == QtWarningMsg && message.startsWith(QLatin1String("QStandardPaths: ")))
+        return;
+    defaultMessageHandler(type, context, message);
+}
+
 void printUsage() {
     using namespace pictavo::cli;
     printOut(QStringLiteral("usage: pictavo-cli <command> [options]\n\ncommands:"));
     for (const Command& command : allCommands())
-        printOut(QStringLiteral("  %1  %2").arg(QLatin1String(command.name), -10)
+        printOut(QStringLiteral("  %1  %2")
+                     .arg(QLatin1String(command.name), -10)
                      .arg(QLatin1String(command.summary)));
     printOut(QStringLiteral("\n'pictavo-cli <command> --help' describes one command."));
 }
@@ -20,7 +33,9 @@ int main(int argc, char** argv) {
     using namespace pictavo::cli;
     // Text drawing (metafiles, title cards) needs a GUI application; without a
     // display the offscreen platform serves.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    defaultMessageHandler = qInstallMessageHandler(quietMessageHandler);
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     QStringList args = QGuiApplication::arguments().mid(1);
     if (args.isEmpty()) {
@@ -33,7 +48,8 @@ int main(int argc, char** argv) {
         return kSuccess;
     }
     for (const Command& command : allCommands()) {
-        if (name == QLatin1String(command.name)) return command.run(args);
+        if (name == QLatin1String(command.name))
+            return command.run(args);
     }
     printError(QStringLiteral("pictavo-cli: unknown command '%1'").arg(name));
     printUsage();
