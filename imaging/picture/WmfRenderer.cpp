@@ -21,7 +21,7 @@ constexpr std::size_t kPlaceableInch = 14;   // u16
 constexpr std::size_t kStandardSize = 18;
 constexpr std::size_t kStandardHeaderWords = 2;  // u16, always 9
 constexpr std::size_t kStandardVersion = 4;      // u16, 0x0100 or 0x0300
-constexpr std::size_t kStandardObjects = 12;     // u16
+constexpr std::size_t kStandardObjects = 10;     // u16
 
 constexpr std::size_t kRecordHeaderSize = 6;  // u32 size in words, u16 function
 constexpr double kPixelsPerInch = 96;

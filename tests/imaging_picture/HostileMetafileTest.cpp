@@ -1,0 +1,140 @@
+// Malformed and hostile metafiles: sizes, counts and indexes out of range
+// must fail cleanly or be skipped, never read out of bounds or hang.
+
+#include "MetafileBuilders.h"
+#include "RenderHelpers.h"
+
+#include "imaging/RasterImage.h"
+#include "imaging/picture/EmfRenderer.h"
+#include "imaging/picture/WmfRenderer.h"
+
+#include <random>
+
+using namespace pictavo;
+using namespace pictavo::testing;
+
+namespace {
+
+// Loads bytes and, when they load, draws them into a small target: the
+// natural size must be within the image limits.
+void loadAndDraw(const std::vector<std::uint8_t>& bytes) {
+    const Result<Picture> picture = Picture::fromData(bytes);
+    if (!picture)
+        return;
+    const QSize size = picture->naturalSize();
+    EXPECT_GT(size.width(), 0);
+    EXPECT_GT(size.height(), 0);
+    EXPECT_LE(std::int64_t(size.width()) * size.height(), kMaxImagePixels);
+    QImage target(32, 32, QImage::Format_RGB32);
+    target.fill(Qt::white);
+    QPainter painter(&target);
+    picture->draw(painter, target.rect());
+}
+
+}  // namespace
+
+TEST(HostileMetafile, HeadersThatCannotGiveASizeAreRefused) {
+    WmfBuilder zeroInch;
+    zeroInch.placeable(0, 0, 100, 100, 0).header();
+    WmfBuilder emptyBox;
+    emptyBox.placeable(5, 5, 5, 100, 1440).header();
+    WmfBuilder noExtent;
+    noExtent.header().windowOrg(0, 0);
+    WmfBuilder hugeBox;  // 65534 units at 1 unit per inch: far beyond the limits
+    hugeBox.placeable(-32767, -32767, 32767, 32767, 1).header();
+    for (auto* builder : {&zeroInch, &emptyBox, &noExtent, &hugeBox}) {
+        EXPECT_FALSE(readWmfHeader(builder->build()).ok());
+        EXPECT_FALSE(Picture::fromData(builder->build()).ok());
+    }
+
+    EmfBuilder hugeFrame({0, 0, 10, 10}, {0, 0, 2000000000, 2000000000});
+    EXPECT_FALSE(readEmfHeader(hugeFrame.build()).ok());
+    EmfBuilder noSize({10, 10, 0, 0}, {0, 0, 0, 0});
+    EXPECT_FALSE(readEmfHeader(noSize.build()).ok());
+    std::vector<std::uint8_t> truncated = EmfBuilder({0, 0, 9, 9}, {0, 0, 100, 100}).build();
+    truncated.resize(60);
+    EXPECT_FALSE(readEmfHeader(truncated).ok());
+}
+
+TEST(HostileMetafile, BadRecordSizesEndPlaybackWithoutHarm) {
+    WmfBuilder wmf;
+    wmf.header().windowOrg(0, 0).windowExt(20, 20).solidBrush(kRedRef).select(0);
+    std::vector<std::uint8_t> zeroSize = wmf.build(false);
+    putLe32(zeroSize, 0);  // a record of size 0, then a rectangle that must not run
+    putLe16(zeroSize, 0x041B);
+    std::vector<std::uint8_t> rest = WmfBuilder().rectangle(0, 0, 20, 20).build(false);
+    const QImage stopped = renderNatural(zeroSize);
+    ASSERT_FALSE(stopped.isNull());
+    EXPECT_EQ(pixel(stopped, 10, 10), QColor(Qt::white));
+
+    std::vector<std::uint8_t> oversized = wmf.build(false);
+    putLe32(oversized, 0x7FFFFFFF);  // claims far more than the file holds
+    putLe16(oversized, 0x041B);
+    for (int v : {20, 20, 0, 0})
+        putLe16(oversized, v);
+    const QImage cut = renderNatural(oversized);
+    EXPECT_EQ(pixel(cut, 10, 10), QColor(Qt::white));
+}
+
+TEST(HostileMetafile, CountsBeyondTheRecordAreIgnored) {
+    WmfBuilder wmf;
+    wmf.header().windowOrg(0, 0).windowExt(20, 20).solidBrush(kRedRef).select(0);
+    wmf.record(0x0324, {30000, 0, 0, 20, 0});     // polygon claiming 30000 points
+    wmf.record(0x0538, {2, 30000, 30000, 0, 0});  // poly-polygon with huge counts
+    wmf.record(0x0521, {500, 0x4141});            // TextOut longer than its record
+    wmf.record(0x0A32, {0, 0, 1000, 6, 0, 0});    // ExtTextOut, rectangle missing
+    wmf.record(0x0F43, {0x0020, 0x00CC, 0, 2, 2, 0, 0, 20, 20, 0, 0, 40, 0});  // broken DIB
+    const QImage image = renderNatural(wmf.build());
+    ASSERT_FALSE(image.isNull());
+    EXPECT_EQ(pixel(image, 10, 10), QColor(Qt::white));
+
+    EmfBuilder emf({0, 0, 19, 19}, {0, 0, 529, 529}, 4);
+    emf.solidBrush(1, kRedRef).select(1);
+    emf.solidBrush(100000, kBlueRef).select(100000);  // handle beyond the table
+    emf.record(86, {0, 0, 0, 0, 0x7FFFFFFF});         // POLYGON16 with a huge count
+    emf.record(91, {0, 0, 0, 0, 0x40000000, 1, 1});   // POLYPOLYGON16, counts disagree
+    emf.record(84, {0, 0, 0, 0, 1, 0, 0, 0, 0, 1000, 0x7FFFFFF0, 0, 0, 0, 0, 0, 0});
+    emf.record(81, {0, 0, 0, 0, 0, 0, 0, 0, 2, 2, 0xFFFFFFF0, 40, 16, 16, 0, 0xCC0020, 20, 20});
+    emf.rectangle(0, 0, 20, 20);
+    const QImage drawn = renderNatural(emf.build());
+    EXPECT_EQ(pixel(drawn, 10, 10), QColor(Qt::red));  // the bad records changed nothing
+}
+
+TEST(HostileMetafile, AbsurdCoordinatesAndTransformsAreSkipped) {
+    EmfBuilder emf({0, 0, 19, 19}, {0, 0, 529, 529});
+    emf.solidBrush(1, kRedRef).select(1);
+    emf.record(35, {0x7F7FFFFF, 0, 0, 0x7F7FFFFF, 0, 0});  // FLT_MAX scale: refused
+    emf.record(9, {1, 1});                                 // window extent 1 ...
+    emf.record(11, {2000000000, 2000000000});              // ... viewport extent huge
+    emf.record(17, {8});                                   // MM_ANISOTROPIC
+    emf.rectangle(0, 0, 5, 5);
+    emf.record(17, {1});  // back to MM_TEXT
+    emf.record(43, {0, 0, 10, 10});
+    const QImage image = renderNatural(emf.build());
+    ASSERT_FALSE(image.isNull());
+    EXPECT_EQ(pixel(image, 5, 5), QColor(Qt::red));
+    EXPECT_EQ(pixel(image, 15, 15), QColor(Qt::white));
+}
+
+TEST(HostileMetafile, RandomCorruptionNeverBreaksTheLoader) {
+    WmfBuilder wmf;
+    wmf.placeable(0, 0, 400, 300, 1440).header().windowOrg(0, 0).windowExt(400, 300);
+    wmf.solidBrush(kRedRef).select(0).pen(1, 3, kBlueRef).select(1).font(-20, "Sans").select(2);
+    wmf.rectangle(10, 10, 200, 100).record(0x0418, {300, 400, 0, 0}).textOut(5, 5, "abc");
+    wmf.record(0x0538, {2, 3, 3, 0, 0, 10, 0, 0, 10, 50, 50, 60, 50, 50, 60});
+    EmfBuilder emf({0, 0, 99, 99}, {0, 0, 2645, 2645});
+    emf.solidBrush(1, kRedRef).select(1).rectangle(5, 5, 50, 50);
+    emf.record(42, {10, 10, 90, 90}).record(54, {99, 99}).record(33, {}).record(34, {-1});
+    std::mt19937 random(20240601);
+    for (const std::vector<std::uint8_t>& original : {wmf.build(), emf.build()}) {
+        for (int round = 0; round < 300; ++round) {
+            std::vector<std::uint8_t> bytes = original;
+            const int flips = 1 + int(random() % 8);
+            for (int i = 0; i < flips; ++i)
+                bytes[random() % bytes.size()] = std::uint8_t(random());
+            if (round % 3 == 0)
+                bytes.resize(random() % bytes.size());
+            loadAndDraw(bytes);
+        }
+    }
+}
