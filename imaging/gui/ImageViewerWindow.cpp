@@ -55,12 +55,12 @@ ImageViewerWindow::ImageViewerWindow(QStringList paths, int startIndex, QWidget*
         area_->update();
     });
     slideTimer_.setInterval(kSlideShowIntervalMs);
-    connect(&slideTimer_, &QTimer::timeout, this, [this] {
-        showImage(nextIndexWrapping(index_, static_cast<int>(paths_.size())));
-    });
+    connect(&slideTimer_, &QTimer::timeout, this,
+            [this] { showImage(nextIndexWrapping(index_, static_cast<int>(paths_.size()))); });
     resize(800, 600);
     relayout();
-    if (startIndex >= 0 && startIndex < paths_.size()) showImage(startIndex);
+    if (startIndex >= 0 && startIndex < paths_.size())
+        showImage(startIndex);
 }
 
 ImageViewerWindow::~ImageViewerWindow() = default;
@@ -85,19 +85,22 @@ void ImageViewerWindow::buildToolBar() {
     toolBar_->addSeparator();
     add(glyphIcon(QStringLiteral("\u2212")), tr("Zoom Out"), &ImageViewerWindow::zoomOut);
     add(glyphIcon(QStringLiteral("+")), tr("Zoom In"), &ImageViewerWindow::zoomIn);
-    originalAction_ = add(glyphIcon(QStringLiteral("1:1")), tr("100%"),
-                          &ImageViewerWindow::originalSize);
+    originalAction_ =
+        add(glyphIcon(QStringLiteral("1:1")), tr("100%"), &ImageViewerWindow::originalSize);
     add(glyphIcon(QStringLiteral("\u2194")), tr("Fit Width"), &ImageViewerWindow::fitWidth);
     add(glyphIcon(QStringLiteral("\u2195")), tr("Fit Height"), &ImageViewerWindow::fitHeight);
     add(glyphIcon(QStringLiteral("\u25a3")), tr("Fit Window"), &ImageViewerWindow::fitWindow);
     toolBar_->addSeparator();
-    QAction* close = toolBar_->addAction(s->standardIcon(QStyle::SP_DialogCloseButton), tr("Close"));
+    QAction* close =
+        toolBar_->addAction(s->standardIcon(QStyle::SP_DialogCloseButton), tr("Close"));
     close->setToolTip(tr("Close"));
     connect(close, &QAction::triggered, this, &QDialog::reject);
     originalAction_->setEnabled(state_.originalSizeEnabled());
 }
 
-QRect ImageViewerWindow::imageArea() const { return area_->geometry(); }
+QRect ImageViewerWindow::imageArea() const {
+    return area_->geometry();
+}
 
 void ImageViewerWindow::relayout() {
     toolBar_->setGeometry(0, 0, width(), toolBar_->sizeHint().height());
@@ -115,17 +118,23 @@ void ImageViewerWindow::resizeEvent(QResizeEvent* event) {
 }
 
 void ImageViewerWindow::showImage(int index) {
-    if (index < 0 || index >= paths_.size()) return;
+    if (index < 0 || index >= paths_.size())
+        return;
     index_ = index;
     path_ = paths_.at(index);
-    if (std::optional<QImage> picture = loadViewerPicture(path_)) picture_ = std::move(*picture);
+    if (std::optional<QImage> picture = loadViewerPicture(path_))
+        picture_ = std::move(*picture);
     state_.setImageSize(picture_.size());
     afterZoomChange();
 }
 
-void ImageViewerWindow::showFirst() { showImage(firstIndex(static_cast<int>(paths_.size()))); }
+void ImageViewerWindow::showFirst() {
+    showImage(firstIndex(static_cast<int>(paths_.size())));
+}
 
-void ImageViewerWindow::showLast() { showImage(lastIndex(static_cast<int>(paths_.size()))); }
+void ImageViewerWindow::showLast() {
+    showImage(lastIndex(static_cast<int>(paths_.size())));
+}
 
 void ImageViewerWindow::showNext() {
     showImage(nextIndex(index_, static_cast<int>(paths_.size())));
@@ -156,11 +165,13 @@ void ImageViewerWindow::fitWindow() {
 }
 
 void ImageViewerWindow::zoomIn() {
-    if (state_.zoomIn()) afterZoomChange();
+    if (state_.zoomIn())
+        afterZoomChange();
 }
 
 void ImageViewerWindow::zoomOut() {
-    if (state_.zoomOut()) afterZoomChange();
+    if (state_.zoomOut())
+        afterZoomChange();
 }
 
 void ImageViewerWindow::toggleSlideShow() {
@@ -205,16 +216,20 @@ void ImageViewerWindow::keyPressEvent(QKeyEvent* event) {
             showImage(nextIndexWrapping(index_, count));
             return;
         case Qt::Key_Asterisk:
-            if (keypad) return fitWindow();
+            if (keypad)
+                return fitWindow();
             break;
         case Qt::Key_Plus:
-            if (keypad) return zoomIn();
+            if (keypad)
+                return zoomIn();
             break;
         case Qt::Key_Minus:
-            if (keypad) return zoomOut();
+            if (keypad)
+                return zoomOut();
             break;
         case Qt::Key_Slash:
-            if (keypad) return originalSize();
+            if (keypad)
+                return originalSize();
             break;
         default:
             break;

@@ -14,21 +14,25 @@ ViewerImageArea::ViewerImageArea(ImageViewerWindow* viewer) : QWidget(viewer), v
 void ViewerImageArea::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), palette().window());
-    if (viewer_->picture_.isNull()) return;
+    if (viewer_->picture_.isNull())
+        return;
     const ViewerState::PaintRects rects = viewer_->state_.paintRects();
-    if (rects.target.isEmpty() || rects.source.isEmpty()) return;
+    if (rects.target.isEmpty() || rects.source.isEmpty())
+        return;
     painter.drawImage(rects.target, viewer_->picture_, rects.source);
 }
 
 void ViewerImageArea::mousePressEvent(QMouseEvent* event) {
-    if (event->button() != Qt::LeftButton) return;
+    if (event->button() != Qt::LeftButton)
+        return;
     dragging_ = true;
     lastPosition_ = event->position().toPoint();
     setCursor(Qt::ClosedHandCursor);
 }
 
 void ViewerImageArea::mouseMoveEvent(QMouseEvent* event) {
-    if (!dragging_) return;
+    if (!dragging_)
+        return;
     const QPoint position = event->position().toPoint();
     if (!rect().contains(position)) {
         endDrag();
@@ -42,12 +46,17 @@ void ViewerImageArea::mouseMoveEvent(QMouseEvent* event) {
     update();
 }
 
-void ViewerImageArea::mouseReleaseEvent(QMouseEvent*) { endDrag(); }
+void ViewerImageArea::mouseReleaseEvent(QMouseEvent*) {
+    endDrag();
+}
 
-void ViewerImageArea::leaveEvent(QEvent*) { endDrag(); }
+void ViewerImageArea::leaveEvent(QEvent*) {
+    endDrag();
+}
 
 void ViewerImageArea::endDrag() {
-    if (!dragging_) return;
+    if (!dragging_)
+        return;
     dragging_ = false;
     unsetCursor();
 }

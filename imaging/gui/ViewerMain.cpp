@@ -30,7 +30,8 @@ int main(int argc, char** argv) {
         return 1;
     }
     pictavo::ImageViewerWindow viewer(paths, 0);
-    if (parser.isSet(slideShow)) viewer.toggleSlideShow();
+    if (parser.isSet(slideShow))
+        viewer.toggleSlideShow();
     viewer.showMaximized();
     return app.exec();
 }

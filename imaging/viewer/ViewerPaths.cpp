@@ -14,7 +14,8 @@ QStringList imagesInFolder(const QString& folder) {
     const QFileInfoList entries =
         QDir(folder).entryInfoList(QDir::Files | QDir::Hidden, QDir::Name);
     for (const QFileInfo& entry : entries) {
-        if (imageTypeFromPath(entry.fileName()) != -1) images.append(entry.filePath());
+        if (imageTypeFromPath(entry.fileName()) != -1)
+            images.append(entry.filePath());
     }
     return images;
 }

@@ -63,7 +63,8 @@ void ViewerState::fitWindow() {
 bool ViewerState::zoomIn() {
     const auto it = std::find_if(kZoomSteps.begin(), kZoomSteps.end(),
                                  [this](int step) { return step > zoom_; });
-    if (it == kZoomSteps.end()) return false;
+    if (it == kZoomSteps.end())
+        return false;
     mode_ = ZoomMode::Step;
     originalEnabled_ = *it != 100;
     setZoom(*it);
@@ -73,7 +74,8 @@ bool ViewerState::zoomIn() {
 bool ViewerState::zoomOut() {
     const auto it = std::find_if(kZoomSteps.rbegin(), kZoomSteps.rend(),
                                  [this](int step) { return step < zoom_; });
-    if (it == kZoomSteps.rend()) return false;
+    if (it == kZoomSteps.rend())
+        return false;
     mode_ = ZoomMode::Step;
     originalEnabled_ = *it != 100;
     setZoom(*it);
@@ -83,7 +85,8 @@ bool ViewerState::zoomOut() {
 void ViewerState::applyModeZoom() {
     const int w = image_.width();
     const int h = image_.height();
-    if (w <= 0 || h <= 0) return;
+    if (w <= 0 || h <= 0)
+        return;
     const int aw = area_.width();
     const int ah = area_.height();
     switch (mode_) {
@@ -119,9 +122,13 @@ void ViewerState::recomputeRanges() {
     vPos_ = 0;
 }
 
-void ViewerState::setHorizontalPosition(int position) { hPos_ = std::clamp(position, 0, hRange_); }
+void ViewerState::setHorizontalPosition(int position) {
+    hPos_ = std::clamp(position, 0, hRange_);
+}
 
-void ViewerState::setVerticalPosition(int position) { vPos_ = std::clamp(position, 0, vRange_); }
+void ViewerState::setVerticalPosition(int position) {
+    vPos_ = std::clamp(position, 0, vRange_);
+}
 
 ViewerState::PaintRects ViewerState::paintRects() const {
     const int scaledWidth = static_cast<int>(static_cast<long long>(image_.width()) * zoom_ / 100);
@@ -140,23 +147,31 @@ ViewerState::PaintRects ViewerState::paintRects() const {
     return rects;
 }
 
-int firstIndex(int count) { return count > 0 ? 0 : -1; }
+int firstIndex(int count) {
+    return count > 0 ? 0 : -1;
+}
 
-int lastIndex(int count) { return count > 0 ? count - 1 : -1; }
+int lastIndex(int count) {
+    return count > 0 ? count - 1 : -1;
+}
 
-int nextIndex(int current, int count) { return current + 1 < count ? current + 1 : -1; }
+int nextIndex(int current, int count) {
+    return current + 1 < count ? current + 1 : -1;
+}
 
 int previousIndex(int current, int count) {
     return current - 1 >= 0 && current - 1 < count ? current - 1 : -1;
 }
 
 int nextIndexWrapping(int current, int count) {
-    if (count <= 0) return -1;
+    if (count <= 0)
+        return -1;
     return current + 1 < count ? current + 1 : 0;
 }
 
 int previousIndexWrapping(int current, int count) {
-    if (count <= 0) return -1;
+    if (count <= 0)
+        return -1;
     return current > 0 ? current - 1 : count - 1;
 }
 

@@ -15,14 +15,14 @@
 namespace pictavo {
 
 enum class ZoomMode : int {
-    Original = 0,   // "Original size"
-    Step = 1,       // a chosen zoom step
+    Original = 0,  // "Original size"
+    Step = 1,      // a chosen zoom step
     FitWidth = 2,
     FitHeight = 3,
     FitWindow = 4,
 };
 
-inline constexpr std::array<int, 18> kZoomSteps = {5,   7,   10,  15,   20,   30,   50,   70,   100,
+inline constexpr std::array<int, 18> kZoomSteps = {5,   7,   10,  15,  20,  30,   50,   70,   100,
                                                    150, 200, 300, 500, 700, 1000, 2000, 3000, 5000};
 inline constexpr int kMinZoom = 5;
 inline constexpr int kMaxZoom = 5000;

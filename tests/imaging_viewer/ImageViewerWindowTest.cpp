@@ -50,7 +50,8 @@ TEST_F(ImageViewerWindowTest, ToolbarCarriesTheTwelveCommandsWithTheirTooltips) 
     ImageViewerWindow viewer(paths_, 0);
     QStringList tips;
     for (QAction* action : viewer.toolBar()->actions()) {
-        if (!action->isSeparator()) tips << action->toolTip();
+        if (!action->isSeparator())
+            tips << action->toolTip();
     }
     const QStringList expected = {"Slid show", "First",      "Previous",   "Next",
                                   "Last",      "Zoom Out",   "Zoom In",    "100%",

@@ -1,0 +1,79 @@
+#include "generator/cd/TitleCard.h"
+#include "imaging/RasterImage.h"
+
+#include <gtest/gtest.h>
+
+#include <QTemporaryDir>
+
+namespace pictavo {
+namespace {
+
+// Rows of the card that hold any pixel brighter than black.
+std::vector<bool> inkedRows(const QImage& card) {
+    std::vector<bool> rows(card.height(), false);
+    for (int y = 0; y < card.height(); ++y) {
+        for (int x = 0; x < card.width() && !rows[y]; ++x)
+            rows[y] = qGreen(card.pixel(x, y)) > 60;
+    }
+    return rows;
+}
+
+TEST(TitleCard, FontHeightsFollowTheScreenDpi) {
+    EXPECT_EQ(fontPixelHeight(24, 96), 32);
+    EXPECT_EQ(fontPixelHeight(14, 96), 19);  // 18.67 rounds to 19
+    EXPECT_EQ(fontPixelHeight(14, 120), 23);
+    EXPECT_EQ(fontPixelHeight(1, 10), 1);
+}
+
+TEST(TitleCard, CanvasIsTheExportBoxWhenBothSidesAreSet) {
+    EXPECT_EQ(titleCardCanvas(640, 480).size, QSize(640, 480));
+    const TitleCardCanvas screen = titleCardCanvas(640, 0);
+    EXPECT_FALSE(screen.size.isEmpty());
+    EXPECT_GT(screen.dpi, 0);
+}
+
+TEST(TitleCard, CaptionIsDrawnInTheUpperBandAndTheDescriptionBelow) {
+    const TitleCardCanvas canvas{QSize(640, 480), 96};
+    const QImage captionOnly = drawTitleCard(QStringLiteral("Holidays"), QString(), canvas);
+    ASSERT_EQ(captionOnly.size(), QSize(640, 480));
+    std::vector<bool> rows = inkedRows(captionOnly);
+    bool inBand = false, outside = false;
+    for (int y = 0; y < 480; ++y) {
+        if (!rows[y])
+            continue;
+        (y >= 480 / 8 && y < 3 * 480 / 8 ? inBand : outside) = true;
+    }
+    EXPECT_TRUE(inBand);
+    EXPECT_FALSE(outside);
+    // The caption's colour is red 0, green 255, blue 128 (antialiased edges
+    // aside): find one fully inked pixel.
+    bool exactColour = false;
+    for (int y = 60; y < 180 && !exactColour; ++y)
+        for (int x = 0; x < 640 && !exactColour; ++x)
+            exactColour = captionOnly.pixel(x, y) == qRgb(0, 255, 128);
+    EXPECT_TRUE(exactColour);
+
+    const QImage both =
+        drawTitleCard(QStringLiteral("Holidays"), QStringLiteral("Two weeks by the sea"), canvas);
+    rows = inkedRows(both);
+    bool below = false;
+    for (int y = 7 * 480 / 16; y < 480; ++y)
+        below = below || rows[y];
+    EXPECT_TRUE(below);
+}
+
+TEST(TitleCard, AnEmptyCaptionGivesABlackCardSavedAsJpeg) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("00000000.jpg"));
+    ASSERT_TRUE(MakeTitleCard(QString(), QString(), path, {QSize(200, 100), 96}).ok());
+    RasterImage card;
+    ASSERT_TRUE(card.load(path, kImageJpeg));
+    EXPECT_EQ(card.width(), 200);
+    EXPECT_EQ(card.height(), 100);
+    for (int y = 0; y < 100; y += 9)
+        for (int x = 0; x < 200; x += 13)
+            EXPECT_LT(card.pixelColor(x, y).green, 16);
+}
+
+}  // namespace
+}  // namespace pictavo
