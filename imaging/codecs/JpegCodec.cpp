@@ -19,12 +19,17 @@ constexpr int kApp1 = JPEG_APP0 + 1;
 constexpr int kMaxRowsPerRead = 16;
 
 // libjpeg's error manager extended with the jump back to the codec entry
-// point. Fatal errors and the warning for data that ends early jump; other
-// warnings (damaged but readable data) are ignored.
+// point. Fatal errors jump, and so does data that ends early: the end of the
+// data is fatal while headers or (progressive) scans are still expected, and
+// in a sequential scan once the entropy decoder runs out of data after it.
+// A file that lacks only its end marker therefore decodes. Other warnings
+// (damaged but readable data) are ignored.
 struct JpegErrors {
     jpeg_error_mgr manager{};
     std::jmp_buf jump{};
     char text[JMSG_LENGTH_MAX] = {};
+    bool endIsFatal = true;
+    bool sawEnd = false;
 };
 
 [[noreturn]] void failJpeg(j_common_ptr info) {
@@ -34,8 +39,17 @@ struct JpegErrors {
 }
 
 void onJpegMessage(j_common_ptr info, int level) {
-    if (level == -1 && info->err->msg_code == JWRN_JPEG_EOF)
+    if (level != -1)
+        return;
+    auto* errors = reinterpret_cast<JpegErrors*>(info->err);
+    const int code = errors->manager.msg_code;
+    if (code == JWRN_JPEG_EOF) {
+        if (errors->endIsFatal)
+            failJpeg(info);
+        errors->sawEnd = true;
+    } else if (code == JWRN_HIT_MARKER && errors->sawEnd) {
         failJpeg(info);
+    }
 }
 
 void installErrors(JpegErrors& errors) {
@@ -212,7 +226,10 @@ Status JpegCodec::decode(ByteView data, RasterImage& image, const DecodeOptions&
                          .arg(info.image_width)
                          .arg(info.image_height));
     configureOutput(info, options);
+    // Multi-scan files are read whole here; sequential ones only up to
+    // their first scan.
     jpeg_start_decompress(&info);
+    decompressor.errors.endIsFatal = false;
     const int depth = info.out_color_space == JCS_GRAYSCALE ? 8 : 24;
     if (!image.create(int(info.output_width), int(info.output_height), depth))
         return Error(image.lastError());

@@ -12,8 +12,8 @@
 // Hostile input: libjpeg's fatal errors return through longjmp to the
 // codec entry point, limits are checked from the header before anything is
 // allocated, and data that ends before the last scan line fails ("JPEG:
-// Premature end of JPEG file"). A file that lacks only its end marker
-// decodes.
+// Premature end of JPEG file" or "JPEG: Corrupt JPEG data: premature end of
+// data segment"). A sequential file that lacks only its end marker decodes.
 //
 // Encoding accepts 24-bit and grey-scale images, with libjpeg's default
 // parameters and the image's quality applied with baseline tables.

@@ -160,15 +160,17 @@ RowLayout configureTransforms(png_structp png, png_infop info, int& transparentI
 }
 
 void setPalette(png_structp png, png_infop info, RasterImage& image, int bitDepth) {
-    if (png_get_color_type(png, info) == PNG_COLOR_TYPE_GRAY) {
-        if (bitDepth == 2) {
-            for (int i = 0; i < 4; ++i) {
-                const auto grey = static_cast<std::uint8_t>(i * 85);
-                image.setPaletteEntry(i, {grey, grey, grey, 0});
-            }
+    const int colourType = png_get_color_type(png, info);
+    if (colourType == PNG_COLOR_TYPE_GRAY && bitDepth == 2) {
+        for (int i = 0; i < 4; ++i) {
+            const auto grey = static_cast<std::uint8_t>(i * 85);
+            image.setPaletteEntry(i, {grey, grey, grey, 0});
         }
-        return;  // other grey depths: create() gave the grey palette
     }
+    // Other grey depths keep the grey palette of create(); colour images
+    // have none.
+    if (colourType != PNG_COLOR_TYPE_PALETTE)
+        return;
     png_colorp colours = nullptr;
     int count = 0;
     png_get_PLTE(png, info, &colours, &count);
@@ -307,6 +309,8 @@ Status PngCodec::decode(ByteView data, RasterImage& image, const DecodeOptions&)
     }
     if (paletteAlpha)
         applyPaletteAlpha(png, info, image);
+    // Reads up to IEND, so that a file cut after its pixel rows still fails.
+    png_read_end(png, nullptr);
     return Status::success();
 }
 

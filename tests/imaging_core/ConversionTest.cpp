@@ -1,0 +1,185 @@
+#include "TestImages.h"
+#include "imaging/ConvertImageFile.h"
+#include "imaging/Exif.h"
+#include "imaging/convert/ImageConversion.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace pictavo {
+namespace {
+
+QByteArray readAll(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void writeAll(const QString& path, const QByteArray& data) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(data);
+}
+
+class Conversion : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(dir_.isValid()); }
+    QString at(const char* name) const { return dir_.filePath(QLatin1String(name)); }
+    void copyFixture(const char* fixture, const char* name) {
+        ASSERT_TRUE(QFile::copy(test::fixturePath(fixture), at(name)));
+    }
+    QString folder() const { return dir_.path() + QLatin1Char('/'); }
+    QTemporaryDir dir_;
+};
+
+TEST_F(Conversion, TransparentPngBecomesJpegWithTheStoredColour) {
+    RasterImage rgba;
+    ASSERT_TRUE(rgba.create(16, 16, 24));
+    for (int y = 0; y < 16; ++y)
+        for (int x = 0; x < 16; ++x)
+            rgba.setPixelColor(x, y, test::kRed);
+    rgba.createAlpha(0);  // fully transparent red
+    ASSERT_TRUE(rgba.save(at("clear.png"), kImagePng));
+    ASSERT_TRUE(ConvertImageFile(at("clear.png"), at("clear.jpg"), kImagePng, kImageJpeg));
+    RasterImage jpeg;
+    ASSERT_TRUE(jpeg.load(at("clear.jpg"), kImageJpeg));
+    EXPECT_TRUE(test::near(jpeg.pixelColor(8, 8), test::kRed, 10));
+}
+
+TEST_F(Conversion, PaletteImageFailsAsJpegButConvertsAfterFlattening) {
+    RasterImage palette;
+    ASSERT_TRUE(palette.load(test::fixturePath("quadrants-palette.png"), kImagePng));
+    ASSERT_EQ(palette.bitsPerPixel(), 8);
+    EXPECT_FALSE(palette.save(at("direct.jpg"), kImageJpeg));
+    EXPECT_EQ(palette.lastError(), QStringLiteral("JPEG can save only RGB or GreyScale images"));
+    EXPECT_TRUE(ConvertImageFile(test::fixturePath("quadrants-palette.png"), at("flat.jpg"),
+                                 kImagePng, kImageJpeg));
+    RasterImage jpeg;
+    ASSERT_TRUE(jpeg.load(at("flat.jpg"), kImageJpeg));
+    EXPECT_TRUE(test::near(test::quadrantColours(jpeg).bottomLeft, test::kBlue, 40));
+}
+
+TEST_F(Conversion, PhotographsAreWrittenUpright) {
+    ASSERT_TRUE(ConvertImageFile(test::fixturePath("photo-exif6.jpg"), at("upright.png"),
+                                 kImageJpeg, kImagePng));
+    RasterImage png;
+    ASSERT_TRUE(png.load(at("upright.png"), kImagePng));
+    EXPECT_EQ(png.width(), 30);
+    EXPECT_EQ(png.height(), 40);
+}
+
+TEST_F(Conversion, UndecodableSourceIsCopiedUnchanged) {
+    const QByteArray junk("GIF89a but then nothing sensible at all");
+    writeAll(at("broken.gif"), junk);
+    writeAll(at("broken.png"), "an older file that is replaced");
+    const FileConversion result =
+        convertImageFileWithOutcome(at("broken.gif"), at("broken.png"), kImageGif, kImagePng);
+    EXPECT_EQ(result.outcome, FileConversionOutcome::CopiedUnchanged);
+    EXPECT_FALSE(result.error.isEmpty());
+    EXPECT_EQ(readAll(at("broken.png")), junk);
+    EXPECT_TRUE(ConvertImageFile(at("broken.gif"), at("again.png"), kImageGif, kImagePng));
+}
+
+TEST_F(Conversion, MissingDestinationFolderFails) {
+    EXPECT_FALSE(ConvertImageFile(test::fixturePath("quadrants-rgb.png"),
+                                  at("no/such/folder/x.tif"), kImagePng, kImageTiff));
+}
+
+TEST(ConversionTargets, SixRowsInTableOrder) {
+    const auto targets = conversionTargets();
+    ASSERT_EQ(targets.size(), 6u);
+    const int types[] = {kImageBmp, kImageJpeg, kImagePng, kImageTga, kImagePcx, kImageTiff};
+    const char* texts[] = {"BMP Windows Bitmap", "JPG JPEG", "PNG Portable Network Graphics",
+                           "TGA Targa",          "PCX PCX",  "TIFF Tag Image File Format"};
+    for (std::size_t i = 0; i < 6; ++i) {
+        EXPECT_EQ(targets[i].type, types[i]);
+        EXPECT_STREQ(targets[i].listText, texts[i]);
+    }
+    ASSERT_NE(findConversionTarget(QStringLiteral("tif")), nullptr);
+    EXPECT_EQ(findConversionTarget(QStringLiteral("tif"))->type, kImageTiff);
+    EXPECT_EQ(findConversionTarget(QStringLiteral("gif")), nullptr);
+}
+
+TEST(ConversionTargets, DestinationKeepsEverythingUpToTheLastDot) {
+    EXPECT_EQ(conversionDestination(QStringLiteral("/in/photo.x.bmp"), QStringLiteral("/out/"),
+                                    QStringLiteral("png")),
+              QStringLiteral("/out/photo.x.png"));
+    EXPECT_EQ(conversionDestination(QStringLiteral("C:\\in\\a.JPG"), QStringLiteral("/out/"),
+                                    QStringLiteral("tif")),
+              QStringLiteral("/out/a.tif"));
+    // The folder text is used as typed.
+    EXPECT_EQ(conversionDestination(QStringLiteral("/in/b.gif"), QStringLiteral("/out"),
+                                    QStringLiteral("png")),
+              QStringLiteral("/outb.png"));
+}
+
+TEST_F(Conversion, BatchConvertsImagesAndIgnoresOtherFiles) {
+    copyFixture("quadrants.jpg", "a.jpg");
+    copyFixture("quadrants-rgb.tif", "b.tif");
+    writeAll(at("c.txt"), "notes");
+    const std::vector<ConversionResult> results =
+        convertImages({at("a.jpg"), at("b.tif"), at("c.txt")}, folder(),
+                      *findConversionTarget(QStringLiteral("png")));
+    ASSERT_EQ(results.size(), 3u);
+    EXPECT_EQ(results[0].outcome, ConversionOutcome::Converted);
+    EXPECT_EQ(results[0].destination, at("a.png"));
+    EXPECT_EQ(results[1].outcome, ConversionOutcome::Converted);
+    EXPECT_EQ(results[2].outcome, ConversionOutcome::NotAnImage);
+    EXPECT_TRUE(results[2].destination.isEmpty());
+    RasterImage png;
+    EXPECT_TRUE(png.load(at("a.png"), kImagePng));
+    EXPECT_EQ(png.type(), kImagePng);
+    EXPECT_TRUE(png.load(at("b.png"), kImagePng));
+    EXPECT_EQ(png.type(), kImagePng);
+    EXPECT_FALSE(QFile::exists(at("c.png")));
+}
+
+TEST_F(Conversion, BatchSkipsFilesAlreadyOfTheTargetType) {
+    copyFixture("quadrants.jpg", "one.jpg");
+    copyFixture("quadrants.jpg", "two.jpeg");
+    copyFixture("quadrants-rgb.png", "three.png");
+    const std::vector<ConversionResult> results =
+        convertImages({at("one.jpg"), at("two.jpeg"), at("three.png")}, folder(),
+                      *findConversionTarget(QStringLiteral("jpg")));
+    ASSERT_EQ(results.size(), 3u);
+    EXPECT_EQ(results[0].outcome, ConversionOutcome::SameFormat);
+    EXPECT_EQ(results[1].outcome, ConversionOutcome::SameFormat);
+    EXPECT_EQ(results[2].outcome, ConversionOutcome::Converted);
+    EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files).size(), 4);  // three.jpg added
+}
+
+TEST_F(Conversion, BatchKeepsInnerDotsAndCopiesUndecodableFiles) {
+    copyFixture("quadrants-rgb.tif", "photo.x.tif");
+    writeAll(at("damaged.tif"), "II*\0 not really a tiff");
+    const std::vector<ConversionResult> results =
+        convertImages({at("photo.x.tif"), at("damaged.tif")}, folder(),
+                      *findConversionTarget(QStringLiteral("png")));
+    ASSERT_EQ(results.size(), 2u);
+    EXPECT_EQ(results[0].destination, at("photo.x.png"));
+    EXPECT_EQ(results[0].outcome, ConversionOutcome::Converted);
+    EXPECT_EQ(results[1].outcome, ConversionOutcome::CopiedUnchanged);
+    EXPECT_EQ(readAll(at("damaged.png")), readAll(at("damaged.tif")));
+}
+
+TEST(Exif, OrientationParserIsBoundsCheckedAndReadsBothByteOrders) {
+    // "Exif\0\0" + big-endian TIFF with one entry: Orientation = 8.
+    const std::uint8_t bigEndian[] = {'E', 'x', 'i', 'f', 0, 0,    'M',  'M', 0, 42, 0,
+                                      0,   0,   8,   0,   1, 0x01, 0x12, 0,   3, 0,  0,
+                                      0,   1,   0,   8,   0, 0,    0,    0,   0, 0};
+    EXPECT_EQ(exifOrientationFromApp1(bigEndian), 8);
+    // Cut inside the entry, a bad IFD offset, a value out of range.
+    EXPECT_EQ(exifOrientationFromApp1(ByteView(bigEndian, 22)), 1);
+    std::uint8_t damaged[sizeof bigEndian];
+    std::copy(std::begin(bigEndian), std::end(bigEndian), damaged);
+    damaged[12] = 0x7F;
+    EXPECT_EQ(exifOrientationFromApp1(damaged), 1);
+    std::copy(std::begin(bigEndian), std::end(bigEndian), damaged);
+    damaged[25] = 9;
+    EXPECT_EQ(exifOrientationFromApp1(damaged), 1);
+    EXPECT_EQ(exifOrientationFromApp1(ByteView()), 1);
+}
+
+}  // namespace
+}  // namespace pictavo

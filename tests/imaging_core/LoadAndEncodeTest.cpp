@@ -1,0 +1,139 @@
+#include "TestImages.h"
+#include "imaging/ImageType.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace pictavo {
+namespace {
+
+struct PathRow {
+    const char* path;
+    int type;
+};
+
+class TypeFromPath : public ::testing::TestWithParam<PathRow> {};
+
+TEST_P(TypeFromPath, MapsTheLastExtensionCaseInsensitively) {
+    int type = 0;
+    const bool known = GetImageTypeFromPath(QString::fromUtf8(GetParam().path), type);
+    EXPECT_EQ(type, GetParam().type);
+    EXPECT_EQ(known, GetParam().type != -1);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Names, TypeFromPath,
+    ::testing::Values(PathRow{"photo.JPG", kImageJpeg}, PathRow{"notes.tar.gz", -1},
+                      PathRow{"README", -1}, PathRow{"a/b.c/noext", -1},
+                      PathRow{"x.tiff", kImageTiff}, PathRow{"C:\\pics\\scan.Tif", kImageTiff},
+                      PathRow{"photo.x.bmp", kImageBmp}, PathRow{"trailing.", -1}));
+
+TEST(Load, PngNamedJpgFailsAsJpegThenLoadsByContent) {
+    RasterImage image;
+    ASSERT_TRUE(image.load(test::fixturePath("png-with-jpeg-extension.jpg"), kImageJpeg));
+    EXPECT_EQ(image.type(), kImagePng);
+    EXPECT_EQ(image.width(), 16);
+}
+
+struct DetectRow {
+    const char* fixture;
+    int type;
+};
+
+class Detection : public ::testing::TestWithParam<DetectRow> {};
+
+TEST_P(Detection, UntypedLoadRecordsTheDetectedType) {
+    RasterImage image;
+    ASSERT_TRUE(image.load(test::fixturePath(GetParam().fixture), kImageUnknown))
+        << image.lastError().toStdString();
+    EXPECT_EQ(image.type(), GetParam().type);
+    EXPECT_EQ(image.width(), 16);
+    EXPECT_EQ(image.height(), 12);
+}
+
+INSTANTIATE_TEST_SUITE_P(Fixtures, Detection,
+                         ::testing::Values(DetectRow{"quadrants.jpg", kImageJpeg},
+                                           DetectRow{"quadrants-rgb.png", kImagePng},
+                                           DetectRow{"quadrants-rgb.tif", kImageTiff},
+                                           DetectRow{"quadrants.jp2", kImageJp2},
+                                           DetectRow{"quadrants.j2k", kImageJpc}));
+
+class LoadErrors : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(dir_.isValid());
+        textFile_ = dir_.filePath(QStringLiteral("not-really.png"));
+        QFile file(textFile_);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("this is plain text, no image at all\n");
+    }
+    QTemporaryDir dir_;
+    QString textFile_;
+};
+
+TEST_F(LoadErrors, TypedFailureKeepsTheCodecsOwnText) {
+    RasterImage image;
+    EXPECT_FALSE(image.load(textFile_, kImagePng));
+    EXPECT_TRUE(image.lastError().startsWith(QStringLiteral("PNG:")))
+        << image.lastError().toStdString();
+    EXPECT_FALSE(image.isValid());
+}
+
+TEST_F(LoadErrors, UntypedFailureSaysUnknownFormat) {
+    RasterImage image;
+    EXPECT_FALSE(image.load(textFile_, kImageUnknown));
+    EXPECT_EQ(image.lastError(), QStringLiteral("Decode: Unknown or wrong format"));
+    EXPECT_FALSE(image.load(textFile_, kImageEmf));
+    EXPECT_EQ(image.lastError(), QStringLiteral("Decode: Unknown or wrong format"));
+}
+
+TEST_F(LoadErrors, TypeOutsideTheTableAndMissingFilesFail) {
+    RasterImage image;
+    const std::vector<std::uint8_t> png = test::fixtureBytes("quadrants-rgb.png");
+    EXPECT_FALSE(image.decode(png, 42));
+    EXPECT_EQ(image.lastError(), QStringLiteral("Decode: Unknown or wrong format"));
+    EXPECT_FALSE(image.load(dir_.filePath(QStringLiteral("missing.png")), kImagePng));
+    EXPECT_FALSE(image.lastError().isEmpty());
+}
+
+TEST(Encode, DispatchErrorsUseTheFixedTexts) {
+    RasterImage image = test::quadrants24();
+    std::vector<std::uint8_t> out;
+    for (const int type : {int(kImageUnknown), 42, int(kImageEmf), -1}) {
+        EXPECT_FALSE(image.encode(out, type)) << type;
+        EXPECT_EQ(image.lastError(), QStringLiteral("Encode: Unknown format")) << type;
+    }
+    EXPECT_FALSE(image.encode(out, kImageWmf));
+    EXPECT_EQ(image.lastError(), QStringLiteral("Save WMF not supported"));
+}
+
+TEST(Save, FailedEncodeLeavesAnExistingFileUntouched) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("keep.jpg"));
+    {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("old contents");
+    }
+    RasterImage palette;
+    ASSERT_TRUE(palette.create(4, 4, 4));
+    EXPECT_FALSE(palette.save(path, kImageJpeg));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), QByteArray("old contents"));
+}
+
+TEST(Save, WritesAFileThatLoadsBack) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("out.png"));
+    RasterImage image = test::quadrants24();
+    ASSERT_TRUE(image.save(path, kImagePng));
+    RasterImage back;
+    ASSERT_TRUE(back.load(path, kImagePng));
+    EXPECT_TRUE(test::samePixels(image, back));
+}
+
+}  // namespace
+}  // namespace pictavo
