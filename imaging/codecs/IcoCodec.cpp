@@ -184,10 +184,14 @@ Status IcoCodec::decode(ByteView data, RasterImage& image, const DecodeOptions& 
         Result<Candidate> best = bestEntry(data);
         if (!best)
             return best.error();
-        if (!best->png)
-            return decodeDibEntry(best.value(), image);
+        if (!best->png) {
+            Status dib = decodeDibEntry(best.value(), image);
+            const bool ours = dib || dib.error().message().startsWith(QLatin1String(kCodec));
+            return ours ? dib
+                        : Status(dib.error().withContext(QStringLiteral("ICO: bitmap entry")));
+        }
         Status png = pngCodec().decode(best->data, image, options);
-        return png ? png : png.error().withContext(QStringLiteral("ICO: PNG entry"));
+        return png ? png : Status(png.error().withContext(QStringLiteral("ICO: PNG entry")));
     });
 }
 

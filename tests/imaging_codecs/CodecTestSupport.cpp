@@ -1,0 +1,115 @@
+#include "CodecTestSupport.h"
+
+#include <fstream>
+#include <iterator>
+#include <sstream>
+#include <stdexcept>
+
+namespace pictavo::test {
+
+namespace {
+
+std::string fixturePath(const std::string& name) {
+    return std::string(PICTAVO_TEST_DATA) + "/codecs/" + name;
+}
+
+}  // namespace
+
+Bytes fixture(const std::string& name) {
+    std::ifstream in(fixturePath(name), std::ios::binary);
+    if (!in)
+        throw std::runtime_error("missing fixture " + name);
+    return Bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+}
+
+Rgb Pam::colour(int x, int y) const {
+    const std::size_t at = (std::size_t(y) * width + x) * 4;
+    return {rgba[at], rgba[at + 1], rgba[at + 2]};
+}
+
+int Pam::alpha(int x, int y) const {
+    return rgba[(std::size_t(y) * width + x) * 4 + 3];
+}
+
+Pam readPam(const std::string& name) {
+    const Bytes bytes = fixture(name);
+    const std::string text(bytes.begin(), bytes.end());
+    const std::size_t end = text.find("ENDHDR\n");
+    if (text.rfind("P7\n", 0) != 0 || end == std::string::npos)
+        throw std::runtime_error("bad PAM " + name);
+    std::istringstream header(text.substr(0, end));
+    Pam pam;
+    std::string key;
+    int depth = 0;
+    while (header >> key) {
+        if (key == "WIDTH")
+            header >> pam.width;
+        if (key == "HEIGHT")
+            header >> pam.height;
+        if (key == "DEPTH")
+            header >> depth;
+    }
+    if (depth != 4)
+        throw std::runtime_error("PAM is not RGBA: " + name);
+    pam.rgba.assign(bytes.begin() + std::ptrdiff_t(end + 7), bytes.end());
+    if (pam.rgba.size() != std::size_t(pam.width) * pam.height * 4)
+        throw std::runtime_error("short PAM " + name);
+    return pam;
+}
+
+RasterImage paletteImage(int width, int height, int bitsPerPixel) {
+    RasterImage image;
+    image.create(width, height, bitsPerPixel);
+    const int entries = 1 << bitsPerPixel;
+    for (int i = 0; i < entries; ++i)
+        image.setPaletteEntry(
+            i, {std::uint8_t(i * 7 + 3), std::uint8_t(255 - i), std::uint8_t((i * 53) % 256), 0});
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+            image.setPixelIndex(x, y, std::uint8_t((x + 3 * y + x * y) % entries));
+    return image;
+}
+
+RasterImage rgbImage(int width, int height) {
+    RasterImage image;
+    image.create(width, height, 24);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+            image.setPixelColor(
+                x, y,
+                {std::uint8_t(x * 17), std::uint8_t(y * 29), std::uint8_t((x * y * 7) % 256)});
+    return image;
+}
+
+RasterImage greyImage(int width, int height) {
+    RasterImage image;
+    image.create(width, height, 8);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+            image.setPixelIndex(x, y, std::uint8_t((x * 31 + y * 11) % 256));
+    return image;
+}
+
+int effectiveAlpha(const RasterImage& image, int x, int y) {
+    if (image.hasAlpha())
+        return image.alphaRow(y)[x];
+    const bool transparent = image.bitsPerPixel() <= 8 && image.transparentIndex() >= 0 &&
+                             image.pixelIndex(x, y) == image.transparentIndex();
+    return transparent ? 0 : 255;
+}
+
+Bytes patchedLe(Bytes bytes, std::size_t offset, std::uint32_t value, int size) {
+    for (int i = 0; i < size; ++i)
+        bytes.at(offset + i) = static_cast<std::uint8_t>(value >> (8 * i));
+    return bytes;
+}
+
+DecodeOutcome decodeWith(const Codec& codec, const Bytes& bytes, RasterImage* image) {
+    RasterImage local;
+    RasterImage& target = image ? *image : local;
+    const Status status = codec.decode(bytes, target, {});
+    return {status.ok(), !target.isValid() && target.width() == 0 && target.height() == 0,
+            status.ok() ? QString() : status.error().message()};
+}
+
+}  // namespace pictavo::test

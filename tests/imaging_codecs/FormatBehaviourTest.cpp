@@ -1,0 +1,201 @@
+// Behaviour the reference files do not pin down: RLE escapes, clamping of
+// palette indexes outside the palette, the choice of icon entry, structural
+// sniffing and the placing of a GIF frame on its screen.
+
+#include "CodecTestSupport.h"
+#include "imaging/codecs/Codecs.h"
+
+#include <gtest/gtest.h>
+
+namespace pictavo::test {
+namespace {
+
+void appendLe(Bytes& out, std::uint32_t value, int size) {
+    for (int i = 0; i < size; ++i)
+        out.push_back(std::uint8_t(value >> (8 * i)));
+}
+
+// A bitmap with a 40-byte header, the given palette and pixel bytes.
+Bytes bitmap(int width, int height, int bits, int compression,
+             const std::vector<std::uint32_t>& palette, const Bytes& pixels) {
+    Bytes out = {'B', 'M'};
+    const auto offset = std::uint32_t(14 + 40 + 4 * palette.size());
+    appendLe(out, offset + std::uint32_t(pixels.size()), 4);
+    appendLe(out, 0, 4);
+    appendLe(out, offset, 4);
+    for (std::uint32_t v : {40u, std::uint32_t(width), std::uint32_t(height)})
+        appendLe(out, v, 4);
+    appendLe(out, 1, 2);
+    appendLe(out, std::uint32_t(bits), 2);
+    for (std::uint32_t v : {std::uint32_t(compression), std::uint32_t(pixels.size()), 0u, 0u,
+                            std::uint32_t(palette.size()), 0u})
+        appendLe(out, v, 4);
+    for (std::uint32_t entry : palette)
+        appendLe(out, entry, 4);
+    out.insert(out.end(), pixels.begin(), pixels.end());
+    return out;
+}
+
+std::vector<int> rowIndexes(const RasterImage& image, int y) {
+    std::vector<int> row;
+    for (int x = 0; x < image.width(); ++x)
+        row.push_back(image.pixelIndex(x, y));
+    return row;
+}
+
+TEST(BmpBehaviourTest, Rle8FollowsRunsDeltasLineEndsAndLiterals) {
+    const Bytes rle = {2, 7,              // two pixels of 7 on the bottom row
+                       0, 2, 1, 1,        // delta: right 1, up 1 -> (3, 1)
+                       1, 9,              // one pixel of 9
+                       0, 0,              // end of line -> row 2
+                       0, 3, 4, 5, 6, 0,  // literal of three, padded
+                       0, 1};             // end of bitmap
+    std::vector<std::uint32_t> palette(16);
+    for (std::uint32_t i = 0; i < 16; ++i)
+        palette[i] = i * 0x010101;
+    RasterImage image;
+    ASSERT_TRUE(bmpCodec().decode(bitmap(4, 3, 8, 1, palette, rle), image, {}).ok());
+    EXPECT_EQ(rowIndexes(image, 0), (std::vector<int>{4, 5, 6, 0}));
+    EXPECT_EQ(rowIndexes(image, 1), (std::vector<int>{0, 0, 0, 9}));
+    EXPECT_EQ(rowIndexes(image, 2), (std::vector<int>{7, 7, 0, 0}));
+}
+
+TEST(BmpBehaviourTest, Rle4RunsAlternateTheirTwoNibbles) {
+    const Bytes rle = {5, 0x12, 0, 0, 0, 3, 0x34, 0x50, 0, 1};
+    RasterImage image;
+    ASSERT_TRUE(
+        bmpCodec().decode(bitmap(5, 2, 4, 2, std::vector<std::uint32_t>(16), rle), image, {}).ok());
+    EXPECT_EQ(rowIndexes(image, 1), (std::vector<int>{1, 2, 1, 2, 1}));
+    EXPECT_EQ(rowIndexes(image, 0), (std::vector<int>{3, 4, 5, 0, 0}));
+}
+
+TEST(BmpBehaviourTest, IndexBeyondAShortPaletteTakesItsLastEntry) {
+    const Bytes pixels = {0, 1, 200, 0};  // one row of 3 pixels, padded
+    RasterImage image;
+    ASSERT_TRUE(
+        bmpCodec().decode(bitmap(3, 1, 8, 0, {0x000000, 0x00FF8040}, pixels), image, {}).ok());
+    EXPECT_EQ(image.pixelColor(2, 0), (Rgb{0xFF, 0x80, 0x40}));
+    EXPECT_EQ(image.pixelColor(1, 0), (Rgb{0xFF, 0x80, 0x40}));
+    EXPECT_EQ(image.pixelColor(0, 0), (Rgb{0, 0, 0}));
+}
+
+TEST(BmpBehaviourTest, ZeroAlphaBytesMeanNoAlphaChannel) {
+    const Bytes pixels = {10, 20, 30, 0, 40, 50, 60, 0};
+    Bytes file = bitmap(2, 1, 32, 3, {0x00FF0000, 0x0000FF00, 0x000000FF}, pixels);
+    // The three masks sit where a palette would; colours used must then be 0.
+    file = patchedLe(file, 14 + 32, 0, 4);
+    RasterImage image;
+    ASSERT_TRUE(bmpCodec().decode(file, image, {}).ok());
+    EXPECT_FALSE(image.hasAlpha());
+    EXPECT_EQ(image.pixelColor(1, 0), (Rgb{60, 50, 40}));
+}
+
+TEST(GifBehaviourTest, IndexBeyondTheColourTableTakesItsLastEntry) {
+    // 2 x 2, two colours, code size 2; codes: clear, 3, 3, 3, 3, end.
+    // Index 3 is beyond the two-entry table.
+    const Bytes gif = {'G', 'I', 'F', '8', '9', 'a', 2,  0,    2,    0,    0x80, 0,
+                       0,   0,   0,   0,   200, 100, 50, 0x2C, 0,    0,    0,    0,
+                       2,   0,   2,   0,   0,   2,   3,  0xDC, 0x36, 0x05, 0,    0x3B};
+    RasterImage image;
+    const Status status = gifCodec().decode(gif, image, {});
+    ASSERT_TRUE(status.ok()) << status.error().message().toStdString();
+    for (int y = 0; y < 2; ++y)
+        for (int x = 0; x < 2; ++x)
+            EXPECT_EQ(image.pixelColor(x, y), (Rgb{200, 100, 50}));
+}
+
+TEST(GifBehaviourTest, FrameSitsOnTheScreenOverTheBackground) {
+    RasterImage image;
+    ASSERT_TRUE(gifCodec().decode(fixture("gif-offset-frame.gif"), image, {}).ok());
+    const Bytes file = fixture("gif-offset-frame.gif");
+    const int background = file[11];
+    EXPECT_EQ(image.pixelIndex(0, 0), background);
+    EXPECT_EQ(image.pixelIndex(23, 19), background);
+}
+
+TEST(GifBehaviourTest, TransparentIndexComesFromTheGraphicControlExtension) {
+    RasterImage image;
+    ASSERT_TRUE(gifCodec().decode(fixture("gif-transparent.gif"), image, {}).ok());
+    EXPECT_GE(image.transparentIndex(), 0);
+    RasterImage opaque;
+    ASSERT_TRUE(gifCodec().decode(fixture("gif-64-colours.gif"), opaque, {}).ok());
+    EXPECT_EQ(opaque.transparentIndex(), -1);
+}
+
+TEST(TgaBehaviourTest, IndexOutsideTheColourMapIsClamped) {
+    // 3 x 1 colour mapped, map of two 24-bit entries starting at index 0.
+    const Bytes tga = {0, 1, 1, 0, 0, 2, 0, 24, 0,  0,  0, 0, 3, 0,
+                       1, 0, 8, 0, 1, 2, 3, 40, 50, 60, 0, 1, 9};
+    RasterImage image;
+    ASSERT_TRUE(tgaCodec().decode(tga, image, {}).ok());
+    EXPECT_EQ(image.pixelColor(0, 0), (Rgb{3, 2, 1}));
+    EXPECT_EQ(image.pixelColor(2, 0), (Rgb{60, 50, 40}));
+}
+
+TEST(TgaBehaviourTest, RightToLeftRowsAreMirrored) {
+    // 2 x 1, 24 bits, right-to-left: the first pixel in the file is the rightmost.
+    const Bytes tga = {0, 0, 2, 0, 0, 0, 0, 0, 0, 0, 0, 0, 2, 0, 1, 0, 24, 0x10, 1, 2, 3, 4, 5, 6};
+    RasterImage image;
+    ASSERT_TRUE(tgaCodec().decode(tga, image, {}).ok());
+    EXPECT_EQ(image.pixelColor(1, 0), (Rgb{3, 2, 1}));
+    EXPECT_EQ(image.pixelColor(0, 0), (Rgb{6, 5, 4}));
+}
+
+TEST(IcoBehaviourTest, TheLargestEntryWins) {
+    Result<ImageHeader> header = icoCodec().readHeader(fixture("icon-png-entry.ico"));
+    ASSERT_TRUE(header.ok());
+    EXPECT_EQ(header->width, 24);
+    EXPECT_EQ(header->height, 24);
+}
+
+// ImageMagick reads such a file the other way round (0 as white); we follow
+// the PCX convention of black for 0 unless the header palette says otherwise.
+TEST(PcxBehaviourTest, MonochromeIsBlackForZero) {
+    Bytes file = fixture("pcx-1bit.pcx");
+    RasterImage image;
+    ASSERT_TRUE(pcxCodec().decode(file, image, {}).ok());
+    EXPECT_EQ(image.pixelIndex(0, 0), 0);  // the pattern starts 0, 1, 0, 1
+    EXPECT_EQ(image.pixelIndex(1, 0), 1);
+    EXPECT_EQ(image.pixelColor(0, 0), (Rgb{0, 0, 0}));
+    EXPECT_EQ(image.pixelColor(1, 0), (Rgb{255, 255, 255}));
+    // A header palette of two distinct colours is honoured.
+    file = patchedLe(patchedLe(file, 16, 0x0000FF, 3), 19, 0x00FF00, 3);
+    ASSERT_TRUE(pcxCodec().decode(file, image, {}).ok());
+    EXPECT_EQ(image.pixelColor(0, 0), (Rgb{255, 0, 0}));
+    EXPECT_EQ(image.pixelColor(1, 0), (Rgb{0, 255, 0}));
+}
+
+TEST(SniffTest, WbmpIsRecognisedOnlyWhenItsSizeIsExact) {
+    Bytes file = fixture("wbmp-mono.wbmp");
+    EXPECT_TRUE(wbmpCodec().sniff(file));
+    file.push_back(0);
+    EXPECT_FALSE(wbmpCodec().sniff(file));
+    file.resize(file.size() - 2);
+    EXPECT_FALSE(wbmpCodec().sniff(file));
+}
+
+struct SniffCase {
+    const char* file;
+    const Codec& (*owner)();
+};
+
+class ForeignSniffTest : public testing::TestWithParam<SniffCase> {};
+
+// Each fixture is claimed by its own codec and by none of the others.
+TEST_P(ForeignSniffTest, OnlyTheOwnerClaimsTheFile) {
+    const Bytes file = fixture(GetParam().file);
+    for (const Codec* codec :
+         {&bmpCodec(), &gifCodec(), &icoCodec(), &tgaCodec(), &pcxCodec(), &wbmpCodec()})
+        EXPECT_EQ(codec->sniff(file), codec == &GetParam().owner()) << codec->name();
+}
+
+INSTANTIATE_TEST_SUITE_P(Files, ForeignSniffTest,
+                         testing::Values(SniffCase{"bmp-8bit.bmp", bmpCodec},
+                                         SniffCase{"gif-mono.gif", gifCodec},
+                                         SniffCase{"icon-32-alpha.ico", icoCodec},
+                                         SniffCase{"tga-rle-top-left.tga", tgaCodec},
+                                         SniffCase{"pcx-8bit.pcx", pcxCodec},
+                                         SniffCase{"wbmp-mono.wbmp", wbmpCodec}));
+
+}  // namespace
+}  // namespace pictavo::test
