@@ -1,7 +1,7 @@
 #include "imaging/codecs/WmfCodec.h"
 
+#include "imaging/QtImageBridge.h"
 #include "imaging/codecs/Codecs.h"
-#include "imaging/picture/ImageConversion.h"
 #include "imaging/picture/WmfRenderer.h"
 
 #include <QImage>
@@ -33,8 +33,9 @@ Status WmfCodec::decode(ByteView data, RasterImage& image, const DecodeOptions&)
         QPainter painter(&canvas);
         playWmf(data, header.value(), painter, QRectF(canvas.rect()));
     }
-    if (!rasterFromQImage(canvas, image))
-        return Error(image.lastError());
+    image = fromQImage(canvas);
+    if (!image.isValid())
+        return Error(QStringLiteral("WMF: out of memory"));
     return {};
 }
 

@@ -1,7 +1,7 @@
 #include "imaging/picture/DibImage.h"
 
+#include "imaging/QtImageBridge.h"
 #include "imaging/codecs/Codecs.h"
-#include "imaging/picture/ImageConversion.h"
 
 #include <vector>
 
@@ -45,7 +45,7 @@ DibImage decodeFile(ByteView info, ByteView bits) {
     RasterImage raster;
     if (!bmpCodec().decode(ByteView(file), raster, {}).ok())
         return {};
-    return {qImageFromRaster(raster), headerIsBottomUp(info)};
+    return {toQImage(raster), headerIsBottomUp(info)};
 }
 
 }  // namespace

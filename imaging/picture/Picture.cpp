@@ -1,8 +1,8 @@
 #include "imaging/picture/Picture.h"
 
+#include "imaging/QtImageBridge.h"
 #include "imaging/RasterImage.h"
 #include "imaging/codecs/Codecs.h"
-#include "imaging/picture/ImageConversion.h"
 #include "imaging/picture/PictureLimits.h"
 
 #include <QFile>
@@ -23,7 +23,7 @@ Result<QImage> decodeRaster(ByteView data) {
     } else if (!image.decode(data, kImageUnknown)) {
         return Error(image.lastError());
     }
-    QImage converted = qImageFromRaster(image);
+    QImage converted = toQImage(image);
     if (converted.isNull())
         return Error(QStringLiteral("Picture: out of memory"));
     return converted;
@@ -109,10 +109,8 @@ bool RenderPictureFile(const QString& source, const QString& destination, int /*
     if (!picture)
         return false;
     const QImage rendered = renderOnWhite(picture.value());
-    RasterImage image;
-    if (rendered.isNull() || !rasterFromQImage(rendered, image))
-        return false;
-    return image.save(destination, destinationType);
+    RasterImage image = fromQImage(rendered);
+    return image.isValid() && image.save(destination, destinationType);
 }
 
 }  // namespace pictavo
