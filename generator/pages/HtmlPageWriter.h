@@ -16,12 +16,12 @@ namespace pictavo {
 
 class HtmlPageWriter {
 public:
-    HtmlPageWriter(const Album& album, SiteOutput& output, QString outputFolder)
-        : album(album),
-          output(output),
-          outputFolder(std::move(outputFolder)),
-          gridRows(album.layout.main.rows),
-          gridCols(album.layout.main.cols) {}
+    HtmlPageWriter(const Album& sourceAlbum, SiteOutput& siteOutput, QString siteFolder)
+        : album(sourceAlbum),
+          output(siteOutput),
+          outputFolder(std::move(siteFolder)),
+          gridRows(sourceAlbum.layout.main.rows),
+          gridCols(sourceAlbum.layout.main.cols) {}
 
     const Album& album;
     SiteOutput& output;

@@ -1,0 +1,16 @@
+#include "generator/pages/SiteGenerator.h"
+
+#include "generator/pages/FolderPages.h"
+#include "generator/pages/PageAreas.h"
+
+namespace pictavo {
+
+void GenerateSite(HtmlPageWriter& writer, const CSiteFolder* start) {
+    if (!start)
+        return;
+    const bool wholeAlbum = start == writer.album.tree.root();
+    const QString trail = wholeAlbum ? QString() : AncestorTrail(writer, *start);
+    GenerateFolderTree(writer, *start, trail);
+}
+
+}  // namespace pictavo

@@ -1,0 +1,294 @@
+// Folder pages: names, index bar, column widths, item links, grid size and
+// whole folder pages compared with hand-written golden pages.
+
+#include "generator/pages/FolderPages.h"
+#include "generator/pages/SiteGenerator.h"
+#include "tests/generator_pages/PageTestSupport.h"
+
+#include <gtest/gtest.h>
+
+namespace pictavo {
+namespace {
+
+using test::expectGolden;
+using test::PageFixture;
+
+struct PageNameCase {
+    int id;
+    int page;
+    bool isRoot;
+    const char* name;
+    const char* target;
+};
+
+class FolderPageNameTest : public ::testing::TestWithParam<PageNameCase> {};
+
+TEST_P(FolderPageNameTest, NamesAndLinkTargets) {
+    CSiteFolder folder;
+    folder.id = GetParam().id;
+    EXPECT_EQ(FolderPageName(folder, GetParam().page, GetParam().isRoot), GetParam().name);
+    EXPECT_EQ(FolderPageTarget(folder, GetParam().page, GetParam().isRoot), GetParam().target);
+}
+
+INSTANTIATE_TEST_SUITE_P(Names, FolderPageNameTest,
+                         ::testing::Values(PageNameCase{0, 0, true, "index.htm", "./index.htm"},
+                                           PageNameCase{0, 1, true, "main1.htm", "main1.htm"},
+                                           PageNameCase{0, 12, true, "main12.htm", "main12.htm"},
+                                           PageNameCase{7, 0, false, "d7p0.htm", "d7p0.htm"},
+                                           PageNameCase{7, 3, false, "d7p3.htm", "d7p3.htm"}));
+
+// The expected bar for a non-root folder with id 5: Previous and Next when
+// given, labels first..last linked except the current one.
+QString expectedBar(int current, int first, int last, bool previous, bool next) {
+    const auto target = [](int label) { return QStringLiteral("d5p%1.htm").arg(label - 1); };
+    QString bar;
+    if (previous)
+        bar += "<A href=\"" + target(current - 1) + "\">Previous</A>";
+    bar += "&nbsp";
+    for (int label = first; label <= last; ++label) {
+        bar += label == current
+                   ? QString::number(label)
+                   : "<A href=\"" + target(label) + "\">" + QString::number(label) + "</A>";
+        bar += "&nbsp";
+    }
+    if (next)
+        bar += "<A href=\"" + target(current + 1) + "\">Next</A>";
+    return bar;
+}
+
+struct IndexBarCase {
+    int page, pageCount;  // page is 0-based
+    int firstLabel, lastLabel;
+};
+
+class IndexBarWindowTest : public ::testing::TestWithParam<IndexBarCase> {};
+
+TEST_P(IndexBarWindowTest, ListsTenPagesEachSide) {
+    const IndexBarCase& c = GetParam();
+    CSiteFolder folder;
+    folder.id = 5;
+    const int current = c.page + 1;
+    EXPECT_EQ(
+        IndexBar(folder, c.page, c.pageCount, false),
+        expectedBar(current, c.firstLabel, c.lastLabel, c.page > 0, c.page < c.pageCount - 1));
+}
+
+INSTANTIATE_TEST_SUITE_P(Windows, IndexBarWindowTest,
+                         ::testing::Values(IndexBarCase{11, 30, 2, 22},  // page 12 of 30
+                                           IndexBarCase{14, 30, 5, 25},  // page 15 of 30
+                                           IndexBarCase{0, 30, 1, 11}, IndexBarCase{29, 30, 20, 30},
+                                           IndexBarCase{1, 3, 1, 3}, IndexBarCase{0, 2, 1, 2}));
+
+TEST(IndexBarTest, SinglePageIsTheNoBarText) {
+    CSiteFolder folder;
+    EXPECT_EQ(IndexBar(folder, 0, 1, false), "&nbsp1&nbsp");
+    EXPECT_EQ(IndexBar(folder, 0, 1, true), "&nbsp1&nbsp");
+}
+
+TEST(IndexBarTest, PageTwelveOfThirtyWrittenOut) {
+    CSiteFolder folder;
+    folder.id = 5;
+    const QString bar = IndexBar(folder, 11, 30, false);
+    EXPECT_TRUE(
+        bar.startsWith("<A href=\"d5p10.htm\">Previous</A>&nbsp<A href=\"d5p1.htm\">2</A>"
+                       "&nbsp<A href=\"d5p2.htm\">3</A>&nbsp"));
+    EXPECT_TRUE(
+        bar.contains("<A href=\"d5p10.htm\">11</A>&nbsp12&nbsp<A href=\"d5p12.htm\">13</A>"));
+    EXPECT_TRUE(bar.endsWith("<A href=\"d5p21.htm\">22</A>&nbsp<A href=\"d5p12.htm\">Next</A>"));
+    EXPECT_FALSE(bar.contains(">1<"));
+    EXPECT_FALSE(bar.contains(">23<"));
+}
+
+TEST(IndexBarTest, RootLinksItsFirstPageAsDotIndex) {
+    CSiteFolder root;
+    root.id = 0;
+    EXPECT_EQ(IndexBar(root, 1, 3, true),
+              "<A href=\"./index.htm\">Previous</A>&nbsp<A href=\"./index.htm\">1</A>&nbsp2&nbsp"
+              "<A href=\"main2.htm\">3</A>&nbsp<A href=\"main2.htm\">Next</A>");
+}
+
+TEST(ColumnWidthsTest, LastColumnTakesTheRest) {
+    EXPECT_EQ(ColumnWidths(100, 3), (std::vector<int>{33, 33, 34}));
+    EXPECT_EQ(ColumnWidths(80, 3), (std::vector<int>{26, 26, 28}));
+    EXPECT_EQ(ColumnWidths(100, 1), (std::vector<int>{100}));
+    EXPECT_EQ(ColumnWidths(80, 7), (std::vector<int>{11, 11, 11, 11, 11, 11, 14}));
+}
+
+struct ItemLinkCase {
+    const char* name;
+    bool prepared;
+    int lnkstyle, posstyle;
+    const char* link;
+};
+
+class MakeItemLinkTest : public ::testing::TestWithParam<ItemLinkCase> {};
+
+// Item caption "Cap", url C:\docs\a.pdf, link image i.gif; prepared items
+// carry d1i0.htm and thumb.jpg as they are.
+TEST_P(MakeItemLinkTest, LinksByStyle) {
+    const ItemLinkCase& c = GetParam();
+    PageFixture f;
+    CSitePage item;
+    item.caption = "Cap";
+    item.url = c.prepared ? "d1i0.htm" : "C:\\docs\\a.pdf";
+    item.lnkimg = c.prepared ? "thumb.jpg" : "i.gif";
+    item.lnkstyle = c.lnkstyle;
+    item.posstyle = c.posstyle;
+    EXPECT_EQ(MakeItemLink(f.writer(), item, c.prepared), QString::fromLatin1(c.link));
+    if (c.prepared) {
+        EXPECT_TRUE(f.output.calls.isEmpty());
+    }
+}
+
+#define PUB_IMG "<IMG src=\"./site/i.gif\" border=\"0\" align=\"center\">"
+#define PREP_IMG "<IMG src=\"thumb.jpg\" border=\"0\" align=\"center\">"
+
+INSTANTIATE_TEST_SUITE_P(
+    Styles, MakeItemLinkTest,
+    ::testing::Values(
+        ItemLinkCase{"both_top", false, 2, 2, "<A href=\"./site/a.pdf\">" PUB_IMG "<br>Cap</A>"},
+        ItemLinkCase{"text_right", false, 0, 1, "<A href=\"./site/a.pdf\">Cap</A>" PUB_IMG},
+        ItemLinkCase{"image_left", false, 1, 0, "<A href=\"./site/a.pdf\">" PUB_IMG "</A>Cap"},
+        ItemLinkCase{"image_bottom", false, 1, 3,
+                     "Cap<br><A href=\"./site/a.pdf\">" PUB_IMG "</A>"},
+        ItemLinkCase{"badStyle", false, 4, 0, ""},
+        ItemLinkCase{"prepared_both_top", true, 2, 2,
+                     "<A href=\"d1i0.htm\">" PREP_IMG "<br>Cap</A>"},
+        ItemLinkCase{"prepared_text_left", true, 0, 0, PREP_IMG "<A href=\"d1i0.htm\">Cap</A>"}),
+    [](const auto& testInfo) { return std::string(testInfo.param.name); });
+
+#undef PUB_IMG
+#undef PREP_IMG
+
+TEST(MakeItemLinkTest, NoCaptionNoImageNoLink) {
+    PageFixture f;
+    CSitePage item;
+    item.url = "C:\\docs\\a.pdf";
+    EXPECT_EQ(MakeItemLink(f.writer(), item, false), "");
+    EXPECT_TRUE(f.output.calls.isEmpty());
+}
+
+TEST(MakeItemLinkTest, PublishesUrlThenImage) {
+    PageFixture f;
+    CSitePage item;
+    item.caption = "x";
+    item.url = "u.zip";
+    item.lnkimg = "l.gif";
+    MakeItemLink(f.writer(), item, false);
+    EXPECT_EQ(f.output.calls, (QStringList{"publish u.zip", "publish l.gif"}));
+}
+
+struct GridSizeCase {
+    int folderRows, folderCols, mainRows, mainCols;
+    int rows, cols;
+};
+
+class SetGridSizeTest : public ::testing::TestWithParam<GridSizeCase> {};
+
+TEST_P(SetGridSizeTest, OwnSizeOnlyWhenBothPositive) {
+    const GridSizeCase& c = GetParam();
+    PageFixture f;
+    f.album.layout.main.rows = c.mainRows;
+    f.album.layout.main.cols = c.mainCols;
+    CSiteFolder folder;
+    folder.rows = c.folderRows;
+    folder.cols = c.folderCols;
+    SetGridSize(f.writer(), folder);
+    EXPECT_EQ(f.writer().gridRows, c.rows);
+    EXPECT_EQ(f.writer().gridCols, c.cols);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Sizes, SetGridSizeTest,
+    ::testing::Values(GridSizeCase{2, 5, 3, 3, 2, 5}, GridSizeCase{0, 4, 3, 3, 3, 3},
+                      GridSizeCase{-1, -1, 4, 2, 4, 2}, GridSizeCase{3, 0, 1, 1, 1, 1},
+                      GridSizeCase{-1, -1, 0, -5, 1, 1}, GridSizeCase{-1, -1, 100000, 7, 100, 7},
+                      GridSizeCase{500, 2, 3, 3, 100, 2}));
+
+// Seven document items A..G, the third with a description.
+void addSevenItems(PageFixture& f, CSiteFolder* folder) {
+    for (char letter = 'a'; letter <= 'g'; ++letter) {
+        const QString name(QChar::fromLatin1(letter));
+        f.addItem(folder, "C:\\docs\\" + name + ".pdf", name.toUpper(),
+                  letter == 'c' ? QStringLiteral("Third") : QString());
+    }
+}
+
+TEST(FolderPagesGoldenTest, EmptyRootWritesOneEntryPage) {
+    PageFixture f;
+    GenerateSite(f.writer(), f.root());
+    EXPECT_EQ(f.output.pages.keys(), QStringList{"index.htm"});
+    expectGolden("empty_root_index.htm", f.output.pages.value("index.htm"));
+}
+
+TEST(FolderPagesGoldenTest, EmptyFolderBesideANextNavigator) {
+    PageFixture f;
+    CSiteFolder* trips = f.addFolder(f.root(), "Trips");
+    f.addFolder(trips, "Paris");
+    GenerateSite(f.writer(), f.root());
+    EXPECT_EQ(f.output.pages.keys(), (QStringList{"d1p0.htm", "d2p0.htm", "index.htm"}));
+    expectGolden("empty_folder_next_navigator_d1p0.htm", f.output.pages.value("d1p0.htm"));
+}
+
+TEST(FolderPagesGoldenTest, SevenItemsOnTheRootInATwoByThreeGrid) {
+    PageFixture f;
+    f.root()->rows = 2;
+    f.root()->cols = 3;
+    f.root()->desc = "Welcome";
+    addSevenItems(f, f.root());
+    f.addFolder(f.root(), "Trips");  // the root still has no next navigator
+    GenerateSite(f.writer(), f.root());
+    EXPECT_EQ(f.output.pages.keys(), (QStringList{"d1p0.htm", "index.htm", "main1.htm"}));
+    expectGolden("grid_root_index.htm", f.output.pages.value("index.htm"));
+    expectGolden("grid_root_main1.htm", f.output.pages.value("main1.htm"));
+}
+
+TEST(FolderPagesGoldenTest, SevenItemsBesideANextNavigatorWithHeaderAndFooter) {
+    PageFixture f;
+    f.album.website.headerStr = "<b>Album</b>";
+    f.album.website.footerStr = "Made by hand";
+    f.album.layout.table.lineclr = 0;
+    CSiteFolder* trips = f.addFolder(f.root(), "Trips");
+    trips->rows = 2;
+    trips->cols = 3;
+    addSevenItems(f, trips);
+    f.addFolder(trips, "Paris");
+    GenerateSite(f.writer(), f.root());
+    expectGolden("grid_next_navigator_d1p0.htm", f.output.pages.value("d1p0.htm"));
+    const QString lastPage = f.output.pages.value("d1p1.htm");
+    EXPECT_TRUE(
+        lastPage.contains("<A href=\"./site/g.pdf\">G</A></FONT></TD>\n\n</TR>\n<TR>\n\n"
+                          "</TR>\n<TR>\n<TD width=\"80%\""));
+    EXPECT_TRUE(
+        lastPage.contains("<A href=\"d1p0.htm\">Previous</A>&nbsp<A href=\"d1p0.htm\">1"
+                          "</A>&nbsp2&nbsp</FONT>"));
+}
+
+TEST(FolderPagesTest, FoldersWithAUrlAreNeitherWrittenNorEntered) {
+    PageFixture f;
+    CSiteFolder* web = f.addFolder(f.root(), "Web");
+    web->url = "http://example.com/";
+    f.addFolder(web, "Below");
+    f.addFolder(f.root(), "Trips");
+    GenerateSite(f.writer(), f.root());
+    EXPECT_EQ(f.output.pages.keys(), (QStringList{"d3p0.htm", "index.htm"}));
+    EXPECT_TRUE(
+        f.output.pages.value("index.htm").contains("<td>\n<A href=\"./site/\">Web</A></td>\n"));
+}
+
+TEST(FolderPagesTest, ItemsWithOnlyAnEmptyRowsSetUseTheAlbumGrid) {
+    PageFixture f;
+    f.album.layout.main.rows = 1;
+    f.album.layout.main.cols = 2;
+    CSiteFolder* folder = f.addFolder(f.root(), "F");
+    folder->rows = 0;
+    folder->cols = 4;
+    for (int i = 0; i < 3; ++i)
+        f.addItem(folder, QStringLiteral("x%1.zip").arg(i), "z");
+    GenerateSite(f.writer(), f.root());
+    EXPECT_EQ(f.output.pages.keys(), (QStringList{"d1p0.htm", "d1p1.htm", "index.htm"}));
+    EXPECT_EQ(f.output.pages.value("d1p0.htm").count("<TD width=\"50%\""), 2);
+}
+
+}  // namespace
+}  // namespace pictavo
