@@ -7,6 +7,7 @@
 
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <QSize>
 
 #include <unistd.h>
 #include <csignal>

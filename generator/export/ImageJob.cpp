@@ -139,6 +139,8 @@ private:
     }
 
     Status copyBytes(const QString& destination) {
+        if (source_.exists() && source_.fileSize() == 0)
+            return writeFileAtomically(destination, {});
         const QByteArray bytes = source_.bytesAsArray();
         if (bytes.isEmpty())
             return Error(source_.readError());

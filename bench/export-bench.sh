@@ -1,0 +1,83 @@
+#!/usr/bin/env bash
+# Export benchmark (not a test): bench/export-bench.sh N [BUILD_DIR]
+#
+# Builds N 12-megapixel photographs with ImageMagick (cached in
+# /tmp/pictavo-bench/photos), imports them into an album with pictavo-cli,
+# times `pictavo-cli export` (wall time and peak memory from /usr/bin/time -v)
+# and, on the same files, two side-by-side processes of Debian's
+# vipsthumbnail (-s 150x150) and two of `djpeg -scale 1/8`. Prints photos
+# per second, peak memory and the ratios of the times.
+set -euo pipefail
+n=${1:?usage: export-bench.sh N [BUILD_DIR]}
+build=${2:-build}
+cli=$(realpath "$build/cli/pictavo-cli")
+work=/tmp/pictavo-bench
+photos=$work/photos
+mkdir -p "$photos"
+
+# A few distinct photo-like bases; the N photos cycle through them, so the
+# cache is quick to fill and each file is still a separate 12 MP JPEG.
+bases=8
+for b in $(seq 1 $bases); do
+  base=$work/base$b.jpg
+  [ -s "$base" ] && continue
+  echo "making base photo $b of $bases" >&2
+  convert -size 1000x750 plasma:fractal -seed "$b" -blur 0x1 -resize 4000x3000! \
+    -attenuate 0.4 +noise Gaussian -quality 90 "$base"
+done
+for i in $(seq 1 "$n"); do
+  f=$(printf '%s/photo%05d.jpg' "$photos" "$i")
+  [ -s "$f" ] || cp "$work/base$(( (i - 1) % bases + 1 )).jpg" "$f"
+done
+mapfile -t files < <(find "$photos" -name 'photo*.jpg' | sort | head -n "$n")
+count=${#files[@]}
+bytes=$(du -cb "${files[@]}" | tail -1 | cut -f1)
+echo "photos: $count x $(identify -format '%wx%h' "${files[0]}"), $((bytes / count / 1024)) KiB each"
+
+# The album, built fresh with the command-line tool.
+album=$work/bench.www
+rm -f "$album"
+"$cli" new "$album" >/dev/null
+"$cli" import "$album" "${files[@]}" >/dev/null
+
+seconds() { awk -v s="$1" -v e="$2" 'BEGIN { printf "%.2f", e - s }'; }
+now() { date +%s.%N; }
+
+# Warm the page cache so every tool reads from memory.
+cat "${files[@]}" >/dev/null
+
+out=$work/site
+rm -rf "$out"
+start=$(now)
+/usr/bin/time -v "$cli" export "$album" --to "$out" --force --thumb-size 150x150 \
+  2>"$work/time.txt" >/dev/null
+export_s=$(seconds "$start" "$(now)")
+peak_kb=$(awk -F: '/Maximum resident set size/ { gsub(/ /, "", $2); print $2 }' "$work/time.txt")
+
+half=$(( (count + 1) / 2 ))
+run_two() {  # run_two COMMAND...: the files split over two processes
+  "$@" "${files[@]:0:$half}" &
+  local first=$!
+  "$@" "${files[@]:$half}" &
+  wait "$first" $!
+}
+vips_out=$work/vips
+rm -rf "$vips_out" && mkdir -p "$vips_out"
+vips_one() { vipsthumbnail -s 150x150 -o "$vips_out/%s.jpg" "$@"; }
+start=$(now)
+run_two vips_one
+vips_s=$(seconds "$start" "$(now)")
+
+djpeg_one() { for f in "$@"; do djpeg -scale 1/8 "$f" >/dev/null; done; }
+start=$(now)
+run_two djpeg_one
+djpeg_s=$(seconds "$start" "$(now)")
+
+rate() { awk -v n="$count" -v s="$1" 'BEGIN { printf "%.1f", n / s }'; }
+ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", a / b }'; }
+echo "cores: $(nproc)"
+echo "pictavo-cli export:     ${export_s} s  $(rate "$export_s") photos/s  peak $((peak_kb / 1024)) MiB"
+echo "vipsthumbnail x2:       ${vips_s} s  $(rate "$vips_s") photos/s"
+echo "djpeg -scale 1/8 x2:    ${djpeg_s} s  $(rate "$djpeg_s") photos/s"
+echo "export time / vipsthumbnail time: $(ratio "$export_s" "$vips_s")"
+echo "export time / djpeg time:         $(ratio "$export_s" "$djpeg_s")"

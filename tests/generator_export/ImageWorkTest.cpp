@@ -1,0 +1,228 @@
+// Thumbnails, display sizes, copies and conversions made by the image work,
+// seen through the planning and writing outputs the page builders use.
+#include "ExportTestSupport.h"
+#include "generator/export/ExportOutputs.h"
+#include "generator/export/ImageWork.h"
+#include "generator/export/SiteFiles.h"
+
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace pictavo {
+namespace {
+
+using namespace testing_support;
+
+class ImageWorkTest : public testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(dir_.isValid());
+        out_ = dir_.filePath(QStringLiteral("site"));
+        QDir().mkdir(out_);
+        createFilesTree(out_, report_);
+        QDir().mkdir(src());
+    }
+    QString src() const { return dir_.filePath(QStringLiteral("src")); }
+    QString srcFile(const QString& name) const { return QDir(src()).filePath(name); }
+    QString outFile(const QString& relative) const { return QDir(out_).filePath(relative); }
+
+    SiteOutputSettings settings() const {
+        SiteOutputSettings s;
+        s.outputFolder = out_;
+        s.displayBox = displayBox_;
+        return s;
+    }
+
+    // Plans thumbnails and display sizes of sources, runs the work and
+    // answers them as the writing pass does.
+    struct Answers {
+        std::vector<QString> thumbnails;
+        std::vector<QSize> sizes;
+    };
+    Answers run(const QStringList& sources, const std::atomic<bool>* cancel = nullptr,
+                int threads = 0) {
+        ImageWorkPlan plan;
+        PlanningOutput planning(settings(), plan);
+        for (const QString& s : sources) {
+            planning.publishLinkedFile(s);
+            planning.makeThumbnail(s);
+            planning.displaySize(s);
+        }
+        ImageWorkOptions options;
+        options.job.thumbnailFolder = outFile(QStringLiteral("files/thumbnail"));
+        options.job.thumbnailBox = box_;
+        options.job.displayBox = displayBox_;
+        options.job.cancel = cancel;
+        options.threads = threads;
+        options.progress = [this](int done, int total) { progress_.emplace_back(done, total); };
+        results_ = runImageWork(plan, options, report_);
+        WritingOutput writing(settings(), results_, report_);
+        Answers answers;
+        for (const QString& s : sources) {
+            writing.publishLinkedFile(s);
+            answers.thumbnails.push_back(writing.makeThumbnail(s));
+            answers.sizes.push_back(writing.displaySize(s));
+        }
+        return answers;
+    }
+
+    QTemporaryDir dir_;
+    QString out_;
+    QSize box_{100, 100};
+    QSize displayBox_{0, 0};
+    RunReport report_;
+    ImageWorkResults results_;
+    std::vector<std::pair<int, int>> progress_;
+};
+
+TEST_F(ImageWorkTest, ThumbnailsFollowTheBoxRules) {
+    const QString big = writeImage(srcFile(QStringLiteral("Big.PNG")), {400, 300}, "PNG");
+    const QString smallJpeg = copyTestData(QStringLiteral("small-50x40.jpg"), src());
+    const QString smallPng = writeImage(srcFile(QStringLiteral("small.png")), {50, 40}, "PNG");
+
+    const Answers a = run({big, smallJpeg, smallPng});
+    ASSERT_EQ(a.thumbnails.size(), 3u);
+    EXPECT_EQ(a.thumbnails[0], QStringLiteral("./files/thumbnail/Thumbnail0.jpg"));
+    EXPECT_EQ(imageFileSize(outFile(QStringLiteral("files/thumbnail/Thumbnail0.jpg"))),
+              QSize(100, 75));
+    // A small JPEG is copied unchanged.
+    EXPECT_EQ(a.thumbnails[1], QStringLiteral("./files/thumbnail/Thumbnail1.jpg"));
+    EXPECT_EQ(fileBytes(outFile(QStringLiteral("files/thumbnail/Thumbnail1.jpg"))),
+              fileBytes(smallJpeg));
+    // A small PNG becomes a JPEG of the same size.
+    EXPECT_EQ(a.thumbnails[2], QStringLiteral("./files/thumbnail/Thumbnail2.jpg"));
+    const QString t2 = outFile(QStringLiteral("files/thumbnail/Thumbnail2.jpg"));
+    EXPECT_EQ(imageFileSize(t2), QSize(50, 40));
+    EXPECT_TRUE(fileBytes(t2).startsWith("\xFF\xD8"));
+    EXPECT_TRUE(report_.empty());
+    ASSERT_FALSE(progress_.empty());
+    EXPECT_EQ(progress_.back(), std::make_pair(3, 3));
+}
+
+TEST_F(ImageWorkTest, PortraitPhotoByExifGetsAPortraitThumbnail) {
+    const QString photo = copyTestData(QStringLiteral("portrait-exif6.jpg"), src());
+    displayBox_ = {200, 200};
+    const Answers a = run({photo});
+    EXPECT_EQ(imageFileSize(outFile(QStringLiteral("files/thumbnail/Thumbnail0.jpg"))),
+              QSize(75, 100));
+    EXPECT_EQ(a.sizes[0], QSize(150, 200));
+}
+
+TEST_F(ImageWorkTest, FallbacksUseThePublishedUrlAndStillTakeANumber) {
+    const QString missing = srcFile(QStringLiteral("Missing.JPG"));
+    const QString unknown = srcFile(QStringLiteral("old.pic"));
+    QFile(unknown).open(QIODevice::WriteOnly);
+    const QString broken = srcFile(QStringLiteral("Broken.bmp"));
+    {
+        QFile f(broken);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("BM not really a bitmap");
+    }
+    const QString good = writeImage(srcFile(QStringLiteral("good.png")), {300, 300}, "PNG");
+
+    const Answers a = run({missing, unknown, broken, good});
+    EXPECT_EQ(a.thumbnails[0], QStringLiteral("./files/image/missing.jpg"));
+    EXPECT_EQ(a.thumbnails[1], QStringLiteral("./files/image/old.pic"));
+    // The fallback of a converted image is its converted name, which exists.
+    EXPECT_EQ(a.thumbnails[2], QStringLiteral("./files/image/broken_bmp.jpg"));
+    EXPECT_TRUE(QFile::exists(outFile(QStringLiteral("files/image/broken_bmp.jpg"))));
+    EXPECT_EQ(a.thumbnails[3], QStringLiteral("./files/thumbnail/Thumbnail3.jpg"));
+    EXPECT_EQ(imageFileSize(outFile(QStringLiteral("files/thumbnail/Thumbnail3.jpg"))),
+              QSize(100, 100));
+
+    const std::vector<RunFailure> failures = report_.failures();
+    auto reported = [&](const QString& path) {
+        return std::any_of(failures.begin(), failures.end(),
+                           [&](const RunFailure& f) { return f.path == path; });
+    };
+    EXPECT_TRUE(reported(missing));
+    EXPECT_TRUE(reported(broken));
+    EXPECT_FALSE(reported(unknown));
+    EXPECT_FALSE(reported(good));
+}
+
+TEST_F(ImageWorkTest, SourcesOfTenMegabytesGetNoThumbnail) {
+    // 1900 x 1800 x 3 bytes is just over the limit.
+    const QString huge = writeImage(srcFile(QStringLiteral("huge.bmp")), {1900, 1800}, "BMP");
+    ASSERT_GE(QFileInfo(huge).size(), 10'240'000);
+    const Answers a = run({huge});
+    EXPECT_EQ(a.thumbnails[0], QStringLiteral("./files/image/huge_bmp.jpg"));
+    EXPECT_FALSE(QFile::exists(outFile(QStringLiteral("files/thumbnail/Thumbnail0.jpg"))));
+    // The conversion itself is still made, at full size.
+    EXPECT_EQ(imageFileSize(outFile(QStringLiteral("files/image/huge_bmp.jpg"))),
+              QSize(1900, 1800));
+}
+
+TEST_F(ImageWorkTest, DisplaySizesFitTheExportBox) {
+    displayBox_ = {640, 480};
+    const QStringList sources = {
+        writeImage(srcFile(QStringLiteral("a.png")), {1600, 1200}, "PNG"),
+        writeImage(srcFile(QStringLiteral("b.png")), {1000, 2000}, "PNG"),
+        writeImage(srcFile(QStringLiteral("c.png")), {300, 200}, "PNG"),
+        writeImage(srcFile(QStringLiteral("d.jpg")), {640, 200}, "JPEG"),
+        // About 6 MB: shown without width and height.
+        writeImage(srcFile(QStringLiteral("e.bmp")), {1450, 1400}, "BMP"),
+    };
+    ASSERT_GE(QFileInfo(sources[4]).size(), 5'242'880);
+    const Answers a = run(sources);
+    EXPECT_EQ(a.sizes,
+              (std::vector<QSize>{{640, 480}, {240, 480}, {300, 200}, {640, 200}, {0, 0}}));
+}
+
+TEST_F(ImageWorkTest, NoDisplayLimitAsksForNoSizes) {
+    displayBox_ = {640, 0};
+    const Answers a = run({writeImage(srcFile(QStringLiteral("a.png")), {1600, 1200}, "PNG")});
+    EXPECT_EQ(a.sizes[0], QSize(0, 0));
+}
+
+TEST_F(ImageWorkTest, SameNameFromTwoSourcesKeepsTheLastRequest) {
+    QDir().mkdir(srcFile(QStringLiteral("one")));
+    QDir().mkdir(srcFile(QStringLiteral("two")));
+    const QString first =
+        writeImage(srcFile(QStringLiteral("one/Pic.jpg")), {20, 20}, "JPEG", Qt::red);
+    const QString second =
+        writeImage(srcFile(QStringLiteral("two/pic.JPG")), {30, 30}, "JPEG", Qt::blue);
+    for (int threads : {1, 2, 8}) {
+        run({first, second, first, second}, nullptr, threads);
+        EXPECT_EQ(fileBytes(outFile(QStringLiteral("files/image/pic.jpg"))), fileBytes(second))
+            << threads << " threads";
+    }
+}
+
+TEST_F(ImageWorkTest, CancellationLeavesNoPartialFiles) {
+    QStringList sources;
+    for (int i = 0; i < 24; ++i)
+        sources << writeImage(srcFile(QStringLiteral("p%1.png").arg(i)), {600, 400}, "PNG");
+    std::atomic<bool> cancel{false};
+    ImageWorkPlan plan;
+    PlanningOutput planning(settings(), plan);
+    for (const QString& s : sources) {
+        planning.publishLinkedFile(s);
+        planning.makeThumbnail(s);
+    }
+    ImageWorkOptions options;
+    options.job.thumbnailFolder = outFile(QStringLiteral("files/thumbnail"));
+    options.job.thumbnailBox = box_;
+    options.job.cancel = &cancel;
+    options.threads = 2;
+    options.progress = [&](int done, int) {
+        if (done >= 2)
+            cancel = true;
+    };
+    const ImageWorkResults results = runImageWork(plan, options, report_);
+    EXPECT_TRUE(results.cancelled);
+    const int made =
+        static_cast<int>(std::count_if(results.thumbnailUrls.begin(), results.thumbnailUrls.end(),
+                                       [](const QString& u) { return !u.isEmpty(); }));
+    EXPECT_LT(made, 24);
+    EXPECT_TRUE(temporaryFilesBelow(out_).isEmpty())
+        << temporaryFilesBelow(out_).join(' ').toStdString();
+    // Every file that exists under its final name is whole.
+    for (const QFileInfo& info :
+         QDir(outFile(QStringLiteral("files/image"))).entryInfoList(QDir::Files))
+        EXPECT_EQ(imageFileSize(info.filePath()), QSize(600, 400)) << info.fileName().toStdString();
+}
+
+}  // namespace
+}  // namespace pictavo

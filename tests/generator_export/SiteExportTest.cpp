@@ -1,0 +1,294 @@
+// End-to-end exports of a small album into temporary folders: the layout of
+// the site, its links, its independence from the thread count, the folder
+// questions, cancellation and the previews.
+#include "ExportTestSupport.h"
+#include "generator/export/SiteExport.h"
+
+#include <QDirIterator>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QUrl>
+
+#include <gtest/gtest.h>
+
+namespace pictavo {
+namespace {
+
+using namespace testing_support;
+
+const QString kZurich = QString::fromUtf8("Zürich");
+const QString kHouse = QString::fromUtf8("Дом");
+const QString kTokyo = QString::fromUtf8("東京");
+
+// Every file below folder, relative, with its bytes.
+std::map<QString, QByteArray> treeContents(const QString& folder) {
+    std::map<QString, QByteArray> tree;
+    QDirIterator it(folder, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString file = it.next();
+        tree[QDir(folder).relativeFilePath(file)] = fileBytes(file);
+    }
+    return tree;
+}
+
+// The local targets of every href, src and background attribute of every
+// page that do not exist (web links and in-page anchors are skipped).
+QStringList brokenLinks(const QString& site) {
+    static const QRegularExpression attribute(
+        QStringLiteral("(?:href|src|background)\\s*=\\s*\"([^\"]*)\""),
+        QRegularExpression::CaseInsensitiveOption);
+    QStringList broken;
+    for (const QString& page : QDir(site).entryList({QStringLiteral("*.htm")}, QDir::Files)) {
+        const QString html = QString::fromLatin1(fileBytes(QDir(site).filePath(page)));
+        for (auto it = attribute.globalMatch(html); it.hasNext();) {
+            const QString target = it.next().captured(1);
+            if (target.contains(QLatin1Char(':')) || target.startsWith(QLatin1Char('#')))
+                continue;
+            const QString decoded = QUrl::fromPercentEncoding(target.toLatin1());
+            if (!QFileInfo(QDir(site).filePath(QDir::cleanPath(decoded))).isFile())
+                broken << page + QStringLiteral(" -> ") + target;
+        }
+    }
+    return broken;
+}
+
+class SiteExportTest : public testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(dir_.isValid());
+        QDir().mkdir(src());
+        buildAlbum();
+        settings_.ThumbnailMaxSizeX = 100;
+        settings_.ThumbnailMaxSizeY = 100;
+        settings_.ExportImgMaxSizeX = 640;
+        settings_.ExportImgMaxSizeY = 480;
+    }
+
+    QString src(const QString& name = {}) const {
+        return dir_.filePath(QStringLiteral("src/") + name);
+    }
+    QString site(const QString& name = QStringLiteral("site")) const { return dir_.filePath(name); }
+
+    void addPage(CSiteFolder* folder, const QString& caption, const QString& url) {
+        auto page = std::make_unique<CSitePage>();
+        page->caption = caption;
+        page->url = url;
+        album_.tree.appendPage(folder, std::move(page));
+    }
+
+    void buildAlbum() {
+        CSiteFolder* root = album_.tree.root();
+        album_.tree.editFolder(root, [&](CSiteFolder& f) { f.caption = QStringLiteral("Trips"); });
+        addPage(root, kZurich, writeImage(src(QStringLiteral("Beach.PNG")), {400, 300}, "PNG"));
+        addPage(root, kHouse, writeImage(src(QStringLiteral("Photo.JPG")), {1600, 1200}, "JPEG"));
+        addPage(root, kTokyo, copyTestData(QStringLiteral("portrait-exif6.jpg"), src()));
+        addPage(root, QStringLiteral("Night"),
+                writeImage(src(QStringLiteral("Night #2.jpg")), {120, 80}, "JPEG"));
+        {
+            QFile notes(src(QStringLiteral("Notes.TXT")));
+            notes.open(QIODevice::WriteOnly);
+            notes.write("notes\n");
+        }
+        addPage(root, QStringLiteral("Notes"), src(QStringLiteral("Notes.TXT")));
+        addPage(root, QStringLiteral("Web"), QStringLiteral("https://example.org/"));
+        addPage(root, QStringLiteral("Gone"), src(QStringLiteral("gone.jpg")));
+
+        sub_ = album_.tree.insertFolder(root, QStringLiteral("Mountains"));
+        for (int i = 0; i < 5; ++i)
+            addPage(sub_, QStringLiteral("Peak %1").arg(i),
+                    writeImage(src(QStringLiteral("peak%1.png").arg(i)), {300 + i, 200}, "PNG"));
+        CSiteFolder* linked = album_.tree.insertFolder(root, QStringLiteral("Elsewhere"));
+        album_.tree.editFolder(
+            linked, [](CSiteFolder& f) { f.url = QStringLiteral("http://example.org"); });
+    }
+
+    ExportCallbacks callbacks(const QString& folder) {
+        ExportCallbacks cb;
+        cb.chooseFolder = [this, folder](const QString& proposed) {
+            proposals_ << proposed;
+            return std::optional(folder);
+        };
+        cb.confirmOverwrite = [this](const QString& question) {
+            questions_ << question;
+            return answer_;
+        };
+        cb.showError = [this](const QString& message) { errors_ << message; };
+        return cb;
+    }
+
+    bool exportWhole(const QString& folder, int threads = 0) {
+        SiteExporter exporter(album_, settings_);
+        ExportCallbacks cb = callbacks(folder);
+        cb.threads = threads;
+        const bool ok = exporter.exportSite(nullptr, true, cb);
+        failures_ = exporter.lastFailures();
+        return ok;
+    }
+
+    QTemporaryDir dir_;
+    Album album_;
+    EnvironmentSettings settings_;
+    CSiteFolder* sub_ = nullptr;
+    QStringList proposals_, questions_, errors_;
+    bool answer_ = false;
+    std::vector<RunFailure> failures_;
+};
+
+TEST_F(SiteExportTest, WritesTheSiteLayout) {
+    ASSERT_TRUE(exportWhole(site()));
+    const QDir out(site());
+    for (const char* folder : {"files/image", "files/doc", "files/audio", "files/video",
+                               "files/zip", "files/others", "files/thumbnail"})
+        EXPECT_TRUE(out.exists(QLatin1String(folder))) << folder;
+    for (const char* file :
+         {"index.htm", "d0i0.htm", "d0i4.htm", "files/image/beach_png.jpg", "files/image/photo.jpg",
+          "files/image/night #2.jpg", "files/doc/notes.txt", "autorun.exe", "ie.ico",
+          "files/thumbnail/Thumbnail0.jpg"})
+        EXPECT_TRUE(out.exists(QString::fromUtf8(file))) << file;
+    EXPECT_TRUE(out.exists(QStringLiteral("d%1p0.htm").arg(sub_->id)));
+    for (const QString& button :
+         {"pctvnavl.gif", "pctvnavn.gif", "pctvnavf.gif", "pctvnavt.gif", "pctvnavp.gif"})
+        EXPECT_GT(QFileInfo(out.filePath(QStringLiteral("files/image/") + button)).size(), 0)
+            << button.toStdString();
+    EXPECT_EQ(fileBytes(out.filePath(QStringLiteral("autorun.inf"))),
+              QByteArray("[autorun]\r\nOPEN=autorun.exe\r\nICON=ie.ico\r\n"));
+
+    const QByteArray index = fileBytes(out.filePath(QStringLiteral("index.htm")));
+    EXPECT_TRUE(index.contains("\r\n"));
+    EXPECT_EQ(index.count("\n"), index.count("\r\n"));
+    // The image page shows the photo at its display size.
+    const QByteArray photoPage = fileBytes(out.filePath(QStringLiteral("d0i1.htm")));
+    EXPECT_TRUE(photoPage.contains("./files/image/photo.jpg\" width=640 height=480"))
+        << photoPage.constData();
+
+    EXPECT_EQ(album_.website.general.location.get(), site());
+    EXPECT_FALSE(album_.tree.albumChanged());
+    // The missing file is the one failure reported.
+    ASSERT_FALSE(failures_.empty());
+    for (const RunFailure& f : failures_)
+        EXPECT_EQ(f.path, src(QStringLiteral("gone.jpg")));
+}
+
+TEST_F(SiteExportTest, EveryLinkResolves) {
+    ASSERT_TRUE(exportWhole(site()));
+    const QStringList broken = brokenLinks(site());
+    // Only the missing source's published name may dangle.
+    for (const QString& link : broken)
+        EXPECT_TRUE(link.endsWith(QStringLiteral("./files/image/gone.jpg"))) << link.toStdString();
+}
+
+TEST_F(SiteExportTest, PagesAndFilesDoNotDependOnTheThreadCount) {
+    ASSERT_TRUE(exportWhole(site(QStringLiteral("one")), 1));
+    ASSERT_TRUE(exportWhole(site(QStringLiteral("many")), 6));
+    const auto one = treeContents(site(QStringLiteral("one")));
+    const auto many = treeContents(site(QStringLiteral("many")));
+    ASSERT_GT(one.size(), 20u);
+    EXPECT_EQ(one, many);
+}
+
+TEST_F(SiteExportTest, CaptionsSurviveTheCharset) {
+    album_.website.language.save = QStringLiteral("iso-8859-1");
+    ASSERT_TRUE(exportWhole(site()));
+    const QByteArray index = fileBytes(QDir(site()).filePath(QStringLiteral("index.htm")));
+    EXPECT_TRUE(index.contains("charset=iso-8859-1"));
+    EXPECT_TRUE(index.contains("Z\xFCrich"));
+    EXPECT_TRUE(index.contains("&#1044;&#1086;&#1084;"));
+    EXPECT_TRUE(index.contains("&#26481;&#20140;"));
+}
+
+TEST_F(SiteExportTest, SelectedFolderExportsItsSubtreeWithTheFullTrail) {
+    SiteExporter exporter(album_, settings_);
+    ASSERT_TRUE(exporter.exportSite(sub_, false, callbacks(site())));
+    const QDir out(site());
+    EXPECT_FALSE(out.exists(QStringLiteral("index.htm")));
+    const QByteArray page = fileBytes(out.filePath(QStringLiteral("d%1p0.htm").arg(sub_->id)));
+    EXPECT_TRUE(page.contains("Trips"));
+    EXPECT_TRUE(page.contains("index.htm"));
+    EXPECT_TRUE(album_.tree.albumChanged());
+}
+
+TEST_F(SiteExportTest, NonEmptyFolderIsUsedOnlyWhenConfirmed) {
+    QDir().mkpath(site() + QStringLiteral("/only-a-subfolder"));
+    answer_ = false;
+    EXPECT_FALSE(exportWhole(site()));
+    ASSERT_EQ(questions_.size(), 1);
+    EXPECT_EQ(questions_[0],
+              QStringLiteral("This folder contains files or subfolders, they may be overwrited "
+                             "during the output process. Do you really want to export files to  "
+                             "this folder?"));
+    EXPECT_FALSE(QDir(site()).exists(QStringLiteral("files")));
+
+    answer_ = true;
+    EXPECT_TRUE(exportWhole(site()));
+    EXPECT_TRUE(QDir(site()).exists(QStringLiteral("index.htm")));
+}
+
+TEST_F(SiteExportTest, CreatesOneLevelOnly) {
+    const QString deep = site(QStringLiteral("missing/parent"));
+    EXPECT_FALSE(exportWhole(deep));
+    EXPECT_EQ(errors_, QStringList{QStringLiteral("Cannot create directory: ") + deep});
+    EXPECT_TRUE(questions_.isEmpty());
+}
+
+TEST_F(SiteExportTest, ProposesTheRememberedFolderOrExportBesideTheData) {
+    album_.website.general.location = QString();
+    SiteExporter exporter(album_, settings_);
+    EXPECT_TRUE(exporter.proposedFolder().endsWith(QStringLiteral("/Export")));
+    EXPECT_TRUE(exporter.exportSite(nullptr, true, callbacks(site())));
+    EXPECT_EQ(exporter.proposedFolder(), site());
+}
+
+TEST_F(SiteExportTest, CancelledRunWritesNoPagesAndNoPartialFiles) {
+    std::atomic<bool> cancel{true};
+    SiteExporter exporter(album_, settings_);
+    ExportCallbacks cb = callbacks(site());
+    cb.cancel = &cancel;
+    EXPECT_FALSE(exporter.exportSite(nullptr, true, cb));
+    EXPECT_TRUE(exporter.lastRunCancelled());
+    EXPECT_FALSE(QDir(site()).exists(QStringLiteral("index.htm")));
+    EXPECT_TRUE(temporaryFilesBelow(site()).isEmpty());
+    EXPECT_TRUE(album_.tree.albumChanged());
+}
+
+TEST_F(SiteExportTest, PreviewExportsOnlyWhenTheAlbumChanged) {
+    SiteExporter exporter(album_, settings_);
+    QStringList opened;
+    auto open = [&](const QString& page) {
+        opened << page;
+        return QFileInfo(page).isFile();
+    };
+    EXPECT_EQ(exporter.previewSite(callbacks(site()), open), site());
+    EXPECT_EQ(proposals_.size(), 1);
+    EXPECT_EQ(opened, QStringList{site() + QStringLiteral("/index.htm")});
+
+    // Unchanged album: no new export, the page is opened again.
+    EXPECT_EQ(exporter.previewSite(callbacks(site()), open), site());
+    EXPECT_EQ(proposals_.size(), 1);
+    EXPECT_EQ(opened.size(), 2);
+
+    // The page is gone: one export, one more attempt.
+    QFile::remove(site() + QStringLiteral("/index.htm"));
+    answer_ = true;
+    exporter.previewSite(callbacks(site()), open);
+    EXPECT_EQ(proposals_.size(), 2);
+    EXPECT_EQ(opened.size(), 4);
+    EXPECT_TRUE(QFileInfo(opened.last()).isFile());
+}
+
+TEST_F(SiteExportTest, PreviewOfASelectedFolderOpensItsFirstPage) {
+    SiteExporter exporter(album_, settings_);
+    QStringList opened;
+    auto open = [&](const QString& page) {
+        opened << page;
+        return QFileInfo(page).isFile();
+    };
+    exporter.previewSelectedFolder(sub_, callbacks(site()), open);
+    ASSERT_EQ(opened.size(), 1);
+    EXPECT_EQ(opened[0], site() + QStringLiteral("/d%1p0.htm").arg(sub_->id));
+    EXPECT_TRUE(QFileInfo(opened[0]).isFile());
+    // The selected-folder preview never clears the change flag.
+    EXPECT_TRUE(album_.tree.albumChanged());
+}
+
+}  // namespace
+}  // namespace pictavo
