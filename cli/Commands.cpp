@@ -3,6 +3,10 @@
 namespace pictavo::cli {
 
 // Add a command: declare its run function here and list it below.
+int runNew(const QStringList& args);
+int runDump(const QStringList& args);
+int runSave(const QStringList& args);
+int runImport(const QStringList& args);
 
 std::span<const Command> allCommands() {
     static const Command kCommands[] = {
@@ -10,6 +14,10 @@ std::span<const Command> allCommands() {
              printOut(QStringLiteral("pictavo-cli 0.1.0"));
              return int(kSuccess);
          }},
+        {"new", "write a new, empty album", runNew},
+        {"dump", "print an album as JSON", runDump},
+        {"save", "read an album and write it again", runSave},
+        {"import", "import files and folders into an album", runImport},
     };
     return kCommands;
 }

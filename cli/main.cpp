@@ -39,6 +39,7 @@ int main(int argc, char** argv) {
     QGuiApplication app(argc, argv);
     QStringList args = QGuiApplication::arguments().mid(1);
     if (args.isEmpty()) {
+        printError(QStringLiteral("pictavo-cli: no command given"));
         printUsage();
         return kUsage;
     }

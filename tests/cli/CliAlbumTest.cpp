@@ -1,0 +1,290 @@
+// The album commands end to end: dump output, new, save and import.
+#include "CliRunner.h"
+
+#include <QDir>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QtEndian>
+
+#include <gtest/gtest.h>
+
+namespace pictavo::test {
+namespace {
+
+const QStringList kWebsiteKeys = {"bggnd.custom",         "bggnd.bgimg",      "bggnd.watermark",
+                                  "bggnd.defcolor",       "bggnd.bgimgpath",  "bggnd.bgcolor",
+                                  "bggnd.txtcolor",       "bggnd.hlnkcolor",  "bggnd.alnkcolor",
+                                  "bggnd.vlnkcolor",      "gen.location",     "gen.title",
+                                  "gen.bgsndpath",        "gen.bgsndloop",    "gen.cpyfileauto",
+                                  "gen.cntimg",           "lan.save",         "margin.usetopmargin",
+                                  "margin.useleftmargin", "margin.topmargin", "margin.leftmargin",
+                                  "header.str",           "footer.str"};
+
+const QStringList kFolderKeys = {"id",       "col",   "pagecount", "caption", "desc",
+                                 "url",      "rows",  "cols",      "lnkimg",  "posstyle",
+                                 "lnkstyle", "pages", "children"};
+const QStringList kPageKeys = {"id", "caption", "desc", "url", "lnkimg", "posstyle", "lnkstyle"};
+
+// The layout keys in file order: table and main canvas, then ten per area.
+QStringList layoutKeys() {
+    QStringList keys = {"layouttype",        "table.borderclr",   "table.lineclr",
+                        "table.borderwidth", "table.cellpadding", "table.cellspacing",
+                        "main.cols",         "main.rows",         "main.align",
+                        "main.bgimg",        "main.bgclr",        "main.font.size",
+                        "main.font.b",       "main.font.i",       "main.font.u",
+                        "main.font.s",       "main.font.clr",     "main.font.name"};
+    for (const char* area : {"head", "top", "history", "next", "idx", "footer", "img", "imgnavi"}) {
+        for (const char* field : {"align", "bgimg", "bgclr", "font.size", "font.b", "font.i",
+                                  "font.u", "font.s", "font.clr", "font.name"})
+            keys << QStringLiteral("%1.%2").arg(QLatin1String(area), QLatin1String(field));
+    }
+    return keys;
+}
+
+// True when the quoted keys appear in raw in the given order, starting at from.
+bool keysInOrder(const QByteArray& raw, const QStringList& keys, qsizetype from = 0) {
+    for (const QString& key : keys) {
+        const qsizetype at = raw.indexOf("\"" + key.toUtf8() + "\":", from);
+        if (at < 0)
+            return false;
+        from = at + 1;
+    }
+    return true;
+}
+
+const QByteArray kSmallAlbum =
+    "version=3\r\n"
+    "object=websiteproperty\r\n"
+    "gen.title=Holiday \"2024\"\r\n"
+    "bggnd.bgcolor=255\r\n"
+    "header.str=<b>Hi</b>\r\n"
+    "object=meta\r\n"
+    "meta.ifsys=1\r\n"
+    "meta.name=refresh\r\n"
+    "meta.val=30\r\n"
+    "object=layoutproperty\r\n"
+    "main.cols=4\r\n"
+    "object=folder\r\n"
+    "id=0\r\ncol=0\r\npagecount=5\r\ncaption=Index\r\ndesc=Top\\level\r\n"
+    "object=page\r\n"
+    "id=0\r\ncaption=Beach\r\ndesc=\r\nurl=/photos/"
+    "beach.jpg\r\nlnkimg=\r\nposstyle=1\r\nlnkstyle=2\r\n"
+    "object=folder\r\n"
+    "id=4\r\ncol=1\r\npagecount=0\r\ncaption=Trip\r\nrows=2\r\n"
+    "object=folder\r\n"
+    "id=2\r\ncol=2\r\npagecount=0\r\ncaption=Day one\r\n";
+
+class CliAlbum : public testing::Test {
+protected:
+    QJsonObject dump(const QString& album, QByteArray* raw = nullptr) {
+        const CliRun run = cli.run({"dump", album});
+        EXPECT_EQ(run.exitCode, 0) << run.err.constData();
+        if (raw)
+            *raw = run.out;
+        QJsonParseError error;
+        const QJsonDocument doc = QJsonDocument::fromJson(run.out, &error);
+        EXPECT_EQ(error.error, QJsonParseError::NoError) << error.errorString().toStdString();
+        return doc.object();
+    }
+
+    CliRunner cli;
+};
+
+TEST_F(CliAlbum, DumpGivesEveryRecordInFileOrder) {
+    cli.writeFile("small.www", kSmallAlbum);
+    QByteArray raw;
+    const QJsonObject album = dump(cli.path("small.www"), &raw);
+
+    EXPECT_TRUE(keysInOrder(raw, {"website", "meta", "layout", "root"}));
+    EXPECT_TRUE(keysInOrder(raw, kWebsiteKeys));
+    EXPECT_TRUE(keysInOrder(raw, layoutKeys(), raw.indexOf("\"layout\":")));
+    EXPECT_TRUE(keysInOrder(raw, kFolderKeys, raw.indexOf("\"root\":")));
+    EXPECT_TRUE(keysInOrder(raw, kPageKeys, raw.indexOf("\"pages\":")));
+
+    const QJsonObject website = album["website"].toObject();
+    EXPECT_EQ(website.size(), kWebsiteKeys.size());
+    EXPECT_EQ(website["gen.title"].toString(), "Holiday \"2024\"");
+    EXPECT_EQ(website["bggnd.bgcolor"].toInt(), 255);
+    EXPECT_TRUE(website["bggnd.txtcolor"].isDouble());
+    EXPECT_EQ(website["header.str"].toString(), "<b>Hi</b>");
+    EXPECT_EQ(album["layout"].toObject().size(), layoutKeys().size());
+    EXPECT_EQ(album["layout"].toObject()[u"main.cols"].toInt(), 4);
+
+    const QJsonArray meta = album["meta"].toArray();
+    ASSERT_EQ(meta.size(), 1);
+    EXPECT_TRUE(keysInOrder(raw, {"meta.ifsys", "meta.name", "meta.val"}));
+    EXPECT_EQ(meta[0][u"meta.ifsys"].toInt(), 1);
+    EXPECT_EQ(meta[0][u"meta.val"].toString(), "30");
+
+    const QJsonObject root = album["root"].toObject();
+    EXPECT_EQ(root.size(), kFolderKeys.size());
+    EXPECT_EQ(root["pagecount"].toInt(), 5);  // as the file says, not recounted
+    EXPECT_EQ(root["desc"].toString(), "Top\\level");
+    const QJsonArray pages = root["pages"].toArray();
+    ASSERT_EQ(pages.size(), 1);
+    EXPECT_EQ(pages[0][u"url"].toString(), "/photos/beach.jpg");
+    EXPECT_EQ(pages[0][u"posstyle"].toInt(), 1);
+    const QJsonObject trip = root["children"][0].toObject();
+    EXPECT_EQ(trip["id"].toInt(), 4);
+    EXPECT_EQ(trip["col"].toInt(), 1);
+    EXPECT_EQ(trip["rows"].toInt(), 2);
+    EXPECT_EQ(trip["cols"].toInt(), -1);
+    EXPECT_EQ(trip["children"][0][u"caption"].toString(), "Day one");
+    EXPECT_EQ(trip["children"][0][u"children"].toArray().size(), 0);
+}
+
+TEST_F(CliAlbum, AlbumWithoutFoldersDumpsNullRoot) {
+    cli.writeFile("empty.www", "version=3\r\nobject=websiteproperty\r\ngen.title=x\r\n");
+    const QJsonObject album = dump(cli.path("empty.www"));
+    EXPECT_TRUE(album.contains("root"));
+    EXPECT_TRUE(album["root"].isNull());
+}
+
+TEST_F(CliAlbum, NewAlbumDumpsDefaults) {
+    ASSERT_EQ(cli.run({"new", cli.path("new.www")}).exitCode, 0);
+    EXPECT_TRUE(cli.readFile("new.www").startsWith("version=3\r\n"));
+    const QJsonObject album = dump(cli.path("new.www"));
+    const QJsonObject root = album["root"].toObject();
+    EXPECT_EQ(root["caption"].toString(), "Index");
+    EXPECT_EQ(root["id"].toInt(), 0);
+    EXPECT_EQ(root["pages"].toArray().size(), 0);
+    EXPECT_EQ(root["children"].toArray().size(), 0);
+    ASSERT_EQ(album["meta"].toArray().size(), 1);
+    EXPECT_EQ(album["meta"][0][u"meta.name"].toString(), "GENERATOR");
+    EXPECT_EQ(album["layout"][u"main.rows"].toInt(), 3);
+    EXPECT_EQ(album["website"][u"bggnd.bgcolor"].toInt(), 16777215);
+}
+
+TEST_F(CliAlbum, SaveRoundTripKeepsTheAlbum) {
+    cli.writeFile("small.www", kSmallAlbum);
+    ASSERT_EQ(cli.run({"save", cli.path("small.www"), cli.path("once.www")}).exitCode, 0);
+    ASSERT_EQ(cli.run({"save", cli.path("once.www"), cli.path("twice.www")}).exitCode, 0);
+    EXPECT_EQ(cli.readFile("once.www"), cli.readFile("twice.www"));
+
+    // The file's pagecount of 5 does not match its one page; whether the
+    // writer keeps or recounts it, every other value must come back.
+    auto withoutRootPageCount = [](QJsonObject album) {
+        QJsonObject root = album["root"].toObject();
+        root.remove("pagecount");
+        album["root"] = root;
+        return album;
+    };
+    EXPECT_EQ(withoutRootPageCount(dump(cli.path("small.www"))),
+              withoutRootPageCount(dump(cli.path("once.www"))));
+}
+
+TEST_F(CliAlbum, SaveWithBaseMakesRelativePathsAbsolute) {
+    cli.writeFile("media/a.jpg", "not really a jpeg");
+    cli.writeFile("rel.www",
+                  "version=3\r\nobject=folder\r\nid=0\r\ncol=0\r\npagecount=3\r\ncaption=Index\r\n"
+                  "object=page\r\nid=0\r\nurl=media/a.jpg\r\n"
+                  "object=page\r\nid=1\r\nurl=http://example.com/\r\n"
+                  "object=page\r\nid=2\r\nurl=media/missing.jpg\r\n");
+    ASSERT_EQ(cli.run({"save", "--base", cli.path(""), cli.path("rel.www"), cli.path("abs.www")})
+                  .exitCode,
+              0);
+    const QJsonArray pages = dump(cli.path("abs.www"))[u"root"][u"pages"].toArray();
+    ASSERT_EQ(pages.size(), 3);
+    EXPECT_EQ(pages[0][u"url"].toString(), QDir::cleanPath(cli.path("media/a.jpg")));
+    EXPECT_EQ(pages[1][u"url"].toString(), "http://example.com/");
+    EXPECT_EQ(pages[2][u"url"].toString(), "media/missing.jpg");
+}
+
+TEST_F(CliAlbum, ImportBringsInAFolderTree) {
+    cli.writeFile("tree/b.png", "png");
+    cli.writeFile("tree/a.jpg", "jpg");
+    cli.writeFile("tree/sub/notes.txt", "text");
+    cli.writeFile("tree/sub/deeper/c.gif", "gif");
+    cli.writeFile("single.jpg", "jpg");
+    ASSERT_EQ(cli.run({"new", cli.path("album.www")}).exitCode, 0);
+
+    const CliRun imported = cli.run({"import", cli.path("album.www"), "tree"});  // relative path
+    ASSERT_EQ(imported.exitCode, 0) << imported.err.constData();
+    EXPECT_TRUE(imported.out.contains("imported 4 pages and 2 folders into folder 0"))
+        << imported.out.constData();
+
+    QJsonObject root = dump(cli.path("album.www"))[u"root"].toObject();
+    QJsonArray pages = root["pages"].toArray();
+    ASSERT_EQ(pages.size(), 2);
+    EXPECT_EQ(pages[0][u"caption"].toString(), "a.jpg");  // name order
+    EXPECT_EQ(pages[0][u"url"].toString(), cli.path("tree/a.jpg"));
+    EXPECT_EQ(pages[0][u"lnkstyle"].toInt(), 1);  // an image: image link
+    EXPECT_EQ(pages[1][u"caption"].toString(), "b.png");
+    const QJsonObject sub = root["children"][0].toObject();
+    EXPECT_EQ(sub["caption"].toString(), "sub");
+    EXPECT_EQ(sub["pages"][0][u"caption"].toString(), "notes.txt");
+    EXPECT_EQ(sub["pages"][0][u"lnkstyle"].toInt(), 0);  // a document: text link
+    const QJsonObject deeper = sub["children"][0].toObject();
+    EXPECT_EQ(deeper["caption"].toString(), "deeper");
+    EXPECT_EQ(deeper["pages"][0][u"url"].toString(), cli.path("tree/sub/deeper/c.gif"));
+
+    const int deeperId = deeper["id"].toInt();
+    ASSERT_EQ(cli.run({"import", cli.path("album.www"), "--folder", QString::number(deeperId),
+                       cli.path("single.jpg")})
+                  .exitCode,
+              0);
+    ASSERT_EQ(
+        cli.run({"import", cli.path("album.www"), "--as-folder", cli.path("tree/sub")}).exitCode,
+        0);
+    root = dump(cli.path("album.www"))[u"root"].toObject();
+    const QJsonObject deeperAgain = root["children"][0][u"children"][0].toObject();
+    ASSERT_EQ(deeperAgain["pages"].toArray().size(), 2);
+    EXPECT_EQ(deeperAgain["pages"][1][u"url"].toString(), cli.path("single.jpg"));
+    EXPECT_EQ(deeperAgain["pagecount"].toInt(), 2);
+    const QJsonArray children = root["children"].toArray();
+    ASSERT_EQ(children.size(), 2);
+    EXPECT_EQ(children[1][u"caption"].toString(), "sub");  // the new folder
+    EXPECT_EQ(children[1][u"children"][0][u"caption"].toString(), "deeper");
+}
+
+TEST_F(CliAlbum, ImportOfAMissingPathChangesNothing) {
+    ASSERT_EQ(cli.run({"new", cli.path("album.www")}).exitCode, 0);
+    const QByteArray before = cli.readFile("album.www");
+    cli.writeFile("there.jpg", "jpg");
+    const CliRun run = cli.run(
+        {"import", cli.path("album.www"), cli.path("there.jpg"), cli.path("not-there.jpg")});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(run.err.contains("not-there.jpg"));
+    EXPECT_EQ(cli.readFile("album.www"), before);
+}
+
+TEST_F(CliAlbum, ImportCaptionsFollowTheUserSettings) {
+    cli.writeFile("config/Pictavo/Pictavo.ini", "[EnvSetting]\nUseFilenameAsDefCaption=0\n");
+    cli.writeFile("photo.jpg", "jpg");
+    ASSERT_EQ(cli.run({"new", cli.path("album.www")}).exitCode, 0);
+    ASSERT_EQ(cli.run({"import", cli.path("album.www"), cli.path("photo.jpg")}).exitCode, 0);
+    EXPECT_EQ(dump(cli.path("album.www"))[u"root"][u"pages"][0][u"caption"].toString(), "");
+}
+
+// An album of the older binary format: blocks of fixed size, then folders.
+QByteArray legacyAlbum() {
+    auto int32 = [](qint32 v) {
+        QByteArray b(4, '\0');
+        qToLittleEndian(v, b.data());
+        return b;
+    };
+    auto text = [&](const QByteArray& t) { return int32(static_cast<qint32>(t.size())) + t; };
+    QByteArray general(780, '\0');
+    general.replace(259, 9, "Old album");
+    QByteArray bytes = int32(2);                             // version
+    bytes += QByteArray(296, '\0');                          // background block
+    bytes += general;                                        // general block, title at 259
+    bytes += QByteArray(510 + 20, '\0');                     // language and margin blocks
+    bytes += text("") + text("") + int32(0);                 // header, footer, no meta
+    bytes += QByteArray(3988, '\0');                         // layout block
+    bytes += int32(0) + int32(1) + text("Root") + text("");  // folder, one page
+    bytes += int32(0) + text("Cat") + text("") + text("file://C:\\pics\\cat.jpg");
+    return bytes;
+}
+
+TEST_F(CliAlbum, DumpReadsTheOlderFormat) {
+    cli.writeFile("old.www", legacyAlbum());
+    const QJsonObject album = dump(cli.path("old.www"));
+    EXPECT_EQ(album["website"][u"gen.title"].toString(), "Old album");
+    EXPECT_EQ(album["root"][u"caption"].toString(), "Root");
+    EXPECT_EQ(album["root"][u"pages"][0][u"url"].toString(), "C:\\pics\\cat.jpg");
+}
+
+}  // namespace
+}  // namespace pictavo::test

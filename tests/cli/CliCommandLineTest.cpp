@@ -1,0 +1,84 @@
+// Exit codes, help and usage errors of every command.
+#include "CliRunner.h"
+
+#include <gtest/gtest.h>
+
+namespace pictavo::test {
+namespace {
+
+class CliCommandLine : public testing::Test {
+protected:
+    CliRunner cli;
+};
+
+TEST_F(CliCommandLine, EveryCommandHasHelp) {
+    for (const char* command : {"new", "dump", "save", "import"}) {
+        const CliRun help = cli.run({command, "--help"});
+        EXPECT_EQ(help.exitCode, 0) << command;
+        EXPECT_TRUE(help.out.startsWith(QByteArray("usage: pictavo-cli ") + command)) << command;
+        EXPECT_TRUE(help.err.isEmpty()) << command << ": " << help.err.constData();
+    }
+    const CliRun overview = cli.run({"--help"});
+    EXPECT_EQ(overview.exitCode, 0);
+    for (const char* command : {"new", "dump", "save", "import"})
+        EXPECT_TRUE(overview.out.contains(QByteArray("  ") + command)) << command;
+}
+
+TEST_F(CliCommandLine, UsageErrorsExitWithTwo) {
+    const QList<QStringList> cases = {
+        {},
+        {"frobnicate"},
+        {"new"},
+        {"new", "a.www", "b.www"},
+        {"dump"},
+        {"dump", "a.www", "b.www"},
+        {"dump", "--pretty", "a.www"},
+        {"save", "a.www"},
+        {"save", "--base"},
+        {"import", "a.www"},
+        {"import", "a.www", "--folder"},
+        {"import", "a.www", "--folder", "x", "p"},
+        {"import", "a.www", "--folder", "-3", "p"},
+        {"import", "a.www", "--deep", "p"},
+    };
+    for (const QStringList& args : cases) {
+        const CliRun run = cli.run(args);
+        EXPECT_EQ(run.exitCode, 2) << args.join(' ').toStdString();
+        EXPECT_FALSE(run.err.isEmpty()) << args.join(' ').toStdString();
+    }
+}
+
+TEST_F(CliCommandLine, FailuresExitWithOneAndSayWhy) {
+    const CliRun missing = cli.run({"dump", cli.path("absent.www")});
+    EXPECT_EQ(missing.exitCode, 1);
+    EXPECT_TRUE(missing.err.startsWith("pictavo-cli: ")) << missing.err.constData();
+    EXPECT_TRUE(missing.out.isEmpty());
+
+    ASSERT_EQ(cli.run({"new", cli.path("a.www")}).exitCode, 0);
+    const CliRun exists = cli.run({"new", cli.path("a.www")});
+    EXPECT_EQ(exists.exitCode, 1);
+    EXPECT_TRUE(exists.err.contains("already exists"));
+    EXPECT_EQ(cli.run({"new", "--force", cli.path("a.www")}).exitCode, 0);
+
+    const CliRun noFolder =
+        cli.run({"import", cli.path("a.www"), "--folder", "7", cli.path("a.www")});
+    EXPECT_EQ(noFolder.exitCode, 1);
+    EXPECT_TRUE(noFolder.err.contains("no folder with id 7")) << noFolder.err.constData();
+
+    const CliRun noBase =
+        cli.run({"save", "--base", cli.path("nowhere"), cli.path("a.www"), cli.path("b.www")});
+    EXPECT_EQ(noBase.exitCode, 1);
+
+    const CliRun unwritable = cli.run({"save", cli.path("a.www"), cli.path("a.www/inside.www")});
+    EXPECT_EQ(unwritable.exitCode, 1);
+    EXPECT_FALSE(unwritable.err.isEmpty());
+}
+
+TEST_F(CliCommandLine, NoRuntimeFolderNoteOnStderr) {
+    const CliRun run = cli.run({"new", cli.path("quiet.www")});
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_EQ(run.err, QByteArray());
+}
+
+}  // namespace
+}  // namespace pictavo::test

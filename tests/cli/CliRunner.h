@@ -1,0 +1,30 @@
+#pragma once
+// Runs pictavo-cli in a child process with a private settings folder and
+// without XDG_RUNTIME_DIR, and collects its exit code and output.
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+
+namespace pictavo::test {
+
+struct CliRun {
+    int exitCode = -1;
+    QByteArray out;
+    QByteArray err;
+};
+
+class CliRunner {
+public:
+    CliRun run(const QStringList& args) const;
+    // A path inside the runner's temporary folder.
+    QString path(const QString& name) const { return dir_.filePath(name); }
+    void writeFile(const QString& name, const QByteArray& bytes) const;
+    QByteArray readFile(const QString& name) const;
+
+private:
+    QTemporaryDir dir_;
+};
+
+}  // namespace pictavo::test
