@@ -3,6 +3,7 @@
 namespace pictavo::cli {
 
 // Add a command: declare its run function here and list it below.
+int runConvert(const QStringList& args);
 int runNew(const QStringList& args);
 int runDump(const QStringList& args);
 int runSave(const QStringList& args);
@@ -18,6 +19,7 @@ std::span<const Command> allCommands() {
         {"dump", "print an album as JSON", runDump},
         {"save", "read an album and write it again", runSave},
         {"import", "import files and folders into an album", runImport},
+        {"convert", "convert image files into another format", runConvert},
     };
     return kCommands;
 }
