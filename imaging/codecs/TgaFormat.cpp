@@ -24,8 +24,9 @@ bool isValidMapEntrySize(int bits) {
 Status checkKind(const Header& header) {
     switch (header.kind()) {
         case kColourMapped:
+            // 8-bit indexes reach entries 0 to 255 only.
             if (header.colourMapType != 1 || header.pixelDepth != 8 || header.mapLength == 0 ||
-                !isValidMapEntrySize(header.mapEntrySize))
+                header.mapFirst > 255 || !isValidMapEntrySize(header.mapEntrySize))
                 return formatError(QStringLiteral("invalid colour map"));
             return Status::success();
         case kTrueColour:

@@ -221,6 +221,8 @@ const HostileCase kCases[] = {
      [] { return patchedLe(fixture("tga-colour-mapped.tga"), 7, 7, 1); }},
     {"tga_colour_map_ends_early", tgaCodec,
      [] { return patchedLe(fixture("tga-colour-mapped.tga"), 5, 60000, 2); }},
+    {"tga_colour_map_first_index_past_255", tgaCodec,
+     [] { return patchedLe(fixture("tga-colour-mapped.tga"), 3, 0x402E, 2); }},
     {"tga_unsupported_type", tgaCodec,
      [] { return patchedLe(fixture("tga-raw-24bit.tga"), 2, 5, 1); }},
     {"tga_unsupported_depth", tgaCodec,
