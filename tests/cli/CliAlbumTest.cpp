@@ -2,6 +2,7 @@
 #include "CliRunner.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -284,6 +285,40 @@ TEST_F(CliAlbum, DumpReadsTheOlderFormat) {
     EXPECT_EQ(album["website"][u"gen.title"].toString(), "Old album");
     EXPECT_EQ(album["root"][u"caption"].toString(), "Root");
     EXPECT_EQ(album["root"][u"pages"][0][u"url"].toString(), "C:\\pics\\cat.jpg");
+}
+
+// The bundled sample names its files relative to the source tree; with
+// --base every file page must resolve to an existing file.
+TEST_F(CliAlbum, SampleAlbumResolvesAgainstTheSourceTree) {
+    const QString sample = QStringLiteral(PICTAVO_SOURCE_DIR "/samples/sample.www");
+    ASSERT_EQ(
+        cli.run({"save", "--base", PICTAVO_SOURCE_DIR, sample, cli.path("sample.www")}).exitCode,
+        0);
+    const QJsonObject root = dump(cli.path("sample.www"))[u"root"].toObject();
+    int files = 0;
+    int links = 0;
+    std::vector<QJsonObject> folders{root};
+    int folderCount = 0;
+    while (!folders.empty()) {
+        const QJsonObject folder = folders.back();
+        folders.pop_back();
+        ++folderCount;
+        for (const QJsonValue page : folder[u"pages"].toArray()) {
+            const QString url = page[u"url"].toString();
+            if (url.startsWith("http://")) {
+                ++links;
+                continue;
+            }
+            EXPECT_TRUE(QFileInfo(url).isAbsolute() && QFileInfo(url).isFile())
+                << url.toStdString();
+            ++files;
+        }
+        for (const QJsonValue child : folder[u"children"].toArray())
+            folders.push_back(child.toObject());
+    }
+    EXPECT_EQ(folderCount, 4);
+    EXPECT_EQ(files, 7);
+    EXPECT_EQ(links, 1);
 }
 
 }  // namespace
