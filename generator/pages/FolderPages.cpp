@@ -145,7 +145,11 @@ QStringList BuildGridPages(HtmlPageWriter& writer, const CSiteFolder& folder,
     const auto& items = folder.pages();
     if (items.empty())
         return pages;
-    const std::vector<int> widths = ColumnWidths(gridWidth, writer.gridCols);
+    // Counts below 1 would leave every page without cells and the walk
+    // without progress.
+    const int gridRows = clampGridCount(writer.gridRows);
+    const int gridCols = clampGridCount(writer.gridCols);
+    const std::vector<int> widths = ColumnWidths(gridWidth, gridCols);
     GridRun run{folder, context, imagePagePrefix(folder), 0, 0};
     run.imageCount = static_cast<int>(std::count_if(
         items.begin(), items.end(), [](const auto& item) { return isImageItem(*item); }));
@@ -154,9 +158,9 @@ QStringList BuildGridPages(HtmlPageWriter& writer, const CSiteFolder& folder,
     while (cursor != items.end()) {
         const int page = static_cast<int>(pages.size());
         QString pageText;
-        for (int row = 0; row < writer.gridRows; ++row) {
+        for (int row = 0; row < gridRows; ++row) {
             QString rowText;
-            for (int column = 0; column < writer.gridCols && cursor != items.end(); ++column) {
+            for (int column = 0; column < gridCols && cursor != items.end(); ++column) {
                 const QString content = cellContent(writer, run, **cursor, page);
                 rowText += GridCell(writer, content, widths[static_cast<size_t>(column)]);
                 ++cursor;

@@ -47,8 +47,9 @@ QString MakeItemLink(HtmlPageWriter& writer, const CSitePage& item, bool prepare
 // Sets the writer's grid counts for folder: its own rows and cols when both
 // are positive, else main.rows and main.cols; kept within the grid range.
 void SetGridSize(HtmlPageWriter& writer, const CSiteFolder& folder);
-// The grid rows of each page of the folder, writing its image pages on the
-// way; empty for a folder without items.
+// The grid rows of each page of the folder in the writer's grid counts (kept
+// within the grid range), writing its image pages on the way; empty for a
+// folder without items.
 QStringList BuildGridPages(HtmlPageWriter& writer, const CSiteFolder& folder,
                            const FolderContext& context, int gridWidth);
 // Composes and writes every folder page; one page for an empty list.

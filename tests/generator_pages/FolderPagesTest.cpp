@@ -290,5 +290,34 @@ TEST(FolderPagesTest, ItemsWithOnlyAnEmptyRowsSetUseTheAlbumGrid) {
     EXPECT_EQ(f.output.pages.value("d1p0.htm").count("<TD width=\"50%\""), 2);
 }
 
+TEST(BuildGridPagesTest, GridCountsBelowOneActAsOne) {
+    PageFixture f;
+    CSiteFolder* folder = f.addFolder(f.root(), "F");
+    f.addItem(folder, "a.zip", "a");
+    f.addItem(folder, "b.zip", "b");
+    f.writer().gridRows = 0;
+    f.writer().gridCols = -3;
+    const QStringList pages = BuildGridPages(f.writer(), *folder, FolderContext{}, 100);
+    ASSERT_EQ(pages.size(), 2);
+    EXPECT_EQ(pages[1],
+              "<TD width=\"100%\"     align=\"center\">\n<FONT face=\"Arial\" size=1 >\n"
+              "<A href=\"./site/b.zip\">b</A></FONT></TD>\n\n</TR>\n");
+}
+
+TEST(FolderPagesTest, ImagePagesTakeTheExtraColumnOfTheLastComposedPage) {
+    PageFixture f;
+    CSiteFolder* trips = f.addFolder(f.root(), "Trips");
+    CSiteFolder* paris = f.addFolder(trips, "Paris");
+    f.addItem(trips, "t.jpg", "t");
+    f.addItem(paris, "p.jpg", "p");
+    GenerateSite(f.writer(), f.root());
+    // Trips' image page follows the root's page (no next navigator column);
+    // Paris' image page follows Trips' page, which had one.
+    EXPECT_TRUE(f.output.pages.value("d1i0.htm").contains("colspan=3 "));
+    EXPECT_TRUE(f.output.pages.value("d1p0.htm").contains("colspan=4 "));
+    EXPECT_TRUE(f.output.pages.value("d2i0.htm").contains("colspan=4 "));
+    EXPECT_FALSE(f.output.pages.value("d2p0.htm").contains("colspan=4 "));
+}
+
 }  // namespace
 }  // namespace pictavo
