@@ -357,6 +357,11 @@ Status PngCodec::encode(const RasterImage& image, std::vector<std::uint8_t>& out
             png_set_tRNS(png, info, alphas.data(), transparent + 1, nullptr);
         }
     }
+    if (grey && image.transparentIndex() >= 0 && image.transparentIndex() < 256) {
+        png_color_16 transparentGrey{};
+        transparentGrey.gray = png_uint_16(image.transparentIndex());
+        png_set_tRNS(png, info, nullptr, 0, &transparentGrey);
+    }
     png_write_info(png, info);
     if (!palette && !grey)
         png_set_bgr(png);

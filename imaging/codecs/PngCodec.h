@@ -10,8 +10,8 @@
 // value) fully transparent, otherwise an alpha channel.
 //
 // Encoding: grey-scale images as 8-bit grey, other palette images as
-// palette files (tRNS for the transparent index), 24-bit images as RGB, and
-// any image with an alpha channel as RGBA.
+// palette files (both with tRNS for the transparent index), 24-bit images
+// as RGB, and any image with an alpha channel as RGBA.
 //
 // Hostile input: libpng's errors return through longjmp to the codec entry
 // point; the user limits and kMaxImagePixels are checked from IHDR before

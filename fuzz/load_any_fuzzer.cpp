@@ -1,0 +1,30 @@
+// Fuzz target of content detection: the input goes through every decoder in
+// detection order (type 0); what decodes is turned upright, flattened,
+// shrunk to thumbnail size and encoded as JPEG and PNG, as the generator
+// does with photographs.
+#include "imaging/RasterImage.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    using namespace pictavo;
+    RasterImage image;
+    if (!image.decode(ByteView(data, size), kImageUnknown, {150, 150})) {
+        if (image.isValid())
+            std::abort();
+        return 0;
+    }
+    if (image.type() == kImageUnknown)
+        std::abort();
+    image.orientUpright();
+    RasterImage flat = FlattenToRgb(image);
+    if (flat.width() != image.width() || flat.bitsPerPixel() != 24)
+        std::abort();
+    if (!flat.resample(std::min(flat.width(), 150), std::min(flat.height(), 150)))
+        std::abort();
+    std::vector<std::uint8_t> out;
+    if (!flat.encode(out, kImageJpeg) || !flat.encode(out, kImagePng))
+        std::abort();
+    return 0;
+}
