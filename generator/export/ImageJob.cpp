@@ -231,7 +231,7 @@ private:
     }
 
     void pictureThumbnail() {
-        Result<RasterImage> picture = renderPictureInBox(source_.path(), settings_.thumbnailBox);
+        Result<RasterImage> picture = renderPictureOnWhite(source_.path());
         if (!picture) {
             fail(QStringLiteral("cannot make thumbnail"), picture.error().message());
             return;

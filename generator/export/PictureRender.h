@@ -1,7 +1,9 @@
 #pragma once
-// Icons and enhanced metafiles for the generator: their natural size and
-// the thumbnail drawing (the picture at its natural size on a bitmap whose
-// top-left box is filled white). Thread-safe.
+// Icons and enhanced metafiles for the generator: their natural size, and
+// the picture drawn at that size on white for a thumbnail. (The thumbnail
+// rule fills the box white before drawing; filling the whole bitmap white
+// covers that and leaves no undefined pixels outside a small box.)
+// Thread-safe.
 
 #include "core/Result.h"
 #include "imaging/RasterImage.h"
@@ -15,6 +17,6 @@ namespace pictavo {
 
 std::optional<QSize> pictureNaturalSize(const QString& path);
 
-Result<RasterImage> renderPictureInBox(const QString& path, QSize whiteBox);
+Result<RasterImage> renderPictureOnWhite(const QString& path);
 
 }  // namespace pictavo

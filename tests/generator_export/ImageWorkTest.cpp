@@ -142,6 +142,19 @@ TEST_F(ImageWorkTest, FallbacksUseThePublishedUrlAndStillTakeANumber) {
     EXPECT_FALSE(reported(good));
 }
 
+TEST_F(ImageWorkTest, IconsAreDrawnOnWhiteAtTheirNaturalSize) {
+    const QString icon = writeImage(srcFile(QStringLiteral("app.ico")), {32, 32}, "ICO");
+    ASSERT_TRUE(QFileInfo(icon).size() > 0) << "Qt cannot write ICO files here";
+    displayBox_ = {16, 16};
+    const Answers a = run({icon});
+    EXPECT_EQ(a.thumbnails[0], QStringLiteral("./files/thumbnail/Thumbnail0.jpg"));
+    EXPECT_EQ(imageFileSize(outFile(QStringLiteral("files/thumbnail/Thumbnail0.jpg"))),
+              QSize(32, 32));
+    EXPECT_EQ(a.sizes[0], QSize(16, 16));
+    // Published as a JPEG converted from the drawing.
+    EXPECT_EQ(imageFileSize(outFile(QStringLiteral("files/image/app_ico.jpg"))), QSize(32, 32));
+}
+
 TEST_F(ImageWorkTest, SourcesOfTenMegabytesGetNoThumbnail) {
     // 1900 x 1800 x 3 bytes is just over the limit.
     const QString huge = writeImage(srcFile(QStringLiteral("huge.bmp")), {1900, 1800}, "BMP");
