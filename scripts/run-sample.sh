@@ -9,9 +9,9 @@ cd "$(dirname "$0")/.."
 scripts/install-deps.sh
 scripts/build.sh build
 out=${1:-/tmp/pictavo-sample}
-# The bundled album names its files relative to the repository; a copy with
+# The bundled album names its files relative to its own folder; a copy with
 # full paths (as album files hold them) is written beside the output folder.
 album="${out%/}-album.www"
-build/cli/pictavo-cli save --base "$PWD" samples/sample.www "$album"
+build/cli/pictavo-cli save --base samples samples/sample.www "$album"
 build/cli/pictavo-cli dump "$album"
 QT_QPA_PLATFORM=offscreen build/cli/pictavo-cli export "$album" --to "$out" --force

@@ -287,12 +287,13 @@ TEST_F(CliAlbum, DumpReadsTheOlderFormat) {
     EXPECT_EQ(album["root"][u"pages"][0][u"url"].toString(), "C:\\pics\\cat.jpg");
 }
 
-// The bundled sample names its files relative to the source tree; with
+// The bundled sample names its files relative to its own folder; with
 // --base every file page must resolve to an existing file.
 TEST_F(CliAlbum, SampleAlbumResolvesAgainstTheSourceTree) {
     const QString sample = QStringLiteral(PICTAVO_SOURCE_DIR "/samples/sample.www");
     ASSERT_EQ(
-        cli.run({"save", "--base", PICTAVO_SOURCE_DIR, sample, cli.path("sample.www")}).exitCode,
+        cli.run({"save", "--base", PICTAVO_SOURCE_DIR "/samples", sample, cli.path("sample.www")})
+            .exitCode,
         0);
     const QJsonObject root = dump(cli.path("sample.www"))[u"root"].toObject();
     int files = 0;
