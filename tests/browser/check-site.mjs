@@ -16,13 +16,13 @@ if (!existsSync(entry)) {
   process.exit(1);
 }
 
+// A fresh profile folder every run (playwright passes it as --user-data-dir).
 const profile = mkdtempSync(join(tmpdir(), 'pictavo-chromium-'));
-const browser = await chromium.launch({
+const context = await chromium.launchPersistentContext(profile, {
   executablePath: '/usr/bin/chromium',
   headless: true,
   args: ['--headless', '--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
-         '--disable-background-networking', '--disable-component-update', '--disable-sync',
-         `--user-data-dir=${profile}`],
+         '--disable-background-networking', '--disable-component-update', '--disable-sync'],
 });
 
 const problems = [];
@@ -33,7 +33,7 @@ let pages = 0;
 let images = 0;
 
 try {
-  const page = await browser.newPage();
+  const page = await context.newPage();
   page.on('requestfailed', (request) => {
     if (request.url().startsWith('file:'))
       problems.push(`request failed: ${request.url()} (${request.failure()?.errorText})`);
@@ -63,7 +63,7 @@ try {
     }
   }
 } finally {
-  await browser.close();
+  await context.close();
   rmSync(profile, { recursive: true, force: true });
 }
 
