@@ -141,6 +141,37 @@ TEST(TgaBehaviourTest, RightToLeftRowsAreMirrored) {
     EXPECT_EQ(image.pixelColor(0, 0), (Rgb{6, 5, 4}));
 }
 
+// Two entries of one size, 24 bits without alpha and 32 bits with alpha:
+// the deeper one is chosen whichever comes first.
+TEST(IcoBehaviourTest, TheDeepestOfEqualSizesWins) {
+    RasterImage opaque = rgbImage(8, 8);
+    RasterImage translucent = rgbImage(8, 8);
+    translucent.createAlpha(77);
+    Bytes shallow, deep;
+    ASSERT_TRUE(icoCodec().encode(opaque, shallow).ok());
+    ASSERT_TRUE(icoCodec().encode(translucent, deep).ok());
+    const std::size_t kDirectory = 6 + 16;
+    for (bool deepFirst : {false, true}) {
+        const Bytes& first = deepFirst ? deep : shallow;
+        const Bytes& second = deepFirst ? shallow : deep;
+        Bytes file = {0, 0, 1, 0, 2, 0};
+        const auto firstSize = std::uint32_t(first.size() - kDirectory);
+        const auto secondSize = std::uint32_t(second.size() - kDirectory);
+        file.insert(file.end(), first.begin() + 6, first.begin() + 14);  // entry up to its size
+        appendLe(file, firstSize, 4);
+        appendLe(file, 6 + 32, 4);
+        file.insert(file.end(), second.begin() + 6, second.begin() + 14);
+        appendLe(file, secondSize, 4);
+        appendLe(file, 6 + 32 + firstSize, 4);
+        file.insert(file.end(), first.begin() + kDirectory, first.end());
+        file.insert(file.end(), second.begin() + kDirectory, second.end());
+        RasterImage image;
+        ASSERT_TRUE(icoCodec().decode(file, image, {}).ok());
+        ASSERT_TRUE(image.hasAlpha()) << "deep entry first: " << deepFirst;
+        EXPECT_EQ(image.alphaRow(3)[3], 77);
+    }
+}
+
 TEST(IcoBehaviourTest, TheLargestEntryWins) {
     Result<ImageHeader> header = icoCodec().readHeader(fixture("icon-png-entry.ico"));
     ASSERT_TRUE(header.ok());
