@@ -1,8 +1,8 @@
 #pragma once
 // SettingsStore: the program's persistent user settings, kept in one INI
 // file (by default <XDG config>/Pictavo/Pictavo.ini). The file holds the
-// groups EnvSetting, ViewWnd and RecentFileList and, outside any group (in
-// the [General] section of the INI file), ShowTipsAtStartup.
+// groups EnvSetting, ViewWnd and RecentFileList and, at the top of the file
+// before any group, ShowTipsAtStartup.
 //
 // Reads never fail: a missing file, group or unreadable value leaves the
 // caller's defaults in place. Writes return a Status that callers may

@@ -43,15 +43,30 @@ QStringList layoutKeys() {
     return keys;
 }
 
-// True when the quoted keys appear in raw in the given order, starting at from.
-bool keysInOrder(const QByteArray& raw, const QStringList& keys, qsizetype from = 0) {
-    for (const QString& key : keys) {
-        const qsizetype at = raw.indexOf("\"" + key.toUtf8() + "\":", from);
-        if (at < 0)
-            return false;
-        from = at + 1;
+// The keys of the first object after marker in the dump text, in their
+// order: the key lines indented by exactly `indent` spaces, up to the first
+// line indented less (the dump writes one key per line, two spaces per level).
+QStringList keysAfter(const QByteArray& raw, const QByteArray& marker, int indent) {
+    const qsizetype at = raw.indexOf(marker);
+    if (at < 0)
+        return {};
+    const QList<QByteArray> lines = raw.mid(at).split('\n');
+    const QByteArray own(indent, ' ');
+    QStringList keys;
+    for (qsizetype i = 1; i < lines.size(); ++i) {
+        const QByteArray& line = lines[i];
+        if (line.startsWith(own + '"')) {
+            const qsizetype close = line.indexOf('"', indent + 1);
+            keys << QString::fromUtf8(line.mid(indent + 1, close - indent - 1));
+        } else if (!line.startsWith(own) && !keys.isEmpty()) {
+            break;
+        }
     }
-    return true;
+    return keys;
+}
+
+std::string joined(const QStringList& keys) {
+    return keys.join(' ').toStdString();
 }
 
 const QByteArray kSmallAlbum =
@@ -59,7 +74,7 @@ const QByteArray kSmallAlbum =
     "object=websiteproperty\r\n"
     "gen.title=Holiday \"2024\"\r\n"
     "bggnd.bgcolor=255\r\n"
-    "header.str=<b>Hi</b>\r\n"
+    "header.str=<b>Hi</b>\tthere\x01\r\n"
     "object=meta\r\n"
     "meta.ifsys=1\r\n"
     "meta.name=refresh\r\n"
@@ -97,24 +112,27 @@ TEST_F(CliAlbum, DumpGivesEveryRecordInFileOrder) {
     QByteArray raw;
     const QJsonObject album = dump(cli.path("small.www"), &raw);
 
-    EXPECT_TRUE(keysInOrder(raw, {"website", "meta", "layout", "root"}));
-    EXPECT_TRUE(keysInOrder(raw, kWebsiteKeys));
-    EXPECT_TRUE(keysInOrder(raw, layoutKeys(), raw.indexOf("\"layout\":")));
-    EXPECT_TRUE(keysInOrder(raw, kFolderKeys, raw.indexOf("\"root\":")));
-    EXPECT_TRUE(keysInOrder(raw, kPageKeys, raw.indexOf("\"pages\":")));
+    EXPECT_EQ(joined(keysAfter(raw, "{", 2)),
+              joined((QStringList{"website", "meta", "layout", "root"})));
+    EXPECT_EQ(joined(keysAfter(raw, "\"website\": {", 4)), joined(kWebsiteKeys));
+    EXPECT_EQ(joined(keysAfter(raw, "\"meta\": [", 6)),
+              joined((QStringList{"meta.ifsys", "meta.name", "meta.val"})));
+    EXPECT_EQ(joined(keysAfter(raw, "\"layout\": {", 4)), joined(layoutKeys()));
+    EXPECT_EQ(joined(keysAfter(raw, "\"root\": {", 4)), joined(kFolderKeys));
+    EXPECT_EQ(joined(keysAfter(raw, "\"pages\": [", 8)), joined(kPageKeys));
+    EXPECT_EQ(joined(keysAfter(raw, "\"children\": [", 8)), joined(kFolderKeys));
 
     const QJsonObject website = album["website"].toObject();
     EXPECT_EQ(website.size(), kWebsiteKeys.size());
     EXPECT_EQ(website["gen.title"].toString(), "Holiday \"2024\"");
     EXPECT_EQ(website["bggnd.bgcolor"].toInt(), 255);
     EXPECT_TRUE(website["bggnd.txtcolor"].isDouble());
-    EXPECT_EQ(website["header.str"].toString(), "<b>Hi</b>");
+    EXPECT_EQ(website["header.str"].toString(), "<b>Hi</b>\tthere\x01");  // escaped controls
     EXPECT_EQ(album["layout"].toObject().size(), layoutKeys().size());
     EXPECT_EQ(album["layout"].toObject()[u"main.cols"].toInt(), 4);
 
     const QJsonArray meta = album["meta"].toArray();
     ASSERT_EQ(meta.size(), 1);
-    EXPECT_TRUE(keysInOrder(raw, {"meta.ifsys", "meta.name", "meta.val"}));
     EXPECT_EQ(meta[0][u"meta.ifsys"].toInt(), 1);
     EXPECT_EQ(meta[0][u"meta.val"].toString(), "30");
 
