@@ -47,10 +47,14 @@ void setPalette(const std::vector<gif::Colour>& palette, RasterImage& image) {
     }
 }
 
+// Fills the image with one index: the top row pixel by pixel, the rest by
+// copying it, so that a large screen costs little more than its memory.
 void fillIndex(RasterImage& image, std::uint8_t index) {
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            image.setPixelIndex(x, y, index);
+    for (int x = 0; x < image.width(); ++x)
+        image.setPixelIndex(x, 0, index);
+    const std::uint8_t* top = image.rowFromTop(0);
+    for (int y = 1; y < image.height(); ++y)
+        std::memcpy(image.rowFromTop(y), top, std::size_t(image.rowSize()));
 }
 
 Status decodeFrame(const gif::FirstFrame& frame, RasterImage& image) {
