@@ -136,6 +136,9 @@ struct HeaderReader {
         opj_set_default_decoder_parameters(&parameters);
         if (!opj_setup_decoder(codec.get(), &parameters))
             return false;
+        // Strict: a truncated codestream fails instead of decoding as grey,
+        // so a few hundred bytes cannot claim (and cost) a huge image.
+        opj_decoder_set_strict_mode(codec.get(), OPJ_TRUE);
         opj_image_t* header = nullptr;
         const bool ok = opj_read_header(stream.get(), codec.get(), &header) != 0;
         image.reset(header);

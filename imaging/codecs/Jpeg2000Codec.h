@@ -16,8 +16,9 @@
 //
 // Hostile input: the header is read first; the image size, times the number
 // of components, must stay within kMaxImagePixels before anything is
-// decoded; more than four components are refused. Errors are collected
-// through per-codec handlers.
+// decoded; more than four components are refused; the decoder runs in
+// strict mode, so a truncated codestream fails. Errors are collected through
+// per-codec handlers.
 //
 // Stateless; the instances returned by jpeg2000Codec() and
 // jpeg2000CodestreamCodec() serve every thread.

@@ -129,15 +129,29 @@ struct Layout {
     std::uint16_t samplesPerPixel = 1;
     std::uint16_t photometric = PHOTOMETRIC_MINISWHITE;
     std::uint16_t planar = PLANARCONFIG_CONTIG;
+    std::uint16_t orientation = ORIENTATION_TOPLEFT;
+    std::uint16_t alphaKind = EXTRASAMPLE_UNSPECIFIED;  // of the first extra sample
     bool tiled = false;
 
+    bool readsByScanline() const {
+        return !tiled && planar == PLANARCONFIG_CONTIG && orientation == ORIENTATION_TOPLEFT;
+    }
+    bool hasAlpha() const {
+        return alphaKind == EXTRASAMPLE_ASSOCALPHA || alphaKind == EXTRASAMPLE_UNASSALPHA;
+    }
     // Palette and grey files that the scan-line reader stores directly.
     bool isIndexed() const {
         const bool indexedPhotometric = photometric == PHOTOMETRIC_PALETTE ||
                                         photometric == PHOTOMETRIC_MINISBLACK ||
                                         photometric == PHOTOMETRIC_MINISWHITE;
-        return indexedPhotometric && samplesPerPixel == 1 && !tiled &&
+        return indexedPhotometric && samplesPerPixel == 1 && readsByScanline() &&
                (bitsPerSample == 1 || bitsPerSample == 4 || bitsPerSample == 8);
+    }
+    // 8-bit RGB, or RGBA with an alpha sample, as this codec writes them:
+    // read without libtiff's premultiplication.
+    bool isDirectRgb() const {
+        return photometric == PHOTOMETRIC_RGB && bitsPerSample == 8 && readsByScanline() &&
+               (samplesPerPixel == 3 || (samplesPerPixel == 4 && hasAlpha()));
     }
 };
 
@@ -149,6 +163,11 @@ Layout layoutOf(TIFF* tiff) {
     TIFFGetFieldDefaulted(tiff, TIFFTAG_SAMPLESPERPIXEL, &layout.samplesPerPixel);
     TIFFGetField(tiff, TIFFTAG_PHOTOMETRIC, &layout.photometric);
     TIFFGetFieldDefaulted(tiff, TIFFTAG_PLANARCONFIG, &layout.planar);
+    TIFFGetFieldDefaulted(tiff, TIFFTAG_ORIENTATION, &layout.orientation);
+    std::uint16_t extraCount = 0;
+    std::uint16_t* extraKinds = nullptr;
+    if (TIFFGetField(tiff, TIFFTAG_EXTRASAMPLES, &extraCount, &extraKinds) && extraCount > 0)
+        layout.alphaKind = extraKinds[0];
     layout.tiled = TIFFIsTiled(tiff) != 0;
     return layout;
 }
@@ -201,12 +220,38 @@ Status decodeIndexed(TIFF* tiff, const Layout& layout, MemoryFile& file, RasterI
     return Status::success();
 }
 
-bool hasAlphaSamples(TIFF* tiff) {
-    std::uint16_t count = 0;
-    std::uint16_t* kinds = nullptr;
-    if (!TIFFGetField(tiff, TIFFTAG_EXTRASAMPLES, &count, &kinds))
-        return false;
-    return count > 0 && (kinds[0] == EXTRASAMPLE_ASSOCALPHA || kinds[0] == EXTRASAMPLE_UNASSALPHA);
+Status decodeDirectRgb(TIFF* tiff, const Layout& layout, MemoryFile& file, RasterImage& image) {
+    if (!image.create(int(layout.width), int(layout.height), 24))
+        return Error(image.lastError());
+    const int samples = layout.samplesPerPixel;
+    if (TIFFScanlineSize64(tiff) != std::uint64_t(layout.width) * std::uint64_t(samples))
+        return Error(QStringLiteral("TIFF: unexpected scan line size"));
+    if (samples == 4)
+        image.createAlpha();
+    std::vector<std::uint8_t> row(std::size_t(layout.width) * std::size_t(samples));
+    for (std::uint32_t y = 0; y < layout.height; ++y) {
+        if (TIFFReadScanline(tiff, row.data(), y, 0) < 0)
+            return tiffError(file, "cannot read scan line");
+        std::uint8_t* to = image.rowFromTop(int(y));
+        std::uint8_t* alpha = samples == 4 ? image.alphaRow(int(y)) : nullptr;
+        const std::uint8_t* from = row.data();
+        for (std::uint32_t x = 0; x < layout.width; ++x, from += samples, to += 3) {
+            to[0] = from[2];
+            to[1] = from[1];
+            to[2] = from[0];
+            if (alpha)
+                alpha[x] = from[3];
+        }
+    }
+    return Status::success();
+}
+
+// libtiff's RGBA reader premultiplies unassociated alpha; this undoes it so
+// that the stored colour of each pixel is kept (as far as 8 bits allow).
+std::uint8_t unpremultiplied(std::uint32_t value, std::uint32_t alpha) {
+    if (alpha == 0 || alpha == 255)
+        return std::uint8_t(value);
+    return std::uint8_t(std::min<std::uint32_t>(255, (value * 255 + alpha / 2) / alpha));
 }
 
 Status decodeRgba(TIFF* tiff, const Layout& layout, MemoryFile& file, RasterImage& image) {
@@ -220,7 +265,8 @@ Status decodeRgba(TIFF* tiff, const Layout& layout, MemoryFile& file, RasterImag
     if (!TIFFReadRGBAImageOriented(tiff, layout.width, layout.height, raster.data(),
                                    ORIENTATION_BOTLEFT, 0))
         return tiffError(file, "cannot read image");
-    const bool alpha = hasAlphaSamples(tiff);
+    const bool alpha = layout.hasAlpha();
+    const bool premultiplied = layout.alphaKind == EXTRASAMPLE_UNASSALPHA;
     if (alpha)
         image.createAlpha();
     const int height = int(layout.height);
@@ -229,9 +275,10 @@ Status decodeRgba(TIFF* tiff, const Layout& layout, MemoryFile& file, RasterImag
         std::uint8_t* to = image.storageRow(row);
         std::uint8_t* alphaTo = alpha ? image.alphaRow(height - 1 - row) : nullptr;
         for (std::uint32_t x = 0; x < layout.width; ++x, to += 3) {
-            to[0] = std::uint8_t(TIFFGetB(from[x]));
-            to[1] = std::uint8_t(TIFFGetG(from[x]));
-            to[2] = std::uint8_t(TIFFGetR(from[x]));
+            const std::uint32_t a = premultiplied ? TIFFGetA(from[x]) : 255;
+            to[0] = unpremultiplied(TIFFGetB(from[x]), a);
+            to[1] = unpremultiplied(TIFFGetG(from[x]), a);
+            to[2] = unpremultiplied(TIFFGetR(from[x]), a);
             if (alphaTo)
                 alphaTo[x] = std::uint8_t(TIFFGetA(from[x]));
         }
@@ -338,8 +385,9 @@ Status TiffCodec::decode(ByteView data, RasterImage& image, const DecodeOptions&
         return Error(QStringLiteral("TIFF: image of %1 x %2 exceeds the size limit")
                          .arg(layout.width)
                          .arg(layout.height));
-    const Status status = layout.isIndexed() ? decodeIndexed(tiff.get(), layout, file, image)
-                                             : decodeRgba(tiff.get(), layout, file, image);
+    const Status status = layout.isIndexed()     ? decodeIndexed(tiff.get(), layout, file, image)
+                          : layout.isDirectRgb() ? decodeDirectRgb(tiff.get(), layout, file, image)
+                                                 : decodeRgba(tiff.get(), layout, file, image);
     if (!status)
         image.clear();
     return status;

@@ -2,11 +2,12 @@
 // The TIFF codec of the image layer, backed by libtiff, reading from and
 // writing to memory (TIFFClientOpenExt).
 //
-// Decoding: strip-organised palette and grey files of 1, 4 or 8 bits are
-// read scan line by scan line into palette images; every other layout goes
-// through libtiff's RGBA reader and becomes a 24-bit image (with an alpha
-// channel when the file has extra alpha samples). Only the first directory
-// is read.
+// Decoding: strip-organised, top-down palette and grey files of 1, 4 or 8
+// bits are read scan line by scan line into palette images, and 8-bit RGB
+// (RGBA) files the same way into 24-bit images (with alpha); every other
+// layout goes through libtiff's RGBA reader and becomes a 24-bit image,
+// with an alpha channel when the file has an alpha sample (unassociated
+// alpha is un-premultiplied again). Only the first directory is read.
 //
 // Encoding: 24-bit images as RGB (RGBA with an alpha channel), grey-scale
 // images as 8-bit grey, other palette images as palette files; LZW

@@ -72,6 +72,8 @@ TEST(Tiff, GreyAndAlphaRoundTrip) {
     ASSERT_TRUE(back.hasAlpha());
     EXPECT_EQ(back.alphaRow(0)[3], 10);
     EXPECT_EQ(back.alphaRow(3)[0], 255);
+    // The colour under a nearly transparent pixel is not premultiplied.
+    EXPECT_TRUE(test::samePixels(rgba, back));
 }
 
 TEST(Tiff, ReadHeaderGivesSizeAndDepth) {
