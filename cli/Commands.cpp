@@ -8,6 +8,7 @@ int runNew(const QStringList& args);
 int runDump(const QStringList& args);
 int runSave(const QStringList& args);
 int runImport(const QStringList& args);
+int runExport(const QStringList& args);
 
 std::span<const Command> allCommands() {
     static const Command kCommands[] = {
@@ -19,6 +20,7 @@ std::span<const Command> allCommands() {
         {"dump", "print an album as JSON", runDump},
         {"save", "read an album and write it again", runSave},
         {"import", "import files and folders into an album", runImport},
+        {"export", "export an album as a web site", runExport},
         {"convert", "convert image files into another format", runConvert},
     };
     return kCommands;
