@@ -18,6 +18,7 @@ constexpr double kMaxDashedExtent = 32768;
 constexpr std::size_t kMaxSavedStates = 4096;
 constexpr double kMaxFontPixels = 2048;
 constexpr double kMaxTransformElement = 1e6;
+constexpr double kMaxPenWidth = 32767;  // QPen refuses wider pens
 
 // Raster operations of the blit records.
 constexpr std::uint32_t kRopSrcPaint = 0x00EE0086;
@@ -189,7 +190,7 @@ QPen GdiCanvas::qtPen() const {
     if (gdi.style == GdiPen::Null)
         return Qt::NoPen;
     QPen pen(gdi.color);
-    pen.setWidthF(std::max(0.0, gdi.width));
+    pen.setWidthF(std::clamp(gdi.width, 0.0, kMaxPenWidth));
     switch (gdi.style) {
         case GdiPen::Dash:
             pen.setStyle(Qt::DashLine);
@@ -253,6 +254,10 @@ void GdiCanvas::strokePath(const QPainterPath& path) {
         std::max(device.width(), device.height()) > kMaxDashedExtent) {
         pen.setStyle(Qt::SolidLine);
     }
+    // A pen wider than the largest device extent draws nothing more.
+    const double scale = std::sqrt(std::abs(transform.determinant()));
+    if (scale > 0 && pen.widthF() * scale > kMaxDeviceCoordinate)
+        pen.setWidthF(kMaxDeviceCoordinate / scale);
     painter_.setTransform(transform);
     painter_.strokePath(path, pen);
 }
@@ -520,13 +525,24 @@ void GdiCanvas::image(const QRectF& dest, const QImage& image, const QRectF& sou
     const QTransform transform = logicalToTarget();
     if (image.isNull() || !usable(transform, dest))
         return;
+    // Only the part of the source inside the bitmap is drawn, into the
+    // matching part of the destination.
+    const QRectF wanted = source.normalized();
+    const QRectF inside = wanted & QRectF(image.rect());
+    if (inside.isEmpty())
+        return;
+    const double scaleX = dest.width() / wanted.width();
+    const double scaleY = dest.height() / wanted.height();
+    const QRectF target(dest.x() + (inside.x() - wanted.x()) * scaleX,
+                        dest.y() + (inside.y() - wanted.y()) * scaleY, inside.width() * scaleX,
+                        inside.height() * scaleY);
     painter_.save();
     painter_.setTransform(transform);
     painter_.setCompositionMode(compositionFor(rasterOp));
     // Mirrored destinations (negative extents) are drawn mirrored.
-    QImage drawn = image.copy(source.toAlignedRect());
-    drawn = drawn.mirrored(dest.width() < 0, dest.height() < 0);
-    painter_.drawImage(dest.normalized(), drawn);
+    const QImage drawn =
+        image.copy(inside.toAlignedRect()).mirrored(target.width() < 0, target.height() < 0);
+    painter_.drawImage(target.normalized(), drawn);
     painter_.restore();
 }
 

@@ -138,3 +138,30 @@ TEST(HostileMetafile, RandomCorruptionNeverBreaksTheLoader) {
         }
     }
 }
+
+TEST(HostileMetafile, SourceRectangleBeyondTheBitmapDrawsOnlyTheBitmap) {
+    const auto dib = packedDib24(2, 2, {0xFF0000, 0x00FF00, 0x0000FF, 0xFFFFFF});
+    // DIBSTRETCHBLT: raster op, source height and width, source y and x,
+    // destination height, width, y, x, then the DIB.
+    const auto stretchBlt = [&](int sourceSize) {
+        std::vector<std::uint8_t> params;
+        putLe32(params, 0x00CC0020);
+        for (int v : {sourceSize, sourceSize, 0, 0, 40, 40, 0, 0})
+            putLe16(params, v);
+        params.insert(params.end(), dib.begin(), dib.end());
+        WmfBuilder wmf;
+        wmf.header().windowOrg(0, 0).windowExt(40, 40).raw(0x0B41, params);
+        return wmf.build();
+    };
+    // Source 4 x 4 of a 2 x 2 bitmap: the bitmap fills the top left quarter.
+    const QImage quarter = renderNatural(stretchBlt(4));
+    EXPECT_EQ(pixel(quarter, 5, 5), QColor(Qt::red));
+    EXPECT_EQ(pixel(quarter, 15, 5), QColor(Qt::green));
+    EXPECT_EQ(pixel(quarter, 5, 15), QColor(Qt::blue));
+    EXPECT_EQ(pixel(quarter, 30, 5), QColor(Qt::white));
+    EXPECT_EQ(pixel(quarter, 5, 30), QColor(Qt::white));
+    // A huge source rectangle must not make a huge copy of the bitmap.
+    const QImage tiny = renderNatural(stretchBlt(32000));
+    ASSERT_EQ(tiny.size(), QSize(40, 40));
+    EXPECT_EQ(pixel(tiny, 20, 20), QColor(Qt::white));
+}
