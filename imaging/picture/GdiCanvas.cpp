@@ -497,9 +497,9 @@ void GdiCanvas::text(const GdiTextRun& run) {
     }
 
     const bool flipped = transform.m22() < 0;
-    painter_.setTransform(
-        QTransform::fromTranslate(transform.map(reference).x(), transform.map(reference).y()));
-    painter_.rotate((flipped ? 1 : -1) * state_.font.escapement / 10.0);
+    const QPointF origin = transform.map(reference);
+    painter_.setTransform(QTransform::fromTranslate(origin.x(), origin.y()));
+    painter_.rotate((flipped ? 1.0 : -1.0) * state_.font.escapement / 10.0);
     if (state_.opaqueBackground) {
         painter_.fillRect(QRectF(x, baseline - metrics.ascent(), width, metrics.height()),
                           state_.backgroundColor);

@@ -109,6 +109,13 @@ TEST(HostileMetafile, AbsurdCoordinatesAndTransformsAreSkipped) {
     emf.record(17, {8});                                   // MM_ANISOTROPIC
     emf.rectangle(0, 0, 5, 5);
     emf.record(17, {1});  // back to MM_TEXT
+    // A font with the most negative escapement and a height of INT_MIN.
+    std::vector<std::uint8_t> font;
+    for (std::uint32_t v : {2u, 0x80000000u, 0u, 0x80000000u, 0u, 400u})
+        putLe32(font, v);
+    font.resize(4 + 92, 0);
+    emf.raw(82, font).select(2);
+    emf.record(84, {0, 0, 0, 0, 1, 0, 0, 3, 3, 1, 76, 0, 0, 0, 0, 0, 0, 'x'});
     emf.record(43, {0, 0, 10, 10});
     const QImage image = renderNatural(emf.build());
     ASSERT_FALSE(image.isNull());
