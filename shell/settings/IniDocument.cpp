@@ -8,12 +8,40 @@ namespace pictavo {
 
 namespace {
 
+// The line without blanks at either end and without byte-order marks at its
+// start (an editor may leave one at the start of the file, and a file that
+// begins with a line that started with one must read the same).
+QString cleanLine(const QString& line) {
+    QString result = line.trimmed();
+    while (result.startsWith(QChar(0xFEFF)))
+        result = result.mid(1).trimmed();
+    return result;
+}
+
 bool isGroupHeader(const QString& line) {
     return line.startsWith(QLatin1Char('[')) && line.endsWith(QLatin1Char(']'));
 }
 
 bool isComment(const QString& line) {
     return line.startsWith(QLatin1Char(';')) || line.startsWith(QLatin1Char('#'));
+}
+
+// Values with blanks at either end, or that start with a double quote, are
+// written in double quotes so that they read back exactly; reading removes
+// one pair of enclosing quotes.
+bool needsQuotes(const QString& value) {
+    return !value.isEmpty() &&
+           (value.front().isSpace() || value.back().isSpace() || value.front() == QLatin1Char('"'));
+}
+
+QString encodeValue(const QString& value) {
+    return needsQuotes(value) ? QLatin1Char('"') + value + QLatin1Char('"') : value;
+}
+
+QString decodeValue(const QString& text) {
+    const bool quoted =
+        text.size() >= 2 && text.front() == QLatin1Char('"') && text.back() == QLatin1Char('"');
+    return quoted ? text.mid(1, text.size() - 2) : text;
 }
 
 bool holdsLineBreak(const QString& text) {
@@ -24,12 +52,9 @@ bool holdsLineBreak(const QString& text) {
 
 IniDocument IniDocument::parse(const QByteArray& bytes) {
     IniDocument doc;
-    QString text = QString::fromUtf8(bytes);
-    if (text.startsWith(QChar(0xFEFF)))
-        text.remove(0, 1);
     Group* current = &doc.groups_.front();
-    for (QString line : text.split(QLatin1Char('\n'))) {
-        line = line.trimmed();
+    for (const QString& rawLine : QString::fromUtf8(bytes).split(QLatin1Char('\n'))) {
+        const QString line = cleanLine(rawLine);
         if (line.isEmpty() || isComment(line))
             continue;
         if (isGroupHeader(line)) {
@@ -40,7 +65,7 @@ IniDocument IniDocument::parse(const QByteArray& bytes) {
         if (eq <= 0)
             continue;
         const QString key = line.left(eq).trimmed();
-        const QString value = line.mid(eq + 1).trimmed();
+        const QString value = decodeValue(line.mid(eq + 1).trimmed());
         auto& entries = current->entries;
         auto it = std::find_if(entries.begin(), entries.end(),
                                [&](const auto& entry) { return entry.first == key; });
@@ -62,7 +87,7 @@ QByteArray IniDocument::serialize() const {
             out += QLatin1Char('[') + group.name + QLatin1String("]\n");
         }
         for (const auto& [key, value] : group.entries)
-            out += key + QLatin1Char('=') + value + '\n';
+            out += key + QLatin1Char('=') + encodeValue(value) + '\n';
     }
     return out.toUtf8();
 }

@@ -3,8 +3,11 @@
 // Keys before the first "[Group]" line belong to the unnamed top group.
 // Parsing is a pure function of the bytes; keys and groups the program does
 // not know are kept, in their order, when the document is written back.
-// Comment lines (";" or "#") and lines without "=" are dropped. Plain value,
-// not thread-safe.
+// Comment lines (";" or "#") and lines without "=" are dropped. Blanks around
+// keys and values are not part of them; a value with blanks at either end or
+// a leading double quote is written in double quotes, and one pair of
+// enclosing double quotes is removed on reading. Plain value, not
+// thread-safe.
 
 #include <QByteArray>
 #include <QString>

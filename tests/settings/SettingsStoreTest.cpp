@@ -142,6 +142,30 @@ TEST_F(SettingsStoreTest, RecentFilesAreCutTo254Bytes) {
     EXPECT_TRUE(longPath.startsWith(list.entry(2)));
 }
 
+TEST_F(SettingsStoreTest, PathsWithBlanksAndQuotesComeBackExactly) {
+    RecentFileList recent;
+    recent.setEntry(1, "/albums/trailing blank ");
+    recent.setEntry(2, " /leading blank.www");
+    recent.setEntry(3, "\"quoted\".www");
+    recent.setEntry(4, "/a \"b\"");
+    ASSERT_TRUE(store().saveRecentFiles(recent).ok());
+    EXPECT_TRUE(storeText().contains("RecentFile1=\"/albums/trailing blank \"\n"));
+    EXPECT_TRUE(storeText().contains("RecentFile4=/a \"b\"\n"));
+    EXPECT_EQ(store().loadRecentFiles(), recent);
+}
+
+TEST_F(SettingsStoreTest, HandEditedFileIsRead) {
+    writeStore(
+        "\xEF\xBB\xBF; my settings\r\n  [ EnvSetting ]  \r\n ThumbnailMaxSizeX = 64 \r\n"
+        "# ThumbnailMaxSizeY=1\r\nThumbnailMaxSizeX=80\r\n[RecentFileList]\r\n"
+        "RecentFile1=\"/x/y.www\"\r\n");
+    EnvironmentSettings env;
+    store().loadEnvironment(env);
+    EXPECT_EQ(env.ThumbnailMaxSizeX, 80);  // the last of a repeated key
+    EXPECT_EQ(env.ThumbnailMaxSizeY, 150);
+    EXPECT_EQ(store().loadRecentFiles().entry(1), "/x/y.www");
+}
+
 TEST_F(SettingsStoreTest, PathWithLineBreakIsNotStored) {
     RecentFileList recent;
     recent.add("/a.www");
