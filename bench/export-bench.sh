@@ -54,6 +54,14 @@ start=$(now)
 export_s=$(seconds "$start" "$(now)")
 peak_kb=$(awk -F: '/Maximum resident set size/ { gsub(/ /, "", $2); print $2 }' "$work/time.txt")
 
+# The same export with copying off (gen.cpyfileauto=0): thumbnails, sizes
+# and pages only, the work the two other tools are compared with.
+sed 's/^gen.cpyfileauto=1/gen.cpyfileauto=0/' "$album" >"$work/bench-nocopy.www"
+rm -rf "$out"
+start=$(now)
+"$cli" export "$work/bench-nocopy.www" --to "$out" --force --thumb-size 150x150 >/dev/null
+nocopy_s=$(seconds "$start" "$(now)")
+
 half=$(( (count + 1) / 2 ))
 run_two() {  # run_two COMMAND...: the files split over two processes
   "$@" "${files[@]:0:$half}" &
@@ -77,7 +85,10 @@ rate() { awk -v n="$count" -v s="$1" 'BEGIN { printf "%.1f", n / s }'; }
 ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", a / b }'; }
 echo "cores: $(nproc)"
 echo "pictavo-cli export:     ${export_s} s  $(rate "$export_s") photos/s  peak $((peak_kb / 1024)) MiB"
+echo "  without copying photos: ${nocopy_s} s  $(rate "$nocopy_s") photos/s"
 echo "vipsthumbnail x2:       ${vips_s} s  $(rate "$vips_s") photos/s"
 echo "djpeg -scale 1/8 x2:    ${djpeg_s} s  $(rate "$djpeg_s") photos/s"
 echo "export time / vipsthumbnail time: $(ratio "$export_s" "$vips_s")"
 echo "export time / djpeg time:         $(ratio "$export_s" "$djpeg_s")"
+echo "without copying, / vipsthumbnail:  $(ratio "$nocopy_s" "$vips_s")"
+echo "load average during the run: $(cut -d' ' -f1-3 /proc/loadavg)"
