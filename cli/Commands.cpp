@@ -12,7 +12,8 @@ int runExport(const QStringList& args);
 
 std::span<const Command> allCommands() {
     static const Command kCommands[] = {
-        {"version", "print the program version", [](const QStringList&) {
+        {"version", "print the program version",
+         [](const QStringList&) {
              printOut(QStringLiteral("pictavo-cli 0.1.0"));
              return int(kSuccess);
          }},
