@@ -1,8 +1,8 @@
 #include "generator/export/ExportOutputs.h"
 
-#include "core/AtomicFile.h"
 #include "core/PathUtil.h"
 #include "generator/export/PageEncoding.h"
+#include "generator/export/SiteFileWriter.h"
 
 namespace pictavo {
 
@@ -56,7 +56,7 @@ QSize WritingOutput::displaySize(const QString& sourcePath) {
 
 void WritingOutput::writePage(const QString& fileName, const QString& html) {
     const QString target = path::join(settings_.outputFolder, fileName.toLower());
-    const Status status = writeFileAtomically(target, pageFileBytes(html, settings_.charset));
+    const Status status = writeSiteFile(target, pageFileBytes(html, settings_.charset));
     if (status)
         ++written_;
     else

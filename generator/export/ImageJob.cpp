@@ -1,9 +1,9 @@
 #include "generator/export/ImageJob.h"
 
-#include "core/AtomicFile.h"
 #include "core/PathUtil.h"
 #include "generator/export/ImageRules.h"
 #include "generator/export/PictureRender.h"
+#include "generator/export/SiteFileWriter.h"
 #include "generator/export/SourceImage.h"
 #include "imaging/ImageType.h"
 
@@ -127,7 +127,7 @@ private:
             } else if (const RasterImage* image = fullImage()) {
                 const QByteArray jpeg = encodeJpeg(*image);
                 status = jpeg.isEmpty() ? Status(Error(QStringLiteral("JPEG encoding failed")))
-                                        : writeFileAtomically(destination, jpeg);
+                                        : writeSiteFile(destination, jpeg);
             } else {
                 // An image that cannot be decoded is published unchanged.
                 fail(QStringLiteral("cannot convert"), decodeError_);
@@ -140,11 +140,11 @@ private:
 
     Status copyBytes(const QString& destination) {
         if (source_.exists() && source_.fileSize() == 0)
-            return writeFileAtomically(destination, {});
+            return writeSiteFile(destination, {});
         const QByteArray bytes = source_.bytesAsArray();
         if (bytes.isEmpty())
             return Error(source_.readError());
-        return writeFileAtomically(destination, bytes);
+        return writeSiteFile(destination, bytes);
     }
 
     void copyTo(const QString& destination) {
@@ -158,8 +158,7 @@ private:
     void publishThumbnail(const QByteArray& bytes, const QString& extension) {
         for (const int number : job_.thumbnails) {
             const QString name = thumbnailFileName(number, extension);
-            const Status status =
-                writeFileAtomically(path::join(settings_.thumbnailFolder, name), bytes);
+            const Status status = writeSiteFile(path::join(settings_.thumbnailFolder, name), bytes);
             if (!status) {
                 fail(QStringLiteral("cannot write thumbnail"), status.error().message());
                 continue;
