@@ -53,6 +53,7 @@ start=$(now)
   2>"$work/time.txt" >/dev/null
 export_s=$(seconds "$start" "$(now)")
 peak_kb=$(awk -F: '/Maximum resident set size/ { gsub(/ /, "", $2); print $2 }' "$work/time.txt")
+export_cpu=$(awk -F: '/User time|System time/ { s += $2 } END { printf "%.2f", s }' "$work/time.txt")
 
 # The same export with copying off (gen.cpyfileauto=0): thumbnails, sizes
 # and pages only, the work the two other tools are compared with.
@@ -63,32 +64,35 @@ start=$(now)
 nocopy_s=$(seconds "$start" "$(now)")
 
 half=$(( (count + 1) / 2 ))
-run_two() {  # run_two COMMAND...: the files split over two processes
-  "$@" "${files[@]:0:$half}" &
+# run_two NAME COMMAND...: the files split over two processes side by side;
+# their CPU seconds (user + system) are summed into $work/NAME.cpu.
+run_two() {
+  local name=$1
+  shift
+  /usr/bin/time -f "%U %S" -o "$work/$name.1" "$@" "${files[@]:0:$half}" &
   local first=$!
-  "$@" "${files[@]:$half}" &
+  /usr/bin/time -f "%U %S" -o "$work/$name.2" "$@" "${files[@]:$half}" &
   wait "$first" $!
+  cat "$work/$name.1" "$work/$name.2" | awk '{ s += $1 + $2 } END { printf "%.2f", s }' \
+    >"$work/$name.cpu"
 }
 vips_out=$work/vips
 rm -rf "$vips_out" && mkdir -p "$vips_out"
-vips_one() { vipsthumbnail -s 150x150 -o "$vips_out/%s.jpg" "$@"; }
 start=$(now)
-run_two vips_one
+run_two vips vipsthumbnail -s 150x150 -o "$vips_out/%s.jpg"
 vips_s=$(seconds "$start" "$(now)")
 
-djpeg_one() { for f in "$@"; do djpeg -scale 1/8 "$f" >/dev/null; done; }
 start=$(now)
-run_two djpeg_one
+run_two djpeg bash -c 'for f in "$@"; do djpeg -scale 1/8 "$f" >/dev/null; done' djpeg-loop
 djpeg_s=$(seconds "$start" "$(now)")
 
 rate() { awk -v n="$count" -v s="$1" 'BEGIN { printf "%.1f", n / s }'; }
 ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", a / b }'; }
-echo "cores: $(nproc)"
-echo "pictavo-cli export:     ${export_s} s  $(rate "$export_s") photos/s  peak $((peak_kb / 1024)) MiB"
-echo "  without copying photos: ${nocopy_s} s  $(rate "$nocopy_s") photos/s"
-echo "vipsthumbnail x2:       ${vips_s} s  $(rate "$vips_s") photos/s"
-echo "djpeg -scale 1/8 x2:    ${djpeg_s} s  $(rate "$djpeg_s") photos/s"
-echo "export time / vipsthumbnail time: $(ratio "$export_s" "$vips_s")"
-echo "export time / djpeg time:         $(ratio "$export_s" "$djpeg_s")"
-echo "without copying, / vipsthumbnail:  $(ratio "$nocopy_s" "$vips_s")"
-echo "load average during the run: $(cut -d' ' -f1-3 /proc/loadavg)"
+echo "cores: $(nproc); wall seconds, and CPU seconds (user + system, less disturbed by other load)"
+echo "pictavo-cli export:       ${export_s} s wall  ${export_cpu} s CPU  $(rate "$export_s") photos/s  peak $((peak_kb / 1024)) MiB"
+echo "  without copying photos: ${nocopy_s} s wall"
+echo "vipsthumbnail x2:         ${vips_s} s wall  $(cat "$work/vips.cpu") s CPU  $(rate "$vips_s") photos/s"
+echo "djpeg -scale 1/8 x2:      ${djpeg_s} s wall  $(cat "$work/djpeg.cpu") s CPU  $(rate "$djpeg_s") photos/s"
+echo "export / vipsthumbnail: wall $(ratio "$export_s" "$vips_s"), CPU $(ratio "$export_cpu" "$(cat "$work/vips.cpu")")"
+echo "export / djpeg:         wall $(ratio "$export_s" "$djpeg_s"), CPU $(ratio "$export_cpu" "$(cat "$work/djpeg.cpu")")"
+echo "load average after the run: $(cut -d' ' -f1-3 /proc/loadavg)"
