@@ -767,13 +767,13 @@ Result<EmfHeader> readEmfHeader(ByteView data) {
         header.naturalSize = QSize(int(width), int(height));
         header.deviceFrame = QRectF(left, top, width, height);
     }
-    if (!naturalSizeAllowed(header.naturalSize) || header.deviceFrame.isEmpty())
+    if (!metafileSizeAllowed(header.naturalSize) || header.deviceFrame.isEmpty())
         return Error(QStringLiteral("EMF: picture size out of range"));
     return header;
 }
 
 void playEmf(ByteView data, const EmfHeader& header, QPainter& painter, const QRectF& target) {
-    if (!naturalSizeAllowed(header.naturalSize) || header.deviceFrame.isEmpty() ||
+    if (!metafileSizeAllowed(header.naturalSize) || header.deviceFrame.isEmpty() ||
         target.isEmpty()) {
         return;
     }

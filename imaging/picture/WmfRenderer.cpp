@@ -560,14 +560,14 @@ Result<WmfHeader> readWmfHeader(ByteView data) {
         header.naturalSize = QSize(std::abs(window->width()), std::abs(window->height()));
     }
     if (header.bounds.width() == 0 || header.bounds.height() == 0 ||
-        !naturalSizeAllowed(header.naturalSize)) {
+        !metafileSizeAllowed(header.naturalSize)) {
         return Error(QStringLiteral("WMF: picture size out of range"));
     }
     return header;
 }
 
 void playWmf(ByteView data, const WmfHeader& header, QPainter& painter, const QRectF& target) {
-    if (!naturalSizeAllowed(header.naturalSize) || target.isEmpty())
+    if (!metafileSizeAllowed(header.naturalSize) || target.isEmpty())
         return;
     painter.save();
     WmfPlayer player(header, painter, target);

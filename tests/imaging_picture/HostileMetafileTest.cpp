@@ -6,6 +6,7 @@
 
 #include "imaging/RasterImage.h"
 #include "imaging/picture/EmfRenderer.h"
+#include "imaging/picture/PictureLimits.h"
 #include "imaging/picture/WmfRenderer.h"
 
 #include <random>
@@ -24,7 +25,7 @@ void loadAndDraw(const std::vector<std::uint8_t>& bytes) {
     const QSize size = picture->naturalSize();
     EXPECT_GT(size.width(), 0);
     EXPECT_GT(size.height(), 0);
-    EXPECT_LE(std::int64_t(size.width()) * size.height(), kMaxImagePixels);
+    EXPECT_TRUE(metafileSizeAllowed(size));
     QImage target(32, 32, QImage::Format_RGB32);
     target.fill(Qt::white);
     QPainter painter(&target);
@@ -54,6 +55,40 @@ TEST(HostileMetafile, HeadersThatCannotGiveASizeAreRefused) {
     std::vector<std::uint8_t> truncated = EmfBuilder({0, 0, 9, 9}, {0, 0, 100, 100}).build();
     truncated.resize(60);
     EXPECT_FALSE(readEmfHeader(truncated).ok());
+}
+
+// A few bytes of metafile must not make us allocate gigabytes: the natural
+// size is capped at 16384 pixels a side and 64 Mi pixels.
+TEST(HostileMetafile, NaturalSizesBeyondTheMetafileCapAreRefused) {
+    const auto wmfOfSize = [](int width, int height) {
+        WmfBuilder wmf;
+        wmf.header().windowOrg(0, 0).windowExt(width, height);
+        return wmf.build();
+    };
+    // Frame in 0.01 mm that gives these pixels at 96 dpi.
+    const auto emfOfSize = [](int width, int height) {
+        const auto mm100 = [](int pixels) { return int(std::lround(pixels * 2540.0 / 96)); };
+        return EmfBuilder({0, 0, 9, 9}, {0, 0, mm100(width), mm100(height)}).build();
+    };
+    struct Case {
+        int width, height;
+        bool allowed;
+    };
+    for (const Case c : {Case{16384, 4096, true}, Case{16385, 10, false}, Case{10, 16385, false},
+                         Case{10000, 10000, false}}) {
+        SCOPED_TRACE(::testing::Message() << c.width << "x" << c.height);
+        const Result<WmfHeader> wmf = readWmfHeader(wmfOfSize(c.width, c.height));
+        const Result<EmfHeader> emf = readEmfHeader(emfOfSize(c.width, c.height));
+        EXPECT_EQ(wmf.ok(), c.allowed);
+        EXPECT_EQ(emf.ok(), c.allowed);
+        if (c.allowed) {
+            EXPECT_EQ(wmf->naturalSize, QSize(c.width, c.height));
+            EXPECT_EQ(emf->naturalSize, QSize(c.width, c.height));
+        } else {
+            EXPECT_FALSE(Picture::fromData(wmfOfSize(c.width, c.height)).ok());
+            EXPECT_FALSE(Picture::fromData(emfOfSize(c.width, c.height)).ok());
+        }
+    }
 }
 
 TEST(HostileMetafile, BadRecordSizesEndPlaybackWithoutHarm) {
