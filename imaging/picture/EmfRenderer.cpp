@@ -2,6 +2,7 @@
 
 #include "imaging/picture/DibImage.h"
 #include "imaging/picture/GdiCanvas.h"
+#include "imaging/picture/GdiRecords.h"
 #include "imaging/picture/PictureLimits.h"
 
 #include <bit>
@@ -89,6 +90,13 @@ enum Record : std::uint32_t {
     kCreateDibPatternBrushPt = 94,
     kExtCreatePen = 95,
 };
+
+// Record numbers in the order of GdiSetting, GdiPointRecord and GdiArcKind.
+constexpr GdiRecordIds<std::uint32_t, 6> kSettingRecords{
+    kSetBkMode, kSetMapMode, kSetPolyFillMode, kSetTextAlign, kSetBkColor, kSetTextColor};
+constexpr GdiRecordIds<std::uint32_t, 6> kPointRecords{
+    kSetWindowOrgEx, kSetWindowExtEx, kSetViewportOrgEx, kSetViewportExtEx, kMoveToEx, kLineTo};
+constexpr GdiRecordIds<std::uint32_t, 3> kArcRecords{kArc, kPie, kChord};
 
 constexpr std::uint32_t kTextOpaque = 0x0002;
 constexpr std::uint32_t kTextClipped = 0x0004;
@@ -226,53 +234,22 @@ private:
 void EmfPlayer::play(std::uint32_t type, ByteView record) {
     ByteReader reader(record);
     reader.seek(kRecordHeaderSize);
-    GdiDcState& state = canvas_.state();
+    if (const auto setting = findRecord<GdiSetting>(kSettingRecords, type)) {
+        canvas_.apply(*setting, reader.le32());
+        return;
+    }
+    if (const auto point = findRecord<GdiPointRecord>(kPointRecords, type)) {
+        canvas_.apply(*point, readPointl(reader));
+        return;
+    }
+    if (const auto kind = findRecord<GdiArcKind>(kArcRecords, type)) {
+        arc(*kind, reader);
+        return;
+    }
     switch (type) {
-        case kSetWindowExtEx: {
-            const QPointF extent = readPointl(reader);
-            canvas_.setWindowExtent({extent.x(), extent.y()});
-            break;
-        }
-        case kSetWindowOrgEx:
-            state.windowOrigin = readPointl(reader);
-            break;
-        case kSetViewportExtEx: {
-            const QPointF extent = readPointl(reader);
-            canvas_.setViewportExtent({extent.x(), extent.y()});
-            break;
-        }
-        case kSetViewportOrgEx:
-            state.viewportOrigin = readPointl(reader);
-            break;
         case kScaleViewportExtEx:
-            scaleExtent(reader, false);
-            break;
         case kScaleWindowExtEx:
-            scaleExtent(reader, true);
-            break;
-        case kSetMapMode:
-            state.mapMode = int(reader.le32());
-            break;
-        case kSetBkMode:
-            state.opaqueBackground = reader.le32() == 2;
-            break;
-        case kSetPolyFillMode:
-            state.fillRule = reader.le32() == 2 ? Qt::WindingFill : Qt::OddEvenFill;
-            break;
-        case kSetTextAlign:
-            state.textAlign = int(reader.le32() & 0xFFFF);
-            break;
-        case kSetTextColor:
-            state.textColor = colorFromColorRef(reader.le32());
-            break;
-        case kSetBkColor:
-            state.backgroundColor = colorFromColorRef(reader.le32());
-            break;
-        case kMoveToEx:
-            canvas_.moveTo(readPointl(reader));
-            break;
-        case kLineTo:
-            canvas_.lineTo(readPointl(reader));
+            scaleExtent(reader, type == kScaleWindowExtEx);
             break;
         case kSaveDc:
             canvas_.saveState();
@@ -323,15 +300,6 @@ void EmfPlayer::play(std::uint32_t type, ByteView record) {
             canvas_.roundRect(box, {corner.x(), corner.y()});
             break;
         }
-        case kArc:
-            arc(GdiArcKind::Arc, reader);
-            break;
-        case kChord:
-            arc(GdiArcKind::Chord, reader);
-            break;
-        case kPie:
-            arc(GdiArcKind::Pie, reader);
-            break;
         case kPolyBezier:
         case kPolygon:
         case kPolyline:
@@ -397,15 +365,8 @@ void EmfPlayer::play(std::uint32_t type, ByteView record) {
 void EmfPlayer::selectObject(std::uint32_t index) {
     const GdiObject stock = stockObject(index & ~kStockObject);
     const GdiObject* object = (index & kStockObject) ? &stock : objects_.at(index);
-    if (!object)
-        return;
-    GdiDcState& state = canvas_.state();
-    if (const auto* pen = std::get_if<GdiPen>(object))
-        state.pen = *pen;
-    if (const auto* brush = std::get_if<GdiBrush>(object))
-        state.brush = *brush;
-    if (const auto* font = std::get_if<GdiFont>(object))
-        state.font = *font;
+    if (object)
+        canvas_.select(*object);
 }
 
 void EmfPlayer::createPen(ByteReader& reader) {
@@ -445,7 +406,7 @@ void EmfPlayer::createBrush(ByteReader& reader) {
     const std::uint32_t style = reader.le32();
     brush.color = colorFromColorRef(reader.le32());
     brush.hatch = int(reader.le32());
-    brush.style = style == 1 ? GdiBrush::Null : style == 2 ? GdiBrush::Hatched : GdiBrush::Solid;
+    brush.style = GdiBrush::styleFromRecord(style);
     reader.seek(indexAt);
     store(reader, brush);
 }
@@ -499,17 +460,8 @@ void EmfPlayer::scaleExtent(ByteReader& reader, bool window) {
     const double xDenominator = reader.sle32();
     const double yNumerator = reader.sle32();
     const double yDenominator = reader.sle32();
-    if (reader.failed() || xDenominator == 0 || yDenominator == 0)
-        return;
-    const GdiDcState& state = canvas_.state();
-    const QSizeF extent = window ? state.windowExtent : state.viewportExtent;
-    const QSizeF scaled(extent.width() * xNumerator / xDenominator,
-                        extent.height() * yNumerator / yDenominator);
-    if (window) {
-        canvas_.setWindowExtent(scaled);
-    } else {
-        canvas_.setViewportExtent(scaled);
-    }
+    if (!reader.failed())
+        canvas_.scaleExtent(window, xNumerator, xDenominator, yNumerator, yDenominator);
 }
 
 void EmfPlayer::modifyWorldTransform(ByteReader& reader) {

@@ -127,6 +127,81 @@ void GdiCanvas::setViewportExtent(QSizeF extent) {
         state_.viewportExtent = extent;
 }
 
+void GdiCanvas::scaleExtent(bool window, double xNumerator, double xDenominator, double yNumerator,
+                            double yDenominator) {
+    if (xDenominator == 0 || yDenominator == 0)
+        return;
+    const QSizeF extent = window ? state_.windowExtent : state_.viewportExtent;
+    const QSizeF scaled(extent.width() * xNumerator / xDenominator,
+                        extent.height() * yNumerator / yDenominator);
+    if (window) {
+        setWindowExtent(scaled);
+    } else {
+        setViewportExtent(scaled);
+    }
+}
+
+void GdiCanvas::apply(GdiSetting setting, std::uint32_t value) {
+    switch (setting) {
+        case GdiSetting::BackgroundMode:
+            state_.opaqueBackground = value == 2;
+            break;
+        case GdiSetting::MapMode:
+            state_.mapMode = int(value);
+            break;
+        case GdiSetting::PolyFillMode:
+            state_.fillRule = value == 2 ? Qt::WindingFill : Qt::OddEvenFill;
+            break;
+        case GdiSetting::TextAlign:
+            state_.textAlign = int(value & 0xFFFF);
+            break;
+        case GdiSetting::BackgroundColor:
+            state_.backgroundColor = colorFromColorRef(value);
+            break;
+        case GdiSetting::TextColor:
+            state_.textColor = colorFromColorRef(value);
+            break;
+    }
+}
+
+void GdiCanvas::apply(GdiPointRecord record, QPointF point) {
+    switch (record) {
+        case GdiPointRecord::WindowOrigin:
+            state_.windowOrigin = point;
+            break;
+        case GdiPointRecord::WindowExtent:
+            setWindowExtent({point.x(), point.y()});
+            break;
+        case GdiPointRecord::ViewportOrigin:
+            state_.viewportOrigin = point;
+            break;
+        case GdiPointRecord::ViewportExtent:
+            setViewportExtent({point.x(), point.y()});
+            break;
+        case GdiPointRecord::OffsetWindowOrigin:
+            state_.windowOrigin += point;
+            break;
+        case GdiPointRecord::OffsetViewportOrigin:
+            state_.viewportOrigin += point;
+            break;
+        case GdiPointRecord::MoveTo:
+            moveTo(point);
+            break;
+        case GdiPointRecord::LineTo:
+            lineTo(point);
+            break;
+    }
+}
+
+void GdiCanvas::select(const GdiObject& object) {
+    if (const auto* pen = std::get_if<GdiPen>(&object))
+        state_.pen = *pen;
+    if (const auto* brush = std::get_if<GdiBrush>(&object))
+        state_.brush = *brush;
+    if (const auto* font = std::get_if<GdiFont>(&object))
+        state_.font = *font;
+}
+
 void GdiCanvas::setWorldTransform(const QTransform& transform) {
     if (sane(transform))
         state_.world = transform;

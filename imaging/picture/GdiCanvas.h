@@ -11,6 +11,7 @@
 // Owned by one renderer run; one thread.
 
 #include "imaging/picture/GdiObjects.h"
+#include "imaging/picture/GdiRecords.h"
 
 #include <QPainter>
 #include <QPainterPath>
@@ -87,8 +88,18 @@ public:
     // Mapping records; zero extents are refused as GDI does.
     void setWindowExtent(QSizeF extent);
     void setViewportExtent(QSizeF extent);
+    // Multiplies the window or viewport extent by the two ratios; a zero
+    // denominator leaves it as it is.
+    void scaleExtent(bool window, double xNumerator, double xDenominator, double yNumerator,
+                     double yDenominator);
     // Sets the world transform when it is finite and sane.
     void setWorldTransform(const QTransform& transform);
+
+    // The shared state and point records, operands already read.
+    void apply(GdiSetting setting, std::uint32_t value);
+    void apply(GdiPointRecord record, QPointF point);
+    // Makes the pen, brush or font the current one; other objects change nothing.
+    void select(const GdiObject& object);
 
     void moveTo(QPointF point);
     void lineTo(QPointF point);

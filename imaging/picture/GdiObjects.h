@@ -31,6 +31,10 @@ struct GdiPen {
 
 struct GdiBrush {
     enum Style : int { Solid = 0, Null = 1, Hatched = 2, Pattern = 3 };
+    // The style a brush record's style number gives: hollow, hatched, else solid.
+    static int styleFromRecord(std::uint32_t style) {
+        return style == 1 ? Null : style == 2 ? Hatched : Solid;
+    }
     int style = Solid;
     QColor color = Qt::white;
     int hatch = 0;   // HS_HORIZONTAL .. HS_DIAGCROSS

@@ -2,6 +2,7 @@
 
 #include "imaging/picture/DibImage.h"
 #include "imaging/picture/GdiCanvas.h"
+#include "imaging/picture/GdiRecords.h"
 #include "imaging/picture/PictureLimits.h"
 
 #include <cmath>
@@ -71,6 +72,14 @@ enum Function : std::uint16_t {
     kSetDibToDev = 0x0D33,
     kStretchDib = 0x0F43,
 };
+
+// Record numbers in the order of GdiSetting, GdiPointRecord and GdiArcKind.
+constexpr GdiRecordIds<std::uint16_t, 6> kSettingRecords{
+    kSetBkMode, kSetMapMode, kSetPolyFillMode, kSetTextAlign, kSetBkColor, kSetTextColor};
+constexpr GdiRecordIds<std::uint16_t, 8> kPointRecords{
+    kSetWindowOrg, kSetWindowExt, kSetViewportOrg,  kSetViewportExt,
+    kMoveTo,       kLineTo,       kOffsetWindowOrg, kOffsetViewportOrg};
+constexpr GdiRecordIds<std::uint16_t, 3> kArcRecords{kArc, kPie, kChord};
 
 constexpr std::uint16_t kExtTextOpaque = 0x0002;
 constexpr std::uint16_t kExtTextClipped = 0x0004;
@@ -181,12 +190,11 @@ private:
     }
 
     void createObject(GdiObject object) { objects_.addToFreeSlot(std::move(object)); }
-    void selectObject(std::uint16_t index);
     void createPen(ByteReader& reader);
     void createBrush(ByteReader& reader);
     void createFont(ByteReader& reader);
     void createPatternBrush(ByteReader& reader);
-    void scaleExtent(ByteReader& reader, QSizeF extent, bool window);
+    void scaleExtent(ByteReader& reader, bool window);
     void arc(GdiArcKind kind, ByteReader& reader);
     void polyPolygon(ByteReader& reader);
     void textOut(ByteReader& reader);
@@ -199,7 +207,20 @@ private:
 
 bool WmfPlayer::play(std::uint16_t function, ByteView params) {
     ByteReader reader(params);
-    GdiDcState& state = canvas_.state();
+    if (const auto setting = findRecord<GdiSetting>(kSettingRecords, function)) {
+        const bool colour =
+            setting == GdiSetting::BackgroundColor || setting == GdiSetting::TextColor;
+        canvas_.apply(*setting, colour ? reader.le32() : reader.le16());
+        return true;
+    }
+    if (const auto point = findRecord<GdiPointRecord>(kPointRecords, function)) {
+        canvas_.apply(*point, readPointYX(reader));
+        return true;
+    }
+    if (const auto kind = findRecord<GdiArcKind>(kArcRecords, function)) {
+        arc(*kind, reader);
+        return true;
+    }
     switch (function) {
         case kSaveDc:
             canvas_.saveState();
@@ -207,57 +228,9 @@ bool WmfPlayer::play(std::uint16_t function, ByteView params) {
         case kRestoreDc:
             canvas_.restoreState(reader.sle16());
             break;
-        case kSetBkMode:
-            state.opaqueBackground = reader.le16() == 2;
-            break;
-        case kSetMapMode:
-            state.mapMode = reader.le16();
-            break;
-        case kSetPolyFillMode:
-            state.fillRule = reader.le16() == 2 ? Qt::WindingFill : Qt::OddEvenFill;
-            break;
-        case kSetTextAlign:
-            state.textAlign = reader.le16();
-            break;
-        case kSetBkColor:
-            state.backgroundColor = colorFromColorRef(reader.le32());
-            break;
-        case kSetTextColor:
-            state.textColor = colorFromColorRef(reader.le32());
-            break;
-        case kSetWindowOrg:
-            state.windowOrigin = readPointYX(reader);
-            break;
-        case kSetWindowExt: {
-            const QPointF extent = readPointYX(reader);
-            canvas_.setWindowExtent({extent.x(), extent.y()});
-            break;
-        }
-        case kSetViewportOrg:
-            state.viewportOrigin = readPointYX(reader);
-            break;
-        case kSetViewportExt: {
-            const QPointF extent = readPointYX(reader);
-            canvas_.setViewportExtent({extent.x(), extent.y()});
-            break;
-        }
-        case kOffsetWindowOrg:
-            state.windowOrigin += readPointYX(reader);
-            break;
-        case kOffsetViewportOrg:
-            state.viewportOrigin += readPointYX(reader);
-            break;
         case kScaleWindowExt:
-            scaleExtent(reader, state.windowExtent, true);
-            break;
         case kScaleViewportExt:
-            scaleExtent(reader, state.viewportExtent, false);
-            break;
-        case kMoveTo:
-            canvas_.moveTo(readPointYX(reader));
-            break;
-        case kLineTo:
-            canvas_.lineTo(readPointYX(reader));
+            scaleExtent(reader, function == kScaleWindowExt);
             break;
         case kRectangle:
             canvas_.rectangle(readRect(reader));
@@ -270,15 +243,6 @@ bool WmfPlayer::play(std::uint16_t function, ByteView params) {
             canvas_.roundRect(readRect(reader), {corner.x(), corner.y()});
             break;
         }
-        case kArc:
-            arc(GdiArcKind::Arc, reader);
-            break;
-        case kPie:
-            arc(GdiArcKind::Pie, reader);
-            break;
-        case kChord:
-            arc(GdiArcKind::Chord, reader);
-            break;
         case kPolygon:
             canvas_.polygon(readPoints(reader, reader.le16()));
             break;
@@ -295,7 +259,8 @@ bool WmfPlayer::play(std::uint16_t function, ByteView params) {
             extTextOut(reader);
             break;
         case kSelectObject:
-            selectObject(reader.le16());
+            if (const GdiObject* object = objects_.at(reader.le16()))
+                canvas_.select(*object);
             break;
         case kDeleteObject:
             objects_.remove(reader.le16());
@@ -329,19 +294,6 @@ bool WmfPlayer::play(std::uint16_t function, ByteView params) {
     return true;
 }
 
-void WmfPlayer::selectObject(std::uint16_t index) {
-    const GdiObject* object = objects_.at(index);
-    if (!object)
-        return;
-    GdiDcState& state = canvas_.state();
-    if (const auto* pen = std::get_if<GdiPen>(object))
-        state.pen = *pen;
-    if (const auto* brush = std::get_if<GdiBrush>(object))
-        state.brush = *brush;
-    if (const auto* font = std::get_if<GdiFont>(object))
-        state.font = *font;
-}
-
 void WmfPlayer::createPen(ByteReader& reader) {
     GdiPen pen;
     const std::uint16_t style = reader.le16();
@@ -358,7 +310,7 @@ void WmfPlayer::createBrush(ByteReader& reader) {
     const std::uint16_t style = reader.le16();
     brush.color = colorFromColorRef(reader.le32());
     brush.hatch = reader.le16();
-    brush.style = style == 1 ? GdiBrush::Null : style == 2 ? GdiBrush::Hatched : GdiBrush::Solid;
+    brush.style = GdiBrush::styleFromRecord(style);
     createObject(brush);
 }
 
@@ -391,20 +343,13 @@ void WmfPlayer::createPatternBrush(ByteReader& reader) {
     createObject(brush);
 }
 
-void WmfPlayer::scaleExtent(ByteReader& reader, QSizeF extent, bool window) {
+void WmfPlayer::scaleExtent(ByteReader& reader, bool window) {
     const int yDenominator = reader.sle16();
     const int yNumerator = reader.sle16();
     const int xDenominator = reader.sle16();
     const int xNumerator = reader.sle16();
-    if (reader.failed() || xDenominator == 0 || yDenominator == 0)
-        return;
-    const QSizeF scaled(extent.width() * xNumerator / xDenominator,
-                        extent.height() * yNumerator / yDenominator);
-    if (window) {
-        canvas_.setWindowExtent(scaled);
-    } else {
-        canvas_.setViewportExtent(scaled);
-    }
+    if (!reader.failed())
+        canvas_.scaleExtent(window, xNumerator, xDenominator, yNumerator, yDenominator);
 }
 
 void WmfPlayer::arc(GdiArcKind kind, ByteReader& reader) {
