@@ -2,6 +2,8 @@
 
 #include "cli/JsonWriter.h"
 
+#include "album/SiteNodeFields.h"
+
 #include <vector>
 
 namespace pictavo::cli {
@@ -20,42 +22,29 @@ void writeFields(JsonWriter& json, const FieldTable& fields) {
     json.endObject();
 }
 
-void writeInt(JsonWriter& json, const char* key, int value) {
-    json.key(QLatin1String(key));
-    json.value(value);
-}
-
-void writeText(JsonWriter& json, const char* key, const QString& value) {
-    json.key(QLatin1String(key));
-    json.value(value);
+// The node's fields as members of the open object.
+template <typename Node, std::size_t N>
+void writeNodeFields(JsonWriter& json, const Node& node,
+                     const std::array<SiteNodeField<Node>, N>& fields) {
+    for (const SiteNodeField<Node>& field : fields) {
+        json.key(QLatin1String(field.key));
+        if (field.number)
+            json.value(node.*field.number);
+        else
+            json.value(node.*field.text);
+    }
 }
 
 void writePage(JsonWriter& json, const CSitePage& page) {
     json.beginObject();
-    writeInt(json, "id", page.id);
-    writeText(json, "caption", page.caption);
-    writeText(json, "desc", page.desc);
-    writeText(json, "url", page.url);
-    writeText(json, "lnkimg", page.lnkimg);
-    writeInt(json, "posstyle", page.posstyle);
-    writeInt(json, "lnkstyle", page.lnkstyle);
+    writeNodeFields(json, page, kPageFields);
     json.endObject();
 }
 
 // Everything of a folder up to the opening of its "children" array.
 void beginFolder(JsonWriter& json, const CSiteFolder& folder) {
     json.beginObject();
-    writeInt(json, "id", folder.id);
-    writeInt(json, "col", folder.col);
-    writeInt(json, "pagecount", folder.pagecount);
-    writeText(json, "caption", folder.caption);
-    writeText(json, "desc", folder.desc);
-    writeText(json, "url", folder.url);
-    writeInt(json, "rows", folder.rows);
-    writeInt(json, "cols", folder.cols);
-    writeText(json, "lnkimg", folder.lnkimg);
-    writeInt(json, "posstyle", folder.posstyle);
-    writeInt(json, "lnkstyle", folder.lnkstyle);
+    writeNodeFields(json, folder, kFolderFields);
     json.key(QStringLiteral("pages"));
     json.beginArray();
     for (const auto& page : folder.pages())

@@ -4,6 +4,7 @@
 // written in the extended form "key*=percent-encoded value", which older
 // readers skip as an unknown key.
 
+#include "album/SiteNodeFields.h"
 #include "album/file/AlbumFile.h"
 #include "album/file/AlbumFileFormat.h"
 
@@ -43,30 +44,17 @@ private:
     QByteArray out_;
 };
 
-void writeFolder(LineWriter& out, const CSiteFolder& folder) {
-    out.object(kFolderRecord);
-    out.number(QStringLiteral("id"), folder.id);
-    out.number(QStringLiteral("col"), folder.col);
-    out.number(QStringLiteral("pagecount"), folder.pagecount);
-    out.text(QStringLiteral("caption"), folder.caption);
-    out.text(QStringLiteral("desc"), folder.desc);
-    out.text(QStringLiteral("url"), folder.url);
-    out.number(QStringLiteral("rows"), folder.rows);
-    out.number(QStringLiteral("cols"), folder.cols);
-    out.text(QStringLiteral("lnkimg"), folder.lnkimg);
-    out.number(QStringLiteral("posstyle"), folder.posstyle);
-    out.number(QStringLiteral("lnkstyle"), folder.lnkstyle);
-}
-
-void writePage(LineWriter& out, const CSitePage& page) {
-    out.object(kPageRecord);
-    out.number(QStringLiteral("id"), page.id);
-    out.text(QStringLiteral("caption"), page.caption);
-    out.text(QStringLiteral("desc"), page.desc);
-    out.text(QStringLiteral("url"), page.url);
-    out.text(QStringLiteral("lnkimg"), page.lnkimg);
-    out.number(QStringLiteral("posstyle"), page.posstyle);
-    out.number(QStringLiteral("lnkstyle"), page.lnkstyle);
+template <typename Node, std::size_t N>
+void writeNode(LineWriter& out, const QString& record, const Node& node,
+               const std::array<SiteNodeField<Node>, N>& fields) {
+    out.object(record);
+    for (const SiteNodeField<Node>& field : fields) {
+        const QString key = QLatin1String(field.key);
+        if (field.number)
+            out.number(key, node.*field.number);
+        else
+            out.text(key, node.*field.text);
+    }
 }
 
 }  // namespace
@@ -84,9 +72,9 @@ QByteArray serializeAlbum(Album& album) {
     out.fields(album.layout.fields());
     album.tree.walk([&out](CSiteFolder* folder, int depth) {
         folder->col = depth;
-        writeFolder(out, *folder);
+        writeNode(out, kFolderRecord, *folder, kFolderFields);
         for (const auto& page : folder->pages())
-            writePage(out, *page);
+            writeNode(out, kPageRecord, *page, kPageFields);
     });
     return out.take();
 }

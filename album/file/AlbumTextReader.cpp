@@ -5,6 +5,7 @@
 // '=' continues the line before it: it is joined with a line feed, which
 // gives back the line breaks of multi-line texts written by older versions.
 
+#include "album/SiteNodeFields.h"
 #include "album/file/AlbumFileFormat.h"
 #include "album/file/AlbumReaders.h"
 #include "album/file/FolderTreeBuilder.h"
@@ -19,52 +20,21 @@ namespace {
 
 using namespace albumfile;
 
-template <typename Node>
-struct NodeFields {
-    std::vector<std::pair<const char*, int Node::*>> numbers;
-    std::vector<std::pair<const char*, QString Node::*>> texts;
-
-    // Returns false when key is not one of the node's keys.
-    bool set(Node& node, const QString& key, const QString& value) const {
-        for (const auto& [name, member] : numbers) {
-            if (key == QLatin1String(name)) {
-                node.*member = parseDecimal(value);
-                return true;
-            }
-        }
-        for (const auto& [name, member] : texts) {
-            if (key == QLatin1String(name)) {
-                node.*member = value;
-                return true;
-            }
-        }
-        return false;
+// Sets the field of node named key; false when node has no such field.
+template <typename Node, std::size_t N>
+bool setNodeField(Node& node, const std::array<SiteNodeField<Node>, N>& fields, const QString& key,
+                  const QString& value) {
+    for (const SiteNodeField<Node>& field : fields) {
+        if (key != QLatin1String(field.key))
+            continue;
+        if (field.number)
+            node.*field.number = parseDecimal(value);
+        else
+            node.*field.text = value;
+        return true;
     }
-};
-
-const NodeFields<CSiteFolder> kFolderFields{
-    {{"id", &CSiteFolder::id},
-     {"col", &CSiteFolder::col},
-     {"pagecount", &CSiteFolder::pagecount},
-     {"rows", &CSiteFolder::rows},
-     {"cols", &CSiteFolder::cols},
-     {"posstyle", &CSiteFolder::posstyle},
-     {"lnkstyle", &CSiteFolder::lnkstyle}},
-    {{"caption", &CSiteFolder::caption},
-     {"desc", &CSiteFolder::desc},
-     {"url", &CSiteFolder::url},
-     {"lnkimg", &CSiteFolder::lnkimg}},
-};
-
-const NodeFields<CSitePage> kPageFields{
-    {{"id", &CSitePage::id},
-     {"posstyle", &CSitePage::posstyle},
-     {"lnkstyle", &CSitePage::lnkstyle}},
-    {{"caption", &CSitePage::caption},
-     {"desc", &CSitePage::desc},
-     {"url", &CSitePage::url},
-     {"lnkimg", &CSitePage::lnkimg}},
-};
+    return false;
+}
 
 class TextAlbumReader {
 public:
@@ -142,7 +112,7 @@ private:
                 break;
             case Record::Page:
                 if (page_)
-                    kPageFields.set(*page_, key, value);
+                    setNodeField(*page_, kPageFields, key, value);
                 break;
             case Record::None:
             case Record::Unknown:
@@ -151,7 +121,7 @@ private:
     }
 
     void setFolderField(CSiteFolder& folder, const QString& key, const QString& value) {
-        if (!kFolderFields.set(folder, key, value) || key != QLatin1String("id"))
+        if (!setNodeField(folder, kFolderFields, key, value) || key != QLatin1String("id"))
             return;
         // Ids of folders added later must stay unique.
         nextFolderId_ = std::max(nextFolderId_, std::min<qint64>(static_cast<qint64>(folder.id) + 1,
