@@ -1,0 +1,121 @@
+// Behaviour PNG and TIFF share as lossless, library-backed codecs: the
+// reference fixtures decode to the documented layout, every depth comes back
+// identical, and grey and alpha survive a round trip. One row per codec and
+// case; the format's own quirks are tested in PngCodecTest and TiffCodecTest.
+#include "TestImages.h"
+
+#include <gtest/gtest.h>
+
+namespace pictavo {
+namespace {
+
+struct FixtureRow {
+    const char* fixture;
+    ImageType type;
+    int bitsPerPixel;
+    bool alpha;
+    bool colour;  // the quadrants keep their colours; else grey
+};
+
+void PrintTo(const FixtureRow& row, std::ostream* out) {
+    *out << row.fixture;
+}
+
+class LosslessFixtures : public ::testing::TestWithParam<FixtureRow> {};
+
+TEST_P(LosslessFixtures, DecodeToTheDocumentedLayout) {
+    const FixtureRow row = GetParam();
+    RasterImage image;
+    ASSERT_TRUE(image.decode(test::fixtureBytes(row.fixture), row.type))
+        << image.lastError().toStdString();
+    EXPECT_EQ(image.bitsPerPixel(), row.bitsPerPixel);
+    EXPECT_EQ(image.hasAlpha(), row.alpha);
+    ASSERT_EQ(image.width(), 16);
+    ASSERT_EQ(image.height(), 12);
+    const test::QuadrantColours c = test::quadrantColours(image);
+    if (row.colour) {
+        EXPECT_EQ(c.topLeft, test::kRed);
+        EXPECT_EQ(c.topRight, test::kLime);
+        EXPECT_EQ(c.bottomLeft, test::kBlue);
+    } else {
+        EXPECT_TRUE(image.bitsPerPixel() == 1 || image.isGreyScale());
+        EXPECT_EQ(c.topLeft.red, c.topLeft.blue);
+    }
+    EXPECT_EQ(c.bottomRight, test::kWhite);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    WrittenByImageMagick, LosslessFixtures,
+    ::testing::Values(FixtureRow{"quadrants-rgb.png", kImagePng, 24, false, true},
+                      FixtureRow{"quadrants-palette.png", kImagePng, 8, false, true},
+                      FixtureRow{"quadrants-interlaced.png", kImagePng, 24, false, true},
+                      FixtureRow{"quadrants-rgb16.png", kImagePng, 24, false, true},
+                      FixtureRow{"quadrants-grey8.png", kImagePng, 8, false, false},
+                      FixtureRow{"quadrants-grey1.png", kImagePng, 1, false, false},
+                      FixtureRow{"quadrants-grey-alpha.png", kImagePng, 8, true, false},
+                      FixtureRow{"quadrants-rgba.png", kImagePng, 24, true, true},
+                      FixtureRow{"quadrants-rgb.tif", kImageTiff, 24, true, true},
+                      FixtureRow{"quadrants-grey.tif", kImageTiff, 8, false, false},
+                      FixtureRow{"quadrants-palette2.tif", kImageTiff, 24, false, true},
+                      FixtureRow{"quadrants-tiled16.tif", kImageTiff, 24, true, true}));
+
+struct DepthRow {
+    ImageType type;
+    int bitsPerPixel;
+};
+
+void PrintTo(const DepthRow& row, std::ostream* out) {
+    *out << (row.type == kImagePng ? "PNG " : "TIFF ") << row.bitsPerPixel << " bits";
+}
+
+class LosslessRoundTrip : public ::testing::TestWithParam<DepthRow> {};
+
+TEST_P(LosslessRoundTrip, EncodedImagesComeBackIdentical) {
+    const DepthRow row = GetParam();
+    RasterImage image = test::patterned(13, 7, row.bitsPerPixel);
+    std::vector<std::uint8_t> data;
+    ASSERT_TRUE(image.encode(data, row.type)) << image.lastError().toStdString();
+    RasterImage back;
+    ASSERT_TRUE(back.decode(data, row.type)) << back.lastError().toStdString();
+    EXPECT_EQ(back.bitsPerPixel(), row.bitsPerPixel);
+    EXPECT_FALSE(back.hasAlpha());
+    EXPECT_TRUE(test::samePixels(image, back));
+}
+
+TEST_P(LosslessRoundTrip, GreyAndAlphaSurvive) {
+    const ImageType type = GetParam().type;
+    RasterImage grey;
+    ASSERT_TRUE(grey.create(7, 3, 8));
+    grey.setPixelIndex(6, 2, 77);
+    std::vector<std::uint8_t> data;
+    ASSERT_TRUE(grey.encode(data, type));
+    RasterImage back;
+    ASSERT_TRUE(back.decode(data, type));
+    EXPECT_TRUE(back.isGreyScale());
+    EXPECT_EQ(back.pixelIndex(6, 2), 77);
+
+    RasterImage rgba = test::patterned(6, 4, 24);
+    rgba.createAlpha(255);
+    rgba.alphaRow(1)[2] = 0;
+    rgba.alphaRow(0)[3] = 10;
+    rgba.alphaRow(3)[5] = 128;
+    data.clear();
+    ASSERT_TRUE(rgba.encode(data, type));
+    ASSERT_TRUE(back.decode(data, type));
+    ASSERT_TRUE(back.hasAlpha());
+    EXPECT_EQ(back.alphaRow(1)[2], 0);
+    EXPECT_EQ(back.alphaRow(0)[3], 10);
+    EXPECT_EQ(back.alphaRow(3)[5], 128);
+    EXPECT_EQ(back.alphaRow(3)[0], 255);
+    // The colour under transparent pixels is kept, not premultiplied.
+    EXPECT_TRUE(test::samePixels(rgba, back));
+}
+
+INSTANTIATE_TEST_SUITE_P(Depths, LosslessRoundTrip,
+                         ::testing::Values(DepthRow{kImagePng, 1}, DepthRow{kImagePng, 4},
+                                           DepthRow{kImagePng, 8}, DepthRow{kImagePng, 24},
+                                           DepthRow{kImageTiff, 1}, DepthRow{kImageTiff, 4},
+                                           DepthRow{kImageTiff, 8}, DepthRow{kImageTiff, 24}));
+
+}  // namespace
+}  // namespace pictavo
