@@ -276,6 +276,20 @@ ImageHandle imageForEncoding(const RasterImage& image) {
     return result;
 }
 
+// The library's codec for this codec's container.
+OPJ_CODEC_FORMAT libraryFormat(const Jpeg2000Codec& codec) {
+    return codec.type() == kImageJp2 ? OPJ_CODEC_JP2 : OPJ_CODEC_J2K;
+}
+
+// Checks the signature and reads the main header of data into reader.
+Status openHeader(const Jpeg2000Codec& codec, ByteView data, HeaderReader& reader) {
+    if (!codec.sniff(data))
+        return Error(QStringLiteral("%1: wrong signature").arg(QLatin1String(codec.name())));
+    if (!reader.open(data, libraryFormat(codec)))
+        return j2kError(codec.name(), reader.messages, "cannot read header");
+    return {};
+}
+
 }  // namespace
 
 bool Jpeg2000Codec::sniff(ByteView data) const {
@@ -287,13 +301,9 @@ bool Jpeg2000Codec::sniff(ByteView data) const {
 }
 
 Result<ImageHeader> Jpeg2000Codec::readHeader(ByteView data) const {
-    if (!sniff(data))
-        return Error(QStringLiteral("%1: wrong signature").arg(QLatin1String(name())));
     HeaderReader reader;
-    const OPJ_CODEC_FORMAT format =
-        container_ == Container::Jp2File ? OPJ_CODEC_JP2 : OPJ_CODEC_J2K;
-    if (!reader.open(data, format))
-        return j2kError(name(), reader.messages, "cannot read header");
+    if (const Status opened = openHeader(*this, data, reader); !opened)
+        return opened.error();
     ImageHeader header;
     header.width = reader.width();
     header.height = reader.height();
@@ -302,13 +312,9 @@ Result<ImageHeader> Jpeg2000Codec::readHeader(ByteView data) const {
 }
 
 Status Jpeg2000Codec::decode(ByteView data, RasterImage& image, const DecodeOptions&) const {
-    if (!sniff(data))
-        return Error(QStringLiteral("%1: wrong signature").arg(QLatin1String(name())));
     HeaderReader reader;
-    const OPJ_CODEC_FORMAT format =
-        container_ == Container::Jp2File ? OPJ_CODEC_JP2 : OPJ_CODEC_J2K;
-    if (!reader.open(data, format))
-        return j2kError(name(), reader.messages, "cannot read header");
+    if (const Status opened = openHeader(*this, data, reader); !opened)
+        return opened;
     if (!withinLimits(*reader.image))
         return Error(QStringLiteral("%1: image exceeds the size limit").arg(QLatin1String(name())));
     if (!opj_decode(reader.codec.get(), reader.stream.get(), reader.image.get()) ||
@@ -329,8 +335,7 @@ Status Jpeg2000Codec::encode(const RasterImage& image, std::vector<std::uint8_t>
     if (!source)
         return Error(QStringLiteral("%1: out of memory").arg(QLatin1String(name())));
     Messages messages;
-    CodecHandle codec(
-        opj_create_compress(container_ == Container::Jp2File ? OPJ_CODEC_JP2 : OPJ_CODEC_J2K));
+    CodecHandle codec(opj_create_compress(libraryFormat(*this)));
     if (!codec)
         return Error(QStringLiteral("%1: cannot create encoder").arg(QLatin1String(name())));
     attachHandlers(codec.get(), messages);

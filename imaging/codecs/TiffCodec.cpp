@@ -90,7 +90,9 @@ int mapFile(thandle_t handle, void** base, toff_t* size) {
 
 void unmapFile(thandle_t, void*, toff_t) {}
 
-int onTiffError(TIFF*, void* user, const char*, const char* format, va_list arguments) {
+// The format string comes from libtiff, which passes its arguments with it.
+[[gnu::format(printf, 4, 0)]] int onTiffError(TIFF*, void* user, const char*, const char* format,
+                                              va_list arguments) {
     auto* file = static_cast<MemoryFile*>(user);
     if (file->error[0] == 0)
         std::vsnprintf(file->error, sizeof file->error, format, arguments);
@@ -344,6 +346,17 @@ void writeColourMap(TIFF* tiff, const RasterImage& image) {
     TIFFSetField(tiff, TIFFTAG_COLORMAP, red.data(), green.data(), blue.data());
 }
 
+// Checks the signature and opens data for reading through file.
+Status openForReading(const TiffCodec& codec, ByteView data, MemoryFile& file, TiffHandle& tiff) {
+    if (!codec.sniff(data))
+        return Error(QStringLiteral("TIFF: not a TIFF file"));
+    file.input = data;
+    tiff = openTiff(file, "rm");
+    if (!tiff)
+        return tiffError(file, "cannot open");
+    return {};
+}
+
 }  // namespace
 
 bool TiffCodec::sniff(ByteView data) const {
@@ -357,13 +370,10 @@ bool TiffCodec::sniff(ByteView data) const {
 }
 
 Result<ImageHeader> TiffCodec::readHeader(ByteView data) const {
-    if (!sniff(data))
-        return Error(QStringLiteral("TIFF: not a TIFF file"));
     MemoryFile file;
-    file.input = data;
-    const TiffHandle tiff = openTiff(file, "rm");
-    if (!tiff)
-        return tiffError(file, "cannot open");
+    TiffHandle tiff;
+    if (const Status opened = openForReading(*this, data, file, tiff); !opened)
+        return opened.error();
     const Layout layout = layoutOf(tiff.get());
     ImageHeader header;
     header.width = int(std::min<std::uint32_t>(layout.width, std::uint32_t(INT32_MAX)));
@@ -373,13 +383,10 @@ Result<ImageHeader> TiffCodec::readHeader(ByteView data) const {
 }
 
 Status TiffCodec::decode(ByteView data, RasterImage& image, const DecodeOptions&) const {
-    if (!sniff(data))
-        return Error(QStringLiteral("TIFF: not a TIFF file"));
     MemoryFile file;
-    file.input = data;
-    const TiffHandle tiff = openTiff(file, "rm");
-    if (!tiff)
-        return tiffError(file, "cannot open");
+    TiffHandle tiff;
+    if (const Status opened = openForReading(*this, data, file, tiff); !opened)
+        return opened.error();
     const Layout layout = layoutOf(tiff.get());
     if (!withinLimits(layout))
         return Error(QStringLiteral("TIFF: image of %1 x %2 exceeds the size limit")
