@@ -1,7 +1,11 @@
 // Fuzz target of content detection: the input goes through every decoder in
 // detection order (type 0); what decodes is turned upright, flattened,
 // shrunk to thumbnail size and encoded as JPEG and PNG, as the generator
-// does with photographs.
+// does with photographs. Images above kMaxRoundTripPixels (a few bytes of
+// GIF may grow its screen to hundreds of millions of pixels, which is legal)
+// are only decoded, to keep each run short.
+#include "CodecRoundTrip.h"
+
 #include "imaging/RasterImage.h"
 
 #include <algorithm>
@@ -17,6 +21,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     if (image.type() == kImageUnknown)
         std::abort();
+    if (std::int64_t(image.width()) * image.height() > fuzz::kMaxRoundTripPixels)
+        return 0;
     image.orientUpright();
     RasterImage flat = FlattenToRgb(image);
     if (flat.width() != image.width() || flat.bitsPerPixel() != 24)

@@ -1,9 +1,39 @@
-// Flattening any image to 24-bit RGB.
+// Flattening any image to 24-bit RGB. Palette images are expanded a row at
+// a time through a table of the palette's stored colour bytes: a large
+// palette image (a GIF whose screen grows to hundreds of millions of
+// pixels) must not pay a per-pixel function call.
 #include "imaging/RasterImage.h"
 
+#include <array>
 #include <cstring>
 
 namespace pictavo {
+
+namespace {
+
+using StoredColour = std::array<std::uint8_t, 3>;  // blue, green, red
+
+// The stored bytes of every index; indexes beyond the palette are black.
+std::array<StoredColour, 256> paletteTable(const RasterImage& image) {
+    std::array<StoredColour, 256> table{};
+    const std::vector<PaletteEntry>& palette = image.palette();
+    for (std::size_t i = 0; i < palette.size() && i < table.size(); ++i)
+        table[i] = {palette[i].blue, palette[i].green, palette[i].red};
+    return table;
+}
+
+std::uint8_t indexAt(const std::uint8_t* row, int x, int bitsPerPixel) {
+    switch (bitsPerPixel) {
+        case 1:
+            return (row[x >> 3] >> (7 - (x & 7))) & 0x01;
+        case 4:
+            return (row[x >> 1] >> ((x & 1) ? 0 : 4)) & 0x0F;
+        default:
+            return row[x];
+    }
+}
+
+}  // namespace
 
 RasterImage FlattenToRgb(const RasterImage& image) {
     RasterImage result;
@@ -19,9 +49,12 @@ RasterImage FlattenToRgb(const RasterImage& image) {
         std::memcpy(result.bits(), image.bits(), std::size_t(image.rowSize()) * image.height());
         return result;
     }
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x)
-            result.setPixelColor(x, y, image.pixelColor(x, y));
+    const std::array<StoredColour, 256> table = paletteTable(image);
+    for (int row = 0; row < image.height(); ++row) {
+        const std::uint8_t* source = image.storageRow(row);
+        std::uint8_t* target = result.storageRow(row);
+        for (int x = 0; x < image.width(); ++x, target += 3)
+            std::memcpy(target, table[indexAt(source, x, image.bitsPerPixel())].data(), 3);
     }
     return result;
 }
