@@ -22,17 +22,6 @@ std::array<StoredColour, 256> paletteTable(const RasterImage& image) {
     return table;
 }
 
-std::uint8_t indexAt(const std::uint8_t* row, int x, int bitsPerPixel) {
-    switch (bitsPerPixel) {
-        case 1:
-            return (row[x >> 3] >> (7 - (x & 7))) & 0x01;
-        case 4:
-            return (row[x >> 1] >> ((x & 1) ? 0 : 4)) & 0x0F;
-        default:
-            return row[x];
-    }
-}
-
 }  // namespace
 
 RasterImage FlattenToRgb(const RasterImage& image) {
@@ -54,7 +43,8 @@ RasterImage FlattenToRgb(const RasterImage& image) {
         const std::uint8_t* source = image.storageRow(row);
         std::uint8_t* target = result.storageRow(row);
         for (int x = 0; x < image.width(); ++x, target += 3)
-            std::memcpy(target, table[indexAt(source, x, image.bitsPerPixel())].data(), 3);
+            std::memcpy(target,
+                        table[RasterImage::indexInRow(source, x, image.bitsPerPixel())].data(), 3);
     }
     return result;
 }

@@ -114,8 +114,11 @@ bool RasterImage::isGreyScale() const {
 
 std::uint8_t RasterImage::pixelIndex(int x, int y) const {
     assert(x >= 0 && x < width_ && y >= 0 && y < height_ && bpp_ <= 8);
-    const std::uint8_t* row = rowFromTop(y);
-    switch (bpp_) {
+    return indexInRow(rowFromTop(y), x, bpp_);
+}
+
+std::uint8_t RasterImage::indexInRow(const std::uint8_t* row, int x, int bitsPerPixel) {
+    switch (bitsPerPixel) {
         case 1:
             return (row[x >> 3] >> (7 - (x & 7))) & 0x01;
         case 4:

@@ -100,6 +100,8 @@ public:
 
     // --- pixels, top-down coordinates, no bounds beyond assert
     std::uint8_t pixelIndex(int x, int y) const;  // palette images
+    // The palette index of pixel x in a stored row of a 1-, 4- or 8-bit image.
+    static std::uint8_t indexInRow(const std::uint8_t* row, int x, int bitsPerPixel);
     void setPixelIndex(int x, int y, std::uint8_t index);
     Rgb pixelColor(int x, int y) const;            // resolved through the palette
     void setPixelColor(int x, int y, Rgb colour);  // 24-bit images
