@@ -42,8 +42,9 @@ TEST_P(Jpeg2000RoundTrip, LosslessForColourGreyAndAlpha) {
         EXPECT_EQ(back.bitsPerPixel(), image->bitsPerPixel());
         EXPECT_EQ(back.hasAlpha(), image->hasAlpha());
         EXPECT_TRUE(test::samePixels(*image, back));
-        if (image->hasAlpha())
+        if (image->hasAlpha()) {
             EXPECT_EQ(back.alphaRow(2)[3], 40);
+        }
     }
 }
 
