@@ -18,19 +18,6 @@ namespace pictavo {
 
 namespace {
 
-QString absoluteFolder(const QString& folder) {
-    QString clean = QDir::cleanPath(QFileInfo(path::toNative(folder)).absoluteFilePath());
-    while (clean.size() > 1 && clean.endsWith(QLatin1Char('/')))
-        clean.chop(1);
-    return clean;
-}
-
-bool folderHasEntries(const QString& folder) {
-    return !QDir(folder)
-                .entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System)
-                .isEmpty();
-}
-
 SiteOutputSettings outputSettings(const Album& album, const EnvironmentSettings& settings,
                                   const QString& folder) {
     SiteOutputSettings s;
@@ -48,16 +35,6 @@ SiteOutputSettings outputSettings(const Album& album, const EnvironmentSettings&
 
 }  // namespace
 
-QString nonEmptyFolderQuestion() {
-    return QStringLiteral(
-        "This folder contains files or subfolders, they may be overwrited during the output "
-        "process. Do you really want to export files to  this folder?");
-}
-
-QString cannotCreateFolderMessage(const QString& folder) {
-    return QStringLiteral("Cannot create directory: %1").arg(folder);
-}
-
 bool openPageInBrowser(const QString& path) {
     if (!QFileInfo(path).isFile())
         return false;
@@ -65,51 +42,21 @@ bool openPageInBrowser(const QString& path) {
 }
 
 QString SiteExporter::proposedFolder() const {
-    const QString location = album_.website.general.location;
-    if (!location.isEmpty())
-        return location;
-    return QDir::cleanPath(dataFolder() + QStringLiteral("/../Export"));
+    return proposedOutputFolder(album_);
 }
 
 QString SiteExporter::entryPage() const {
     return path::join(outputFolder_, QStringLiteral("index.htm"));
 }
 
-bool SiteExporter::prepareFolder(const QString& folder, const ExportCallbacks& callbacks) {
-    const QFileInfo info(folder);
-    if (!info.exists()) {
-        // One level only: a missing parent is an error, as a typo would be.
-        if (!QDir().mkdir(folder)) {
-            if (callbacks.showError)
-                callbacks.showError(cannotCreateFolderMessage(folder));
-            return false;
-        }
-        return true;
-    }
-    if (!info.isDir()) {
-        if (callbacks.showError)
-            callbacks.showError(cannotCreateFolderMessage(folder));
-        return false;
-    }
-    if (folderHasEntries(folder))
-        return callbacks.confirmOverwrite && callbacks.confirmOverwrite(nonEmptyFolderQuestion());
-    return true;
-}
-
 bool SiteExporter::exportSite(const CSiteFolder* selected, bool wholeAlbum,
                               const ExportCallbacks& callbacks) {
     report_.clear();
     cancelled_ = false;
-    const QString proposed = proposedFolder();
-    std::optional<QString> chosen =
-        callbacks.chooseFolder ? callbacks.chooseFolder(proposed) : std::optional(proposed);
-    if (!chosen || chosen->trimmed().isEmpty())
+    const std::optional<QString> chosen = chooseOutputFolder(album_, callbacks);
+    if (!chosen)
         return false;
-
-    album_.website.general.location = *chosen;
-    const QString folder = absoluteFolder(*chosen);
-    if (!prepareFolder(folder, callbacks))
-        return false;
+    const QString folder = *chosen;
     outputFolder_ = folder;
     createFilesTree(folder, report_);
 

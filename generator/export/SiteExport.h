@@ -18,6 +18,8 @@
 // the same code serves the GUI and the command-line tool.
 
 #include "album/Album.h"
+#include "generator/export/ExportCallbacks.h"
+#include "generator/export/OutputFolder.h"
 #include "generator/export/RunReport.h"
 #include "shell/settings/EnvironmentSettings.h"
 
@@ -29,26 +31,6 @@
 #include <vector>
 
 namespace pictavo {
-
-// The question asked before exporting into a non-empty folder.
-QString nonEmptyFolderQuestion();
-// The error shown when the output folder cannot be created.
-QString cannotCreateFolderMessage(const QString& folder);
-
-struct ExportCallbacks {
-    // Shows the proposed output folder; gives the chosen one, or nothing to
-    // cancel. Unset: the proposed folder is used.
-    std::function<std::optional<QString>(const QString& proposed)> chooseFolder;
-    // Asks nonEmptyFolderQuestion(); true goes on. Unset: no.
-    std::function<bool(const QString& question)> confirmOverwrite;
-    // Shows an error message (the folder cannot be created).
-    std::function<void(const QString& message)> showError;
-    // Image work progress, on the calling thread.
-    std::function<void(int done, int total)> progress;
-    // Set from any thread (or a signal handler) to stop the run.
-    const std::atomic<bool>* cancel = nullptr;
-    int threads = 0;  // 0: all cores
-};
 
 // Opens a page in the browser; false when it could not be opened.
 using OpenPageFunction = std::function<bool(const QString& path)>;
@@ -83,7 +65,6 @@ public:
     QString entryPage() const;
 
 private:
-    bool prepareFolder(const QString& folder, const ExportCallbacks& callbacks);
     bool generate(const CSiteFolder* start, const ExportCallbacks& callbacks);
     QString firstPageOf(const CSiteFolder* folder) const;
 

@@ -146,10 +146,12 @@ TEST_F(SiteExportTest, WritesTheSiteLayout) {
           "files/thumbnail/Thumbnail0.jpg"})
         EXPECT_TRUE(out.exists(QString::fromUtf8(file))) << file;
     EXPECT_TRUE(out.exists(QStringLiteral("d%1p0.htm").arg(sub_->id)));
-    for (const QString& button :
+    for (const char* button :
          {"pctvnavl.gif", "pctvnavn.gif", "pctvnavf.gif", "pctvnavt.gif", "pctvnavp.gif"})
-        EXPECT_GT(QFileInfo(out.filePath(QStringLiteral("files/image/") + button)).size(), 0)
-            << button.toStdString();
+        EXPECT_GT(
+            QFileInfo(out.filePath(QStringLiteral("files/image/") + QLatin1String(button))).size(),
+            0)
+            << button;
     EXPECT_EQ(fileBytes(out.filePath(QStringLiteral("autorun.inf"))),
               QByteArray("[autorun]\r\nOPEN=autorun.exe\r\nICON=ie.ico\r\n"));
 
