@@ -9,6 +9,7 @@ int runDump(const QStringList& args);
 int runSave(const QStringList& args);
 int runImport(const QStringList& args);
 int runExport(const QStringList& args);
+int runCdExport(const QStringList& args);
 
 std::span<const Command> allCommands() {
     static const Command kCommands[] = {
@@ -22,6 +23,7 @@ std::span<const Command> allCommands() {
         {"save", "read an album and write it again", runSave},
         {"import", "import files and folders into an album", runImport},
         {"export", "export an album as a web site", runExport},
+        {"cd-export", "export an album as a CD photo album", runCdExport},
         {"convert", "convert image files into another format", runConvert},
     };
     return kCommands;

@@ -1,0 +1,90 @@
+// pictavo-cli cd-export: writes an album's CD photo album into a folder.
+#include "album/file/AlbumFile.h"
+#include "cli/AlbumPaths.h"
+#include "cli/Command.h"
+#include "cli/ExportSupport.h"
+#include "generator/cd/CdAlbumExport.h"
+#include "generator/export/OutputFolder.h"
+
+#include <QFileInfo>
+
+namespace pictavo::cli {
+
+namespace {
+
+const char kName[] = "cd-export";
+
+void printHelp() {
+    printOut(QStringLiteral(
+        "usage: pictavo-cli cd-export ALBUM.www --to DIR [--force] [--export-max WxH]\n"
+        "\n"
+        "Writes the album as a CD photo album into DIR (created when missing, one\n"
+        "level only): the slide-show viewer lumabox.exe with its language files,\n"
+        "every album image under an 8-digit number in album order, a title card\n"
+        "before each folder's images, and autorun.inf. Prints DIR on success.\n"
+        "\n"
+        "  --to DIR          the output folder\n"
+        "  --force           write into a folder that is not empty\n"
+        "  --export-max WxH  larger images are shrunk to fit this box, which is\n"
+        "                    also the size of the title cards; 0x0 copies images\n"
+        "                    unchanged and draws cards at the screen size\n"
+        "                    (default: the settings file, else 0x0)\n"
+        "\n"
+        "Ctrl-C stops the run cleanly."));
+}
+
+void printProblems(const QStringList& failures) {
+    if (failures.isEmpty())
+        return;
+    printError(QStringLiteral("%1 problem(s) during export:").arg(failures.size()));
+    for (const QString& failure : failures)
+        printError(QStringLiteral("  ") + failure);
+}
+
+}  // namespace
+
+int runCdExport(const QStringList& args) {
+    if (wantsHelp(args)) {
+        printHelp();
+        return kSuccess;
+    }
+    ExportArgs parsed;
+    if (const QString problem = parseExportArgs(args, ExportCommandKind::CdAlbum, parsed);
+        !problem.isEmpty())
+        return usageError(kName, problem);
+
+    Album album;
+    if (Status opened = openAlbumFile(album, parsed.album); !opened)
+        return failure(opened.error().message());
+    makePathsAbsolute(album, QFileInfo(parsed.album).absolutePath());
+
+    const EnvironmentSettings settings = environmentWith(std::nullopt, parsed.exportMax);
+    ProgressBar bar;
+    CommandLineAnswers answers(parsed.to, parsed.force);
+    Result<CdExportReport> report = Error(QString());
+    {
+        const InterruptGuard interrupt;
+        const ExportCallbacks callbacks = answers.callbacks(bar, interrupt);
+        const std::optional<QString> folder = chooseOutputFolder(album, callbacks);
+        if (!folder)
+            return failure(answers.whyNothing(QStringLiteral("nothing was exported")));
+        CdExportOptions options;
+        options.outputFolder = *folder;
+        if (settings.exportLimitActive())
+            options.exportMax = QSize(settings.ExportImgMaxSizeX, settings.ExportImgMaxSizeY);
+        options.canvas = titleCardCanvas(settings.ExportImgMaxSizeX, settings.ExportImgMaxSizeY);
+        options.progress = callbacks.progress;
+        options.cancel = callbacks.cancel;
+        report = ExportCdAlbum(album, options);
+    }
+    bar.finish();
+    if (!report)
+        return failure(report.error().message());
+    printProblems(report->failures);
+    if (report->cancelled)
+        return failure(QStringLiteral("cancelled"));
+    printOut(QFileInfo(parsed.to).absoluteFilePath());
+    return kSuccess;
+}
+
+}  // namespace pictavo::cli
