@@ -26,27 +26,6 @@ TEST(Png, TransparentPaletteIndexRoundTrips) {
     EXPECT_TRUE(test::samePixels(image, back));
 }
 
-TEST(Png, ReadHeaderReadsIhdrOnly) {
-    std::vector<std::uint8_t> data = test::fixtureBytes("quadrants-palette.png");
-    data.resize(33);  // signature + IHDR
-    const Result<ImageHeader> header = pngCodec().readHeader(data);
-    ASSERT_TRUE(header.ok());
-    EXPECT_EQ(header->width, 16);
-    EXPECT_EQ(header->height, 12);
-    EXPECT_EQ(header->bitsPerPixel, 8);
-}
-
-TEST(Png, TruncatedFilesFailWithAnErrorText) {
-    const std::vector<std::uint8_t> whole = test::fixtureBytes("quadrants-rgb.png");
-    for (const std::size_t keep :
-         {std::size_t(8), std::size_t(20), std::size_t(40), whole.size() - 20}) {
-        RasterImage image;
-        EXPECT_FALSE(image.decode(ByteView(whole.data(), keep), kImagePng)) << keep;
-        EXPECT_TRUE(image.lastError().startsWith(QStringLiteral("PNG: "))) << keep;
-        EXPECT_FALSE(image.isValid());
-    }
-}
-
 TEST(Png, HeaderClaimingAHugeImageFailsBeforeAllocation) {
     std::vector<std::uint8_t> data = test::fixtureBytes("quadrants-rgb.png");
     const auto putBig = [&](std::size_t at, std::uint32_t v) {
