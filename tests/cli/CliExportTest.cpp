@@ -1,0 +1,77 @@
+// pictavo-cli export end to end: entry page, folder rules, subtree, options.
+#include "CliRunner.h"
+#include "album/Album.h"
+#include "album/file/AlbumFile.h"
+
+#include <QDir>
+#include <QImage>
+#include <QImageReader>
+
+#include <gtest/gtest.h>
+
+namespace pictavo::test {
+namespace {
+
+class CliExport : public ::testing::Test {
+protected:
+    void SetUp() override {
+        QImage sky(320, 200, QImage::Format_RGB32);
+        sky.fill(QColor(40, 120, 200));
+        ASSERT_TRUE(sky.save(cli_.path(QStringLiteral("sky.png"))));
+        Album album;
+        auto page = std::make_unique<CSitePage>();
+        page->caption = QStringLiteral("Sky");
+        page->url = cli_.path(QStringLiteral("sky.png"));
+        album.tree.appendPage(album.tree.root(), std::move(page));
+        sub_ = album.tree.insertFolder(album.tree.root(), QStringLiteral("More"))->id;
+        album_ = cli_.path(QStringLiteral("album.www"));
+        ASSERT_TRUE(saveAlbumFile(album, album_).ok());
+    }
+    CliRun exportTo(QStringList options) const {
+        return cli_.run(QStringList{"export", album_, "--to", site_} + options);
+    }
+
+    CliRunner cli_;
+    QString album_;
+    const QString site_ = cli_.path(QStringLiteral("site"));
+    int sub_ = -1;
+};
+
+TEST_F(CliExport, ExportsAndPrintsTheEntryPage) {
+    const CliRun run = exportTo({"--thumb-size", "64x64"});
+    EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_EQ(QString::fromUtf8(run.out).trimmed(), site_ + "/index.htm");
+    QImageReader thumbnail(site_ + "/files/thumbnail/Thumbnail0.jpg");
+    EXPECT_EQ(thumbnail.size(), QSize(64, 40));
+}
+
+TEST_F(CliExport, RefusesANonEmptyFolderUnlessForced) {
+    QDir().mkpath(site_ + "/old");
+    const CliRun refused = exportTo({});
+    EXPECT_EQ(refused.exitCode, 1);
+    EXPECT_TRUE(refused.err.contains(
+        "they may be overwrited during the output process. Do you really want to export files "
+        "to  this folder?"))
+        << refused.err.toStdString();
+    EXPECT_FALSE(QFile::exists(site_ + "/index.htm"));
+
+    const CliRun forced = exportTo({"--force"});
+    EXPECT_EQ(forced.exitCode, 0) << forced.err.toStdString();
+    EXPECT_TRUE(QFile::exists(site_ + "/index.htm"));
+}
+
+TEST_F(CliExport, ExportsTheSubtreeOfAFolder) {
+    const CliRun run = exportTo({"--folder", QString::number(sub_)});
+    EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_EQ(QString::fromUtf8(run.out).trimmed(), site_ + QStringLiteral("/d%1p0.htm").arg(sub_));
+    EXPECT_FALSE(QFile::exists(site_ + "/index.htm"));
+}
+
+TEST_F(CliExport, RejectsBadArguments) {
+    EXPECT_EQ(cli_.run({"export", album_}).exitCode, 2);
+    EXPECT_EQ(exportTo({"--thumb-size", "0x10"}).exitCode, 2);
+    EXPECT_EQ(exportTo({"--folder", "999"}).exitCode, 1);
+}
+
+}  // namespace
+}  // namespace pictavo::test
