@@ -32,7 +32,6 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(ColorAttributeTest, NoColourGivesNoAttribute) {
     EXPECT_EQ(ColorAttribute("bgcolor", kNoColour), "");
     EXPECT_EQ(ColorAttribute("bgcolor", 0xFFFFFF), "bgcolor=#FFFFFF");
-    EXPECT_EQ(ColorAttribute("color", 0), "color=#000000");
     EXPECT_EQ(ColorAttribute("bordercolor", 0xFF), "bordercolor=#FF0000");
 }
 
@@ -101,14 +100,6 @@ TEST(MakeLinkTest, LinksOnlyWithAnHref) {
     EXPECT_EQ(MakeLink("text", "d1p0.htm"), "<A href=\"d1p0.htm\">text</A>");
     EXPECT_EQ(MakeLink("text", "page", true), "<A href=\"page.htm\">text</A>");
     EXPECT_EQ(MakeLink("", "a.htm"), "<A href=\"a.htm\"></A>");
-}
-
-TEST(DocumentFrameTest, FixedTexts) {
-    EXPECT_EQ(DocumentStart(),
-              "<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.0 Transitional//EN\">\n<HTML>\n");
-    EXPECT_EQ(TableEnd(), "</TABLE>\n");
-    EXPECT_EQ(BodyEnd(), "</BODY>\n");
-    EXPECT_EQ(DocumentEnd(), "</HTML>\n");
 }
 
 TEST(HeadSectionTest, NewAlbumHasTheGeneratorMetaAndThePageTitleOnly) {

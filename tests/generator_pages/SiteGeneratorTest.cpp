@@ -58,20 +58,6 @@ TEST(GenerateSiteTest, SelectedFolderCarriesTheFullTrailAndTopNavigator) {
         "</td>\n</tr>\n</table>\n"));
 }
 
-TEST(GenerateSiteTest, SameCallsOnEveryRun) {
-    PageFixture first;
-    buildChain(first);
-    GenerateSite(first.writer(), first.root());
-
-    PageFixture second;
-    buildChain(second);
-    GenerateSite(second.writer(), second.root());
-
-    ASSERT_FALSE(first.output.calls.isEmpty());
-    EXPECT_EQ(first.output.calls, second.output.calls);
-    EXPECT_EQ(first.output.pages, second.output.pages);
-}
-
 TEST(GenerateSiteTest, TwoPassesOverOneAlbumAgree) {
     PageFixture f;
     buildChain(f);
@@ -81,6 +67,7 @@ TEST(GenerateSiteTest, TwoPassesOverOneAlbumAgree) {
     HtmlPageWriter writeWriter(f.album, writing, "/out");
     GenerateSite(planWriter, f.root());
     GenerateSite(writeWriter, f.root());
+    ASSERT_FALSE(planning.calls.isEmpty());
     EXPECT_EQ(planning.calls, writing.calls);
     EXPECT_EQ(planning.pages, writing.pages);
 }
