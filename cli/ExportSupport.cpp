@@ -1,6 +1,11 @@
 #include "cli/ExportSupport.h"
 
+#include "album/file/AlbumFile.h"
+#include "cli/AlbumPaths.h"
+#include "cli/Command.h"
 #include "shell/settings/SettingsStore.h"
+
+#include <QFileInfo>
 
 #include <QByteArray>
 #include <QRegularExpression>
@@ -75,6 +80,21 @@ QString parseExportArgs(const QStringList& args, ExportCommandKind kind, ExportA
     if (out.to.isEmpty())
         return QStringLiteral("expected --to DIR");
     return {};
+}
+
+std::optional<int> startExportCommand(const QStringList& args, ExportCommandKind kind,
+                                      const char* name, void (*printHelp)(), ExportArgs& out,
+                                      Album& album) {
+    if (wantsHelp(args)) {
+        printHelp();
+        return kSuccess;
+    }
+    if (const QString problem = parseExportArgs(args, kind, out); !problem.isEmpty())
+        return usageError(name, problem);
+    if (Status opened = openAlbumFile(album, out.album); !opened)
+        return failure(opened.error().message());
+    makePathsAbsolute(album, QFileInfo(out.album).absolutePath());
+    return std::nullopt;
 }
 
 std::optional<QSize> parseSize(const QString& text, int minimum) {

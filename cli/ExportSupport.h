@@ -3,6 +3,7 @@
 // answers to the export's questions taken from the command line, the
 // progress bar and Ctrl-C handling.
 
+#include "album/Album.h"
 #include "generator/export/ExportCallbacks.h"
 #include "shell/settings/EnvironmentSettings.h"
 
@@ -31,6 +32,13 @@ enum class ExportCommandKind { Site, CdAlbum };
 
 // Fills out from args; gives the usage problem, or an empty text.
 QString parseExportArgs(const QStringList& args, ExportCommandKind kind, ExportArgs& out);
+
+// The start of an export command: answers --help, parses the options and
+// opens the album (relative file paths taken from the album's folder). Gives
+// the exit code when the command ends here.
+std::optional<int> startExportCommand(const QStringList& args, ExportCommandKind kind,
+                                      const char* name, void (*printHelp)(), ExportArgs& out,
+                                      Album& album);
 
 // "WxH" with both sides at least minimum, or nothing.
 std::optional<QSize> parseSize(const QString& text, int minimum);

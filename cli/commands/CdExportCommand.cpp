@@ -1,6 +1,4 @@
 // pictavo-cli cd-export: writes an album's CD photo album into a folder.
-#include "album/file/AlbumFile.h"
-#include "cli/AlbumPaths.h"
 #include "cli/Command.h"
 #include "cli/ExportSupport.h"
 #include "generator/cd/CdAlbumExport.h"
@@ -44,19 +42,11 @@ void printProblems(const QStringList& failures) {
 }  // namespace
 
 int runCdExport(const QStringList& args) {
-    if (wantsHelp(args)) {
-        printHelp();
-        return kSuccess;
-    }
     ExportArgs parsed;
-    if (const QString problem = parseExportArgs(args, ExportCommandKind::CdAlbum, parsed);
-        !problem.isEmpty())
-        return usageError(kName, problem);
-
     Album album;
-    if (Status opened = openAlbumFile(album, parsed.album); !opened)
-        return failure(opened.error().message());
-    makePathsAbsolute(album, QFileInfo(parsed.album).absolutePath());
+    if (const std::optional<int> exit =
+            startExportCommand(args, ExportCommandKind::CdAlbum, kName, printHelp, parsed, album))
+        return *exit;
 
     const EnvironmentSettings settings = environmentWith(std::nullopt, parsed.exportMax);
     ProgressBar bar;

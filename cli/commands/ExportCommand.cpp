@@ -1,11 +1,8 @@
 // pictavo-cli export: writes an album's site into a folder.
-#include "album/file/AlbumFile.h"
-#include "cli/AlbumPaths.h"
 #include "cli/Command.h"
 #include "cli/ExportSupport.h"
 #include "generator/export/SiteExport.h"
 
-#include <QFileInfo>
 #include <QSize>
 
 namespace pictavo::cli {
@@ -49,19 +46,11 @@ void printFailureSummary(const std::vector<RunFailure>& failures) {
 }  // namespace
 
 int runExport(const QStringList& args) {
-    if (wantsHelp(args)) {
-        printHelp();
-        return kSuccess;
-    }
     ExportArgs parsed;
-    if (const QString problem = parseExportArgs(args, ExportCommandKind::Site, parsed);
-        !problem.isEmpty())
-        return usageError(kName, problem);
-
     Album album;
-    if (Status opened = openAlbumFile(album, parsed.album); !opened)
-        return failure(opened.error().message());
-    makePathsAbsolute(album, QFileInfo(parsed.album).absolutePath());
+    if (const std::optional<int> exit =
+            startExportCommand(args, ExportCommandKind::Site, kName, printHelp, parsed, album))
+        return *exit;
     const CSiteFolder* start = nullptr;
     if (parsed.folderId >= 0) {
         start = album.tree.findFolderById(parsed.folderId);
