@@ -6,7 +6,9 @@
  * Keys: Right, Down, Space, Enter, Page Down = next; Left, Up, Backspace,
  * Page Up = previous; Home, End = first, last; S = slide show on/off;
  * F1 = help; Esc = quit. A mouse click shows the next picture. The slide
- * show starts at once and changes pictures every three seconds.
+ * show starts at once and changes pictures every three seconds, unless the
+ * program is started as "lumabox /manual". The window title names the
+ * picture on the screen.
  *
  * Interface texts are English unless the user's language is Chinese: then
  * they come from lang\lumabox.sch (Simplified) or lang\lumabox.tch
@@ -75,7 +77,7 @@ static void list_pictures(void) {
     WIN32_FIND_DATAW found;
     HANDLE search;
     int capacity = 0;
-    swprintf(pattern, MAX_PATH, L"%simage\\*", base_folder);
+    swprintf(pattern, MAX_PATH, L"%lsimage\\*", base_folder);
     search = FindFirstFileW(pattern, &found);
     if (search == INVALID_HANDLE_VALUE) return;
     do {
@@ -90,7 +92,7 @@ static void list_pictures(void) {
         }
         pictures[picture_count] = malloc(MAX_PATH * sizeof(wchar_t));
         if (!pictures[picture_count]) break;
-        swprintf(pictures[picture_count], MAX_PATH, L"%simage\\%s", base_folder, found.cFileName);
+        swprintf(pictures[picture_count], MAX_PATH, L"%lsimage\\%ls", base_folder, found.cFileName);
         ++picture_count;
     } while (FindNextFileW(search, &found));
     FindClose(search);
@@ -107,7 +109,7 @@ static void load_language(void) {
     char *bytes, *line, *next;
     if (PRIMARYLANGID(lang) != LANG_CHINESE) return;
     file = (lang == 0x0804 || lang == 0x1004) ? L"lumabox.sch" : L"lumabox.tch";
-    swprintf(path, MAX_PATH, L"%slang\\%s", base_folder, file);
+    swprintf(path, MAX_PATH, L"%lslang\\%ls", base_folder, file);
     handle = CreateFileW(path, GENERIC_READ, FILE_SHARE_READ, NULL, OPEN_EXISTING, 0, NULL);
     if (handle == INVALID_HANDLE_VALUE) return;
     size = GetFileSize(handle, NULL);
@@ -143,12 +145,23 @@ static void load_language(void) {
     CloseHandle(handle);
 }
 
+/* Names the shown picture in the window title, "Photo Album - 00000003.jpg",
+ * so that the task bar and Alt+Tab tell which picture is on the screen. */
+static void set_title(HWND window, const wchar_t *picture) {
+    wchar_t title[MAX_PATH + 64];
+    const wchar_t *name = wcsrchr(picture, L'\\');
+    swprintf(title, sizeof title / sizeof title[0], L"%ls - %ls", texts[TEXT_TITLE],
+             name ? name + 1 : picture);
+    SetWindowTextW(window, title);
+}
+
 static void show_picture(HWND window, int index) {
     if (picture_count == 0) return;
     current = (index % picture_count + picture_count) % picture_count;
     if (image) GdipDisposeImage(image);
     image = NULL;
     GdipLoadImageFromFile(pictures[current], &image);
+    set_title(window, pictures[current]);
     status_text = NULL;
     InvalidateRect(window, NULL, FALSE);
 }
@@ -258,7 +271,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE previous, PWSTR command_line, 
     HWND window;
     MSG message;
     (void)previous;
-    (void)command_line;
+    /* "lumabox /manual" starts with the slide show off (S turns it on). */
+    if (command_line && lstrcmpiW(command_line, L"/manual") == 0) slide_show = FALSE;
     (void)show;
     if (GdiplusStartup(&token, &startup, NULL) != Ok) return 1;
     find_base_folder();
@@ -275,7 +289,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE previous, PWSTR command_line, 
                              GetSystemMetrics(SM_CYSCREEN), NULL, NULL, instance, NULL);
     if (!window) return 1;
     show_picture(window, 0);
-    SetTimer(window, SLIDE_TIMER, SLIDE_INTERVAL_MS, NULL);
+    if (slide_show) SetTimer(window, SLIDE_TIMER, SLIDE_INTERVAL_MS, NULL);
     while (GetMessageW(&message, NULL, 0, 0) > 0) {
         TranslateMessage(&message);
         DispatchMessageW(&message);
