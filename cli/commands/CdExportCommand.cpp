@@ -60,9 +60,8 @@ int runCdExport(const QStringList& args) {
             return failure(answers.whyNothing(QStringLiteral("nothing was exported")));
         CdExportOptions options;
         options.outputFolder = *folder;
-        if (settings.exportLimitActive())
-            options.exportMax = QSize(settings.ExportImgMaxSizeX, settings.ExportImgMaxSizeY);
-        options.canvas = titleCardCanvas(settings.ExportImgMaxSizeX, settings.ExportImgMaxSizeY);
+        options.exportMax = settings.exportLimit();
+        options.canvas = titleCardCanvas(options.exportMax);
         options.progress = callbacks.progress;
         options.cancel = callbacks.cancel;
         report = ExportCdAlbum(album, options);

@@ -23,7 +23,7 @@ namespace pictavo {
 
 struct CdExportOptions {
     QString outputFolder;
-    QSize exportMax;         // ExportImgMaxSizeX/Y; a side of 0 copies images unchanged
+    QSize exportMax{0, 0};   // EnvironmentSettings::exportLimit(); (0, 0) copies images unchanged
     TitleCardCanvas canvas;  // see titleCardCanvas()
     std::function<void(int done, int total)> progress;
     const std::atomic<bool>* cancel = nullptr;

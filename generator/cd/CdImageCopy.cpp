@@ -12,8 +12,18 @@
 
 namespace pictavo {
 
+namespace {
+
+// A box with a side of 0 (or below, as a default-constructed QSize has)
+// means no limit: the image is copied unchanged.
+bool exportBoxActive(QSize box) {
+    return box.width() > 0 && box.height() > 0;
+}
+
+}  // namespace
+
 QSize cdImageSize(QSize image, QSize box) {
-    if (box.width() == 0 || box.height() == 0)
+    if (!exportBoxActive(box))
         return {};
     if (image.width() <= box.width() && image.height() <= box.height())
         return {};
@@ -32,7 +42,7 @@ Result<QString> CopyCdImage(const QString& source, const QString& destinationBas
         return destination;
     };
     const int type = imageTypeFromPath(source);
-    if (box.width() == 0 || box.height() == 0 || type <= 0 || type == kImageEmf)
+    if (!exportBoxActive(box) || type <= 0 || type == kImageEmf)
         return copyUnchanged();
 
     SourceImage file(source);

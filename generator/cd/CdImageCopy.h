@@ -16,7 +16,7 @@
 namespace pictavo {
 
 // The size a copy is shrunk to, or an empty size when the image fits the
-// box (or the box is off: a side of 0). Inclusive limits: an image exactly
+// box (or the box is off: a side of 0 or less). Inclusive limits: an image exactly
 // the box's size fits.
 QSize cdImageSize(QSize image, QSize box);
 

@@ -33,7 +33,7 @@ QFont cardFont(int points, int dpi, bool bold) {
 
 }  // namespace
 
-TitleCardCanvas titleCardCanvas(int exportMaxWidth, int exportMaxHeight) {
+TitleCardCanvas titleCardCanvas(QSize exportLimit) {
     TitleCardCanvas canvas{kDefaultScreen, kDefaultDpi};
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         canvas.size = screen->size() * screen->devicePixelRatio();
@@ -43,8 +43,8 @@ TitleCardCanvas titleCardCanvas(int exportMaxWidth, int exportMaxHeight) {
         if (canvas.dpi <= 0)
             canvas.dpi = kDefaultDpi;
     }
-    if (exportMaxWidth != 0 && exportMaxHeight != 0)
-        canvas.size = QSize(exportMaxWidth, exportMaxHeight);
+    if (!exportLimit.isEmpty())
+        canvas.size = exportLimit;
     return canvas;
 }
 

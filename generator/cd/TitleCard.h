@@ -17,10 +17,10 @@ struct TitleCardCanvas {
     int dpi = 96;
 };
 
-// The card size: the export maximum when both values are non-zero, else the
-// primary screen's size in pixels (1024 x 768 without a screen); the dpi of
-// the primary screen (96 without one).
-TitleCardCanvas titleCardCanvas(int exportMaxWidth, int exportMaxHeight);
+// The card size: the export limit (EnvironmentSettings::exportLimit()) when
+// one is in force, else the primary screen's size in pixels (1024 x 768
+// without a screen); the dpi of the primary screen (96 without one).
+TitleCardCanvas titleCardCanvas(QSize exportLimit);
 
 // Pixel height of a font of the given point size at dpi: rounded, at least 1.
 int fontPixelHeight(int pointSize, int dpi);

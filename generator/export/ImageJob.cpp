@@ -85,7 +85,7 @@ private:
     }
 
     QSize displaySize() {
-        if (settings_.displayBox.width() == 0 || settings_.displayBox.height() == 0)
+        if (settings_.displayBox.width() <= 0 || settings_.displayBox.height() <= 0)
             return {0, 0};
         if (source_.exists() && source_.fileSize() >= kDisplaySizeSourceLimit)
             return {0, 0};

@@ -24,11 +24,7 @@ SiteOutputSettings outputSettings(const Album& album, const EnvironmentSettings&
     s.outputFolder = folder;
     s.switches.copyFiles = album.website.general.cpyfileauto != 0;
     s.switches.convertImages = album.website.general.cntimg != 0;
-    // A negative value from a hand-edited settings file switches the limit
-    // off like 0 does, instead of shrinking every image to 1 x 1.
-    const bool limited = settings.ExportImgMaxSizeX > 0 && settings.ExportImgMaxSizeY > 0;
-    s.displayBox =
-        limited ? QSize(settings.ExportImgMaxSizeX, settings.ExportImgMaxSizeY) : QSize(0, 0);
+    s.displayBox = settings.exportLimit();
     s.charset = album.website.language.save;
     return s;
 }

@@ -4,6 +4,8 @@
 // Plain values; one record per run, owned by whoever runs the program (the
 // main window or the command-line tool) and passed by reference.
 
+#include <QSize>
+
 namespace pictavo {
 
 struct EnvironmentSettings {
@@ -13,8 +15,13 @@ struct EnvironmentSettings {
     int ThumbnailMaxSizeX = 150;
     int ThumbnailMaxSizeY = 150;
 
-    // The export maximum is in force only when both values are non-zero.
-    bool exportLimitActive() const { return ExportImgMaxSizeX != 0 && ExportImgMaxSizeY != 0; }
+    // The export maximum is in force only when both values are positive; a
+    // negative value from a hand-edited settings file switches it off like 0.
+    bool exportLimitActive() const { return ExportImgMaxSizeX > 0 && ExportImgMaxSizeY > 0; }
+    // The export box, or (0, 0) when no limit is in force.
+    QSize exportLimit() const {
+        return exportLimitActive() ? QSize(ExportImgMaxSizeX, ExportImgMaxSizeY) : QSize(0, 0);
+    }
 };
 
 }  // namespace pictavo

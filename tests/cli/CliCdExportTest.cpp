@@ -46,6 +46,19 @@ TEST_F(CliCdExport, WritesTheCdLayoutAndShrinksLargeImages) {
               QByteArray("[autorun]\r\nopen=lumabox.exe\r\nicon=lumabox.exe,0\r\n"));
 }
 
+TEST_F(CliCdExport, WithTheDefaultSettingsImagesAreCopiedUnchanged) {
+    for (const QStringList& limit : {QStringList(), QStringList({"--export-max", "0x0"})}) {
+        const QString name = QStringLiteral("cd%1").arg(limit.size());
+        const QString cd = cli_.path(name);
+        const CliRun run = cli_.run(QStringList({"cd-export", album_, "--to", cd}) + limit);
+        ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+        ASSERT_FALSE(cli_.readFile("wide.png").isEmpty());
+        EXPECT_EQ(cli_.readFile(name + "/image/00000001.png"), cli_.readFile("wide.png"));
+        EXPECT_EQ(cli_.readFile(name + "/image/00000002.jpg"), cli_.readFile("small.jpg"));
+        EXPECT_FALSE(QImage(cd + "/image/00000000.jpg").size().isEmpty());
+    }
+}
+
 TEST_F(CliCdExport, RefusesANonEmptyFolderWithoutForce) {
     const QString cd = cli_.path(QStringLiteral("cd"));
     ASSERT_TRUE(QDir().mkpath(cd));

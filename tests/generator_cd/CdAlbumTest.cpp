@@ -150,6 +150,43 @@ TEST_F(CdAlbumTest, ExportWritesTheLayoutAndClearsTheChangeFlag) {
               QByteArray("[autorun]\r\nopen=lumabox.exe\r\nicon=lumabox.exe,0\r\n"));
 }
 
+QByteArray bytesOf(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+TEST_F(CdAlbumTest, WithoutAnExportLimitEveryImageIsCopiedByteForByte) {
+    Album album;
+    CSiteFolder* root = album.tree.root();
+    const QStringList sources = {writeImage(file("a.png"), {1600, 1200}),
+                                 writeImage(file("b.jpg"), {40, 30}),
+                                 writeImage(file("c.bmp"), {3000, 10})};
+    for (const QString& source : sources)
+        album.tree.appendPage(root, pageFor(source));
+
+    for (const QSize limit : {QSize(), QSize(0, 0), QSize(0, 600), QSize(-1, 600)}) {
+        CdExportOptions options;  // the default is no limit
+        if (limit != QSize(0, 0))
+            options.exportMax = limit;
+        options.outputFolder =
+            file(QStringLiteral("cd%1x%2").arg(limit.width()).arg(limit.height()));
+        ASSERT_TRUE(QDir().mkpath(options.outputFolder));
+        options.canvas = {QSize(64, 48), 96};
+        Result<CdExportReport> report = ExportCdAlbum(album, options);
+        ASSERT_TRUE(report.ok());
+        EXPECT_TRUE(report->failures.isEmpty());
+        const QString images = cdAlbumImageFolder(options.outputFolder);
+        const QStringList written = {"00000001.png", "00000002.jpg", "00000003.bmp"};
+        for (qsizetype i = 0; i < sources.size(); ++i) {
+            const QByteArray copy = bytesOf(QDir(images).filePath(written[i]));
+            EXPECT_FALSE(copy.isEmpty());
+            EXPECT_TRUE(copy == bytesOf(sources[i]))
+                << written[i].toStdString() << " differs, limit " << limit.width() << "x"
+                << limit.height();
+        }
+    }
+}
+
 TEST_F(CdAlbumTest, AnAlbumWithoutFoldersIsRefused) {
     Album album;
     album.tree.replaceRoot(nullptr, 0);

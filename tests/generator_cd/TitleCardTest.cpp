@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QGuiApplication>
+#include <QScreen>
 #include <QTemporaryDir>
 
 namespace pictavo {
@@ -25,11 +27,16 @@ TEST(TitleCard, FontHeightsFollowTheScreenDpi) {
     EXPECT_EQ(fontPixelHeight(1, 10), 1);
 }
 
-TEST(TitleCard, CanvasIsTheExportBoxWhenBothSidesAreSet) {
-    EXPECT_EQ(titleCardCanvas(640, 480).size, QSize(640, 480));
-    const TitleCardCanvas screen = titleCardCanvas(640, 0);
-    EXPECT_FALSE(screen.size.isEmpty());
-    EXPECT_GT(screen.dpi, 0);
+TEST(TitleCard, CanvasIsTheExportBoxWhenALimitIsSetElseTheScreen) {
+    EXPECT_EQ(titleCardCanvas(QSize(640, 480)).size, QSize(640, 480));
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const QSize screenSize =
+        screen ? screen->size() * screen->devicePixelRatio() : QSize(1024, 768);
+    for (const QSize off : {QSize(0, 0), QSize(640, 0), QSize()}) {
+        const TitleCardCanvas card = titleCardCanvas(off);
+        EXPECT_EQ(card.size, screenSize) << off.width() << "x" << off.height();
+        EXPECT_GT(card.dpi, 0);
+    }
 }
 
 TEST(TitleCard, CaptionIsDrawnInTheUpperBandAndTheDescriptionBelow) {
