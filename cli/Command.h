@@ -6,7 +6,9 @@
 
 namespace pictavo::cli {
 
-enum ExitCode : int { kSuccess = 0, kFailure = 1, kUsage = 2 };
+// kIncomplete: an export wrote its output, but some files could not be read
+// or written; the problems are listed on stderr.
+enum ExitCode : int { kSuccess = 0, kFailure = 1, kUsage = 2, kIncomplete = 3 };
 
 struct Command {
     const char* name;

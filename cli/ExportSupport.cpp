@@ -144,11 +144,13 @@ void ProgressBar::finish() {
 
 InterruptGuard::InterruptGuard() {
     interrupted.store(false);
-    std::signal(SIGINT, onInterrupt);
+    previous_ = std::signal(SIGINT, onInterrupt);
 }
 
 InterruptGuard::~InterruptGuard() {
-    std::signal(SIGINT, SIG_DFL);
+    // Whatever handled SIGINT before the run (a caller's handler, or SIG_IGN
+    // when started in the background) handles it again afterwards.
+    std::signal(SIGINT, previous_ == SIG_ERR ? SIG_DFL : previous_);
 }
 
 const std::atomic<bool>* InterruptGuard::flag() const {

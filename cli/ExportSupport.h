@@ -69,6 +69,9 @@ public:
     InterruptGuard(const InterruptGuard&) = delete;
     InterruptGuard& operator=(const InterruptGuard&) = delete;
     const std::atomic<bool>* flag() const;
+
+private:
+    void (*previous_)(int) = nullptr;
 };
 
 // Answers an export's questions: the folder is --to, a non-empty folder is

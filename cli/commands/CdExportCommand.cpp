@@ -28,7 +28,11 @@ void printHelp() {
         "                    unchanged and draws cards at the screen size\n"
         "                    (default: the settings file, else 0x0)\n"
         "\n"
-        "Ctrl-C stops the run cleanly."));
+        "Ctrl-C stops the run cleanly.\n"
+        "\n"
+        "Exit status: 0 all written; 1 nothing exported (error, refusal or Ctrl-C);\n"
+        "2 usage error; 3 exported, but some images could not be read or written\n"
+        "(each problem is listed on stderr)."));
 }
 
 void printProblems(const QStringList& failures) {
@@ -73,7 +77,7 @@ int runCdExport(const QStringList& args) {
     if (report->cancelled)
         return failure(QStringLiteral("cancelled"));
     printOut(QFileInfo(parsed.to).absoluteFilePath());
-    return kSuccess;
+    return report->failures.isEmpty() ? kSuccess : kIncomplete;
 }
 
 }  // namespace pictavo::cli

@@ -82,8 +82,6 @@ int runConvert(const QStringList& args) {
     }
     if (!QFileInfo(folder).isDir())
         return failure(QStringLiteral("%1 is not a folder").arg(folder));
-    if (!folder.endsWith(QLatin1Char('/')))
-        folder += QLatin1Char('/');
 
     bool anyFailed = false;
     for (const ConversionResult& result : convertImages(files, folder, *target)) {

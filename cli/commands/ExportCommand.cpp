@@ -29,7 +29,11 @@ void printHelp() {
         "                    settings file, else 0x0)\n"
         "  --threads N       image work threads (default: one per core)\n"
         "\n"
-        "Ctrl-C stops the run cleanly; no partly written file is left behind."));
+        "Ctrl-C stops the run cleanly; no partly written file is left behind.\n"
+        "\n"
+        "Exit status: 0 all written; 1 nothing exported (error, refusal or Ctrl-C);\n"
+        "2 usage error; 3 exported, but some sources were missing or some files\n"
+        "could not be written (each problem is listed on stderr)."));
 }
 
 void printFailureSummary(const std::vector<RunFailure>& failures) {
@@ -83,7 +87,7 @@ int runExport(const QStringList& args) {
             ? exporter.entryPage()
             : exporter.outputFolder() + QStringLiteral("/d%1p0.htm").arg(start->id);
     printOut(first);
-    return kSuccess;
+    return exporter.lastFailures().empty() ? kSuccess : kIncomplete;
 }
 
 }  // namespace pictavo::cli

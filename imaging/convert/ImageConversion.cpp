@@ -48,7 +48,7 @@ QString conversionDestination(const QString& source, const QString& folderText,
     const QString name = path::fileName(source);
     const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
     const QString base = dot < 0 ? name + QLatin1Char('.') : name.left(dot + 1);
-    return folderText + base + extension;
+    return path::join(folderText, base + extension);
 }
 
 std::vector<ConversionResult> convertImages(const QStringList& paths, const QString& folderText,

@@ -44,9 +44,8 @@ struct ConversionResult {
     QString detail;  // the decode or write error, when there is one
 };
 
-// The destination of source: folderText + the file name up to and
-// including its last "." + extension. The folder text is used as given, so
-// a folder without a trailing separator is joined directly to the name.
+// The destination of source: inside folderText (with or without a trailing
+// separator), the file name up to and including its last "." + extension.
 QString conversionDestination(const QString& source, const QString& folderText,
                               const QString& extension);
 

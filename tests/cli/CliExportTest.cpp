@@ -67,6 +67,26 @@ TEST_F(CliExport, ExportsTheSubtreeOfAFolder) {
     EXPECT_FALSE(QFile::exists(site_ + "/index.htm"));
 }
 
+TEST_F(CliExport, MissingSourcesAreListedAndTheStatusSaysSo) {
+    Album album;
+    ASSERT_TRUE(openAlbumFile(album, album_).ok());
+    auto page = std::make_unique<CSitePage>();
+    page->url = cli_.path(QStringLiteral("gone.jpg"));
+    album.tree.appendPage(album.tree.root(), std::move(page));
+    ASSERT_TRUE(saveAlbumFile(album, album_).ok());
+
+    for (const QString& command : {QStringLiteral("export"), QStringLiteral("cd-export")}) {
+        const QString out = cli_.path(command);
+        const CliRun run = cli_.run({command, album_, "--to", out});
+        EXPECT_EQ(run.exitCode, 3) << command.toStdString() << ": " << run.err.toStdString();
+        EXPECT_TRUE(run.err.contains("gone.jpg")) << run.err.toStdString();
+        // Everything that could be written was.
+        EXPECT_FALSE(QDir(out).isEmpty()) << command.toStdString();
+    }
+    EXPECT_TRUE(QFile::exists(cli_.path("export/index.htm")));
+    EXPECT_TRUE(QFile::exists(cli_.path("cd-export/image/00000001.png")));
+}
+
 TEST_F(CliExport, RejectsBadArguments) {
     EXPECT_EQ(cli_.run({"export", album_}).exitCode, 2);
     EXPECT_EQ(exportTo({"--thumb-size", "0x10"}).exitCode, 2);

@@ -109,10 +109,10 @@ TEST(ConversionTargets, DestinationKeepsEverythingUpToTheLastDot) {
     EXPECT_EQ(conversionDestination(QStringLiteral("C:\\in\\a.JPG"), QStringLiteral("/out/"),
                                     QStringLiteral("tif")),
               QStringLiteral("/out/a.tif"));
-    // The folder text is used as typed.
+    // A folder typed without a trailing separator is still the folder.
     EXPECT_EQ(conversionDestination(QStringLiteral("/in/b.gif"), QStringLiteral("/out"),
                                     QStringLiteral("png")),
-              QStringLiteral("/outb.png"));
+              QStringLiteral("/out/b.png"));
 }
 
 TEST_F(Conversion, BatchConvertsImagesAndIgnoresOtherFiles) {
