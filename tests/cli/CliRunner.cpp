@@ -8,8 +8,7 @@
 
 namespace pictavo::test {
 
-CliRun CliRunner::run(const QStringList& args) const {
-    QProcess process;
+void CliRunner::start(QProcess& process, const QStringList& args) const {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.remove(QStringLiteral("XDG_RUNTIME_DIR"));
     env.insert(QStringLiteral("XDG_CONFIG_HOME"), path(QStringLiteral("config")));
@@ -17,6 +16,11 @@ CliRun CliRunner::run(const QStringList& args) const {
     process.setProcessEnvironment(env);
     process.setWorkingDirectory(dir_.path());
     process.start(QStringLiteral(PICTAVO_CLI), args);
+}
+
+CliRun CliRunner::run(const QStringList& args) const {
+    QProcess process;
+    start(process, args);
     CliRun result;
     if (!process.waitForFinished(-1) || process.exitStatus() != QProcess::NormalExit)
         return result;

@@ -3,6 +3,7 @@
 // without XDG_RUNTIME_DIR, and collects its exit code and output.
 
 #include <QByteArray>
+#include <QProcess>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -18,6 +19,8 @@ struct CliRun {
 class CliRunner {
 public:
     CliRun run(const QStringList& args) const;
+    // Starts the tool with the same environment as run() and returns at once.
+    void start(QProcess& process, const QStringList& args) const;
     // A path inside the runner's temporary folder.
     QString path(const QString& name) const { return dir_.filePath(name); }
     void writeFile(const QString& name, const QByteArray& bytes) const;
