@@ -142,6 +142,10 @@ void ProgressBar::finish() {
     shown_ = false;
 }
 
+QString stoppedEarly(const QString& folder) {
+    return QStringLiteral("the export stopped early; what was written is left in %1").arg(folder);
+}
+
 InterruptGuard::InterruptGuard() {
     interrupted.store(false);
     previous_ = std::signal(SIGINT, onInterrupt);

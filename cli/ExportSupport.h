@@ -60,6 +60,10 @@ private:
     bool shown_ = false;
 };
 
+// The message for a run that ended at an error every further file would
+// meet: what was written stays in folder.
+QString stoppedEarly(const QString& folder);
+
 // While it lives, Ctrl-C sets the flag instead of ending the program, so a
 // run stops cleanly between files.
 class InterruptGuard {

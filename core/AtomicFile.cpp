@@ -1,9 +1,15 @@
 #include "core/AtomicFile.h"
 
+#include "core/WriteError.h"
+
 #include <QFile>
 #include <QSaveFile>
 
+#include <cerrno>
+
 namespace pictavo {
+
+namespace {
 
 // Unbuffered: a buffered QSaveFile reports success when the system accepts
 // only part of the data (file size limit, full disk) and commits a cut-off
@@ -11,18 +17,54 @@ namespace pictavo {
 // cancelled.
 constexpr QIODevice::OpenMode kWriteMode = QIODevice::WriteOnly | QIODevice::Unbuffered;
 
+// The write error of file, with the system's reason when there is one (a
+// short write leaves Qt's error string at "Unknown error").
+Error writeError(const QString& path, const QFileDevice& file, int error) {
+    return writeFailure(path, error, file.errorString());
+}
+
+// Writes all of data, going on after a short write so that the system
+// reports why the rest does not fit.
+bool writeAll(QSaveFile& file, const char* data, qint64 size) {
+    while (size > 0) {
+        errno = 0;
+        const qint64 written = file.write(data, size);
+        if (written <= 0)
+            return false;
+        data += written;
+        size -= written;
+    }
+    return true;
+}
+
+Status failed(QSaveFile& file, const QString& path) {
+    const int error = errno;
+    const Error failure = writeError(path, file, error);
+    file.cancelWriting();
+    return failure;
+}
+
+Status commit(QSaveFile& file, const QString& path) {
+    errno = 0;
+    if (!file.commit())
+        return writeError(path, file, errno);
+    return Status::success();
+}
+
+bool openForWriting(QSaveFile& file) {
+    errno = 0;
+    return file.open(kWriteMode);
+}
+
+}  // namespace
+
 Status writeFileAtomically(const QString& path, const QByteArray& data) {
     QSaveFile file(path);
-    if (!file.open(kWriteMode))
-        return Error(QStringLiteral("cannot write %1: %2").arg(path, file.errorString()));
-    if (file.write(data) != data.size()) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
-        return Error(QStringLiteral("cannot write %1: %2").arg(path, reason));
-    }
-    if (!file.commit())
-        return Error(QStringLiteral("cannot write %1: %2").arg(path, file.errorString()));
-    return Status::success();
+    if (!openForWriting(file))
+        return writeError(path, file, errno);
+    if (!writeAll(file, data.constData(), data.size()))
+        return failed(file, path);
+    return commit(file, path);
 }
 
 Status copyFileAtomically(const QString& source, const QString& destination) {
@@ -30,8 +72,8 @@ Status copyFileAtomically(const QString& source, const QString& destination) {
     if (!in.open(QIODevice::ReadOnly))
         return Error(QStringLiteral("cannot read %1: %2").arg(source, in.errorString()));
     QSaveFile out(destination);
-    if (!out.open(kWriteMode))
-        return Error(QStringLiteral("cannot write %1: %2").arg(destination, out.errorString()));
+    if (!openForWriting(out))
+        return writeError(destination, out, errno);
     constexpr qint64 kChunk = 1 << 20;
     while (!in.atEnd()) {
         const QByteArray chunk = in.read(kChunk);
@@ -39,15 +81,10 @@ Status copyFileAtomically(const QString& source, const QString& destination) {
             out.cancelWriting();
             return Error(QStringLiteral("cannot read %1: %2").arg(source, in.errorString()));
         }
-        if (out.write(chunk) != chunk.size()) {
-            const QString reason = out.errorString();
-            out.cancelWriting();
-            return Error(QStringLiteral("cannot write %1: %2").arg(destination, reason));
-        }
+        if (!writeAll(out, chunk.constData(), chunk.size()))
+            return failed(out, destination);
     }
-    if (!out.commit())
-        return Error(QStringLiteral("cannot write %1: %2").arg(destination, out.errorString()));
-    return Status::success();
+    return commit(out, destination);
 }
 
 }  // namespace pictavo

@@ -16,16 +16,31 @@ public:
     Error() = default;
     explicit Error(QString message) : message_(std::move(message)) {}
     const QString& message() const { return message_; }
-    Error withContext(const QString& context) const { return Error(context + ": " + message_); }
+    Error withContext(const QString& context) const {
+        Error wider(context + ": " + message_);
+        wider.everyFile_ = everyFile_;
+        return wider;
+    }
+
+    // A write failure that every further file in the same place will meet
+    // too (disk full, read-only file system, output folder not writable):
+    // a long run stops at the first one instead of failing file by file.
+    bool affectsEveryFile() const { return everyFile_; }
+    Error affectingEveryFile() const {
+        Error marked = *this;
+        marked.everyFile_ = true;
+        return marked;
+    }
 
 private:
     QString message_;
+    bool everyFile_ = false;
 };
 
 template <typename T>
 class [[nodiscard]] Result {
 public:
-    Result(T value) : value_(std::move(value)) {}  // NOLINT: implicit by design
+    Result(T value) : value_(std::move(value)) {}      // NOLINT: implicit by design
     Result(Error error) : error_(std::move(error)) {}  // NOLINT: implicit by design
 
     bool ok() const { return value_.has_value(); }
@@ -45,7 +60,7 @@ private:
 // Result of an operation that yields nothing but success or an error.
 class [[nodiscard]] Status {
 public:
-    Status() = default;  // success
+    Status() = default;                                               // success
     Status(Error error) : failed_(true), error_(std::move(error)) {}  // NOLINT
     static Status success() { return Status(); }
 

@@ -76,6 +76,8 @@ int runCdExport(const QStringList& args) {
     printProblems(report->failures);
     if (report->cancelled)
         return failure(QStringLiteral("cancelled"));
+    if (report->stopped)
+        return failure(stoppedEarly(parsed.to));
     printOut(QFileInfo(parsed.to).absoluteFilePath());
     return report->failures.isEmpty() ? kSuccess : kIncomplete;
 }

@@ -79,6 +79,8 @@ int runExport(const QStringList& args) {
     if (!generated) {
         if (exporter.lastRunCancelled())
             return failure(QStringLiteral("cancelled"));
+        if (!exporter.lastFailures().empty())
+            return failure(stoppedEarly(parsed.to));
         return failure(answers.whyNothing(QStringLiteral("nothing was exported")));
     }
     const bool wholeAlbum = start == nullptr;

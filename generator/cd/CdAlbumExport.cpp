@@ -74,19 +74,25 @@ Result<CdExportReport> ExportCdAlbum(Album& album, const CdExportOptions& option
     const int total = static_cast<int>(entries.size());
     int done = 0;
     std::mutex lock;
+    // A write error that every further file would meet (disk full,
+    // read-only output) is reported once and ends the run.
+    std::atomic<bool> stopped{false};
     auto finished = [&](const Status& status) {
         std::lock_guard guard(lock);
-        if (!status)
+        if (!status && !stopped.load()) {
             report.failures << status.error().message();
+            stopped.store(status.error().affectsEveryFile());
+        }
         ++done;
         if (options.progress)
             options.progress(done, total);
     };
     auto cancelled = [&] { return options.cancel && options.cancel->load(); };
+    auto stopping = [&] { return cancelled() || stopped.load(); };
 
     QThreadPool pool;
     for (const CdAlbumEntry& entry : entries) {
-        if (cancelled())
+        if (stopping())
             break;
         if (entry.kind == CdAlbumEntry::TitleCard) {
             finished(
@@ -96,7 +102,7 @@ Result<CdExportReport> ExportCdAlbum(Album& album, const CdExportOptions& option
             continue;
         }
         pool.start([&, entry] {
-            if (cancelled())
+            if (stopping())
                 return;
             Result<QString> copied =
                 CopyCdImage(entry.source, entry.destination, options.exportMax, options.cancel);
@@ -108,7 +114,8 @@ Result<CdExportReport> ExportCdAlbum(Album& album, const CdExportOptions& option
     }
     pool.waitForDone();
     report.cancelled = cancelled();
-    if (report.cancelled)
+    report.stopped = stopped.load();
+    if (report.cancelled || report.stopped)
         return report;
 
     if (Status written =

@@ -34,6 +34,7 @@ struct CdExportReport {
     int images = 0;
     QStringList failures;  // one line per file that could not be written
     bool cancelled = false;
+    bool stopped = false;  // ended at a write error every file would meet
 };
 
 // One numbered entry of a CD album, in walk order.

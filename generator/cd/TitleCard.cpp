@@ -1,5 +1,7 @@
 #include "generator/cd/TitleCard.h"
 
+#include "core/AtomicFile.h"
+
 #include "imaging/QtImageBridge.h"
 #include "imaging/RasterImage.h"
 
@@ -9,6 +11,9 @@
 #include <QScreen>
 
 #include <cmath>
+
+#include <cstdint>
+#include <vector>
 
 namespace pictavo {
 
@@ -88,9 +93,11 @@ Status MakeTitleCard(const QString& caption, const QString& description, const Q
                          .arg(canvas.size.width())
                          .arg(canvas.size.height()));
     RasterImage image = fromQImage(card);
-    if (!image.save(path, kImageJpeg))
+    std::vector<std::uint8_t> jpeg;
+    if (!image.encode(jpeg, kImageJpeg))
         return Error(QStringLiteral("cannot write %1: %2").arg(path, image.lastError()));
-    return Status::success();
+    return writeFileAtomically(path, QByteArray(reinterpret_cast<const char*>(jpeg.data()),
+                                                static_cast<qsizetype>(jpeg.size())));
 }
 
 }  // namespace pictavo

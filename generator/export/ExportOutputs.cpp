@@ -55,12 +55,14 @@ QSize WritingOutput::displaySize(const QString& sourcePath) {
 }
 
 void WritingOutput::writePage(const QString& fileName, const QString& html) {
+    if (report_.stopped())
+        return;
     const QString target = path::join(settings_.outputFolder, fileName.toLower());
     const Status status = writeSiteFile(target, pageFileBytes(html, settings_.charset));
     if (status)
         ++written_;
     else
-        report_.add(target, status.error().message());
+        report_.add(target, status.error());
 }
 
 }  // namespace pictavo

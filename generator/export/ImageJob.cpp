@@ -67,12 +67,12 @@ public:
     ImageJobResult run() {
         if (job_.displaySize)
             result_.displaySize = displaySize();
-        if (!job_.conversions.empty() && !cancelled(settings_))
+        if (!job_.conversions.empty() && !stopping())
             convert();
-        if (!job_.thumbnails.empty() && !cancelled(settings_))
+        if (!job_.thumbnails.empty() && !stopping())
             makeThumbnails();
         for (const QString& destination : job_.copies) {
-            if (cancelled(settings_))
+            if (stopping())
                 break;
             copyTo(destination);
         }
@@ -80,8 +80,14 @@ public:
     }
 
 private:
+    // Cancelled, or the run stopped at an error every file would meet.
+    bool stopping() const { return cancelled(settings_) || report_.stopped(); }
+
     void fail(const QString& what, const QString& why) {
         report_.add(source_.path(), what + QStringLiteral(": ") + why);
+    }
+    void fail(const QString& what, const Error& error) {
+        report_.add(source_.path(), error.withContext(what));
     }
 
     QSize displaySize() {
@@ -134,7 +140,7 @@ private:
                 status = copyBytes(destination);
             }
             if (!status)
-                fail(QStringLiteral("cannot convert"), status.error().message());
+                fail(QStringLiteral("cannot convert"), status.error());
         }
     }
 
@@ -150,7 +156,7 @@ private:
     void copyTo(const QString& destination) {
         const Status status = copyBytes(destination);
         if (!status)
-            fail(QStringLiteral("cannot copy"), status.error().message());
+            fail(QStringLiteral("cannot copy"), status.error());
     }
 
     // Writes the same thumbnail bytes under every number; the URL names
@@ -160,7 +166,7 @@ private:
             const QString name = thumbnailFileName(number, extension);
             const Status status = writeSiteFile(path::join(settings_.thumbnailFolder, name), bytes);
             if (!status) {
-                fail(QStringLiteral("cannot write thumbnail"), status.error().message());
+                fail(QStringLiteral("cannot write thumbnail"), status.error());
                 continue;
             }
             result_.thumbnails.emplace_back(number, QStringLiteral("./files/thumbnail/") + name);

@@ -30,8 +30,10 @@ ImageWorkResults runImageWork(const ImageWorkPlan& plan, const ImageWorkOptions&
     int done = 0;
     int running = threadCount(options.threads, jobs.size());
 
+    // Ctrl-C / Cancel, or a write error that every further file would meet.
     auto stopRequested = [&] {
-        return options.job.cancel && options.job.cancel->load(std::memory_order_relaxed);
+        return report.stopped() ||
+               (options.job.cancel && options.job.cancel->load(std::memory_order_relaxed));
     };
     auto worker = [&] {
         for (std::size_t i = next++; i < jobs.size() && !stopRequested(); i = next++) {
@@ -72,7 +74,8 @@ ImageWorkResults runImageWork(const ImageWorkPlan& plan, const ImageWorkOptions&
     threads.clear();
 
     ImageWorkResults out;
-    out.cancelled = stopRequested();
+    out.cancelled = options.job.cancel && options.job.cancel->load();
+    out.stopped = report.stopped();
     out.thumbnailUrls.resize(std::size_t(plan.thumbnailCount()));
     for (std::size_t i = 0; i < jobs.size(); ++i) {
         for (const auto& [number, url] : results[i].thumbnails)

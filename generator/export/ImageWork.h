@@ -32,6 +32,7 @@ struct ImageWorkResults {
     std::vector<QString> thumbnailUrls;  // by number; empty: use the fallback
     QHash<QString, QSize> displaySizes;  // by source path as planned
     bool cancelled = false;
+    bool stopped = false;  // a write error that every further file would meet
 };
 
 ImageWorkResults runImageWork(const ImageWorkPlan& plan, const ImageWorkOptions& options,

@@ -3,9 +3,16 @@
 // copies, conversions and thumbnails, pages that could not be written).
 // Pages keep their quiet fallbacks; this report is how the caller learns
 // what went wrong. add() may be called from any thread.
+//
+// An error that every further file would meet too (Error::affectsEveryFile:
+// disk full, read-only output) is recorded once and stops the run: the
+// export checks stopped() between files, and later failures are dropped.
+
+#include "core/Result.h"
 
 #include <QString>
 
+#include <atomic>
 #include <mutex>
 #include <vector>
 
@@ -20,8 +27,18 @@ class RunReport {
 public:
     void add(const QString& path, const QString& message) {
         const std::lock_guard lock(mutex_);
-        failures_.push_back({path, message});
+        if (!stopped_.load())
+            failures_.push_back({path, message});
     }
+    void add(const QString& path, const Error& error) {
+        const std::lock_guard lock(mutex_);
+        if (stopped_.load())
+            return;
+        failures_.push_back({path, error.message()});
+        if (error.affectsEveryFile())
+            stopped_.store(true);
+    }
+    bool stopped() const { return stopped_.load(std::memory_order_relaxed); }
     std::vector<RunFailure> failures() const {
         const std::lock_guard lock(mutex_);
         return failures_;
@@ -29,6 +46,7 @@ public:
     void clear() {
         const std::lock_guard lock(mutex_);
         failures_.clear();
+        stopped_.store(false);
     }
     bool empty() const {
         const std::lock_guard lock(mutex_);
@@ -38,6 +56,7 @@ public:
 private:
     mutable std::mutex mutex_;
     std::vector<RunFailure> failures_;
+    std::atomic<bool> stopped_{false};
 };
 
 }  // namespace pictavo

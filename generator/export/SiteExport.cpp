@@ -91,8 +91,8 @@ bool SiteExporter::generate(const CSiteFolder* start, const ExportCallbacks& cal
     work.threads = callbacks.threads;
     work.progress = callbacks.progress;
     const ImageWorkResults results = runImageWork(plan, work, report_);
-    if (results.cancelled) {
-        cancelled_ = true;
+    if (results.cancelled || results.stopped) {
+        cancelled_ = results.cancelled;
         return false;
     }
 
@@ -100,7 +100,7 @@ bool SiteExporter::generate(const CSiteFolder* start, const ExportCallbacks& cal
     WritingOutput writing(settings, results, report_);
     HtmlPageWriter writer(album_, writing, outputFolder_);
     GenerateSite(writer, start);
-    return true;
+    return !report_.stopped();
 }
 
 QString SiteExporter::previewSite(const ExportCallbacks& callbacks, const OpenPageFunction& open) {

@@ -1,6 +1,7 @@
 #include "generator/export/SiteFileWriter.h"
 
 #include "core/PathUtil.h"
+#include "core/WriteError.h"
 
 #include <QFile>
 
@@ -22,8 +23,7 @@ QString temporaryNameFor(const QString& path) {
 }
 
 Error systemError(const QString& path) {
-    return Error(QStringLiteral("cannot write %1: %2")
-                     .arg(path, QString::fromLocal8Bit(std::strerror(errno))));
+    return writeFailure(path, errno);
 }
 
 bool writeAll(int fd, const char* data, qsizetype size) {

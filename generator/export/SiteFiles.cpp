@@ -12,7 +12,7 @@ namespace {
 void copyReplacing(const QString& source, const QString& destination, RunReport& report) {
     const Status status = copyFileAtomically(source, destination);
     if (!status)
-        report.add(source, status.error().message());
+        report.add(source, status.error());
 }
 
 }  // namespace
@@ -60,7 +60,7 @@ void writeAutorunFiles(const QString& dataFolder, const QString& outputFolder, R
     const QString inf = path::join(outputFolder, QStringLiteral("autorun.inf"));
     const Status status = writeFileAtomically(inf, autorunInfText());
     if (!status)
-        report.add(inf, status.error().message());
+        report.add(inf, status.error());
 }
 
 }  // namespace pictavo

@@ -9,18 +9,31 @@
 namespace pictavo::test {
 
 void CliRunner::start(QProcess& process, const QStringList& args) const {
+    startWrapped(process, {}, args);
+}
+
+void CliRunner::startWrapped(QProcess& process, const QStringList& wrapper,
+                             const QStringList& args) const {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.remove(QStringLiteral("XDG_RUNTIME_DIR"));
     env.insert(QStringLiteral("XDG_CONFIG_HOME"), path(QStringLiteral("config")));
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     process.setProcessEnvironment(env);
     process.setWorkingDirectory(dir_.path());
-    process.start(QStringLiteral(PICTAVO_CLI), args);
+    if (wrapper.isEmpty())
+        process.start(QStringLiteral(PICTAVO_CLI), args);
+    else
+        process.start(wrapper.first(),
+                      wrapper.mid(1) + QStringList(QStringLiteral(PICTAVO_CLI)) + args);
 }
 
 CliRun CliRunner::run(const QStringList& args) const {
+    return runWrapped({}, args);
+}
+
+CliRun CliRunner::runWrapped(const QStringList& wrapper, const QStringList& args) const {
     QProcess process;
-    start(process, args);
+    startWrapped(process, wrapper, args);
     CliRun result;
     if (!process.waitForFinished(-1) || process.exitStatus() != QProcess::NormalExit)
         return result;

@@ -21,6 +21,10 @@ public:
     CliRun run(const QStringList& args) const;
     // Starts the tool with the same environment as run() and returns at once.
     void start(QProcess& process, const QStringList& args) const;
+    // Runs wrapper's program with wrapper's arguments followed by the tool
+    // and args (for example setpriv, to run without root's rights).
+    CliRun runWrapped(const QStringList& wrapper, const QStringList& args) const;
+    void startWrapped(QProcess& process, const QStringList& wrapper, const QStringList& args) const;
     // A path inside the runner's temporary folder.
     QString path(const QString& name) const { return dir_.filePath(name); }
     void writeFile(const QString& name, const QByteArray& bytes) const;

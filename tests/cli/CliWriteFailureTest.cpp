@@ -1,0 +1,76 @@
+// Writes that fail: the system's reason reaches the user, and an export
+// stops at the first error that every further file would meet.
+#include "CliRunner.h"
+
+#include <QDirIterator>
+#include <QFile>
+#include <QImage>
+
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+namespace pictavo::test {
+namespace {
+
+class CliWriteFailure : public ::testing::Test {
+protected:
+    void SetUp() override {
+        album_ = cli_.path("album.www");
+        ASSERT_EQ(cli_.run({"new", album_}).exitCode, 0);
+    }
+    // Root may write anywhere: the tool runs as nobody then.
+    static QStringList withoutRootRights() {
+        if (::geteuid() != 0)
+            return {};
+        return {"setpriv", "--reuid=65534", "--regid=65534", "--clear-groups"};
+    }
+
+    CliRunner cli_;
+    QString album_;
+};
+
+TEST_F(CliWriteFailure, ASaveCutShortGivesTheSystemsReasonAndKeepsTheOldFile) {
+    const QByteArray before = cli_.readFile("album.www");
+    ASSERT_GT(before.size(), 1024);
+    // A file size limit of one block: the write is cut short, as on a full disk.
+    const QString script = QStringLiteral("ulimit -f 1; trap '' XFSZ; exec \"$0\" \"$@\"");
+    const CliRun run = cli_.runWrapped({"sh", "-c", script}, {"save", album_, album_});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(run.err.contains("File too large")) << run.err.toStdString();
+    EXPECT_EQ(cli_.readFile("album.www"), before);
+}
+
+TEST_F(CliWriteFailure, AnExportIntoAFolderItMayNotWriteStopsAtTheFirstFile) {
+    QImage photo(64, 48, QImage::Format_RGB888);
+    photo.fill(Qt::darkCyan);
+    ASSERT_TRUE(QDir().mkpath(cli_.path("photos")));
+    for (int i = 0; i < 40; ++i)
+        ASSERT_TRUE(photo.save(cli_.path(QStringLiteral("photos/p%1.png").arg(i))));
+    ASSERT_EQ(cli_.run({"import", album_, cli_.path("photos")}).exitCode, 0);
+    const QString site = cli_.path("site");
+    ASSERT_EQ(cli_.run({"export", album_, "--to", site}).exitCode, 0);
+
+    // Every folder of the tree readable by all, the site's folders writable by none.
+    QFile::setPermissions(cli_.path(""),
+                          QFile::permissions(cli_.path("")) | QFile::ReadOther | QFile::ExeOther);
+    QStringList folders = {site};
+    for (QDirIterator it(site, QDir::Dirs | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
+         it.hasNext();)
+        folders << it.next();
+    for (const QString& folder : folders)
+        ASSERT_TRUE(QFile::setPermissions(
+            folder, QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther));
+
+    const CliRun run =
+        cli_.runWrapped(withoutRootRights(), {"export", album_, "--to", site, "--force"});
+    for (const QString& folder : folders)
+        QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    EXPECT_EQ(run.exitCode, 1) << run.err.toStdString();
+    EXPECT_TRUE(run.err.contains("1 problem(s)")) << run.err.toStdString();
+    EXPECT_TRUE(run.err.contains("Permission denied")) << run.err.toStdString();
+    EXPECT_TRUE(run.err.contains("the export stopped early")) << run.err.toStdString();
+}
+
+}  // namespace
+}  // namespace pictavo::test
