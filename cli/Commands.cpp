@@ -14,7 +14,13 @@ int runCdExport(const QStringList& args);
 std::span<const Command> allCommands() {
     static const Command kCommands[] = {
         {"version", "print the program version",
-         [](const QStringList&) {
+         [](const QStringList& args) {
+             if (wantsHelp(args)) {
+                 printOut(
+                     QStringLiteral("usage: pictavo-cli version (or pictavo-cli --version)\n"
+                                    "\nPrints the program version."));
+                 return int(kSuccess);
+             }
              printOut(QStringLiteral("pictavo-cli 0.1.0"));
              return int(kSuccess);
          }},

@@ -43,7 +43,9 @@ int main(int argc, char** argv) {
         printUsage();
         return kUsage;
     }
-    const QString name = args.takeFirst();
+    QString name = args.takeFirst();
+    if (name == QLatin1String("--version"))
+        name = QStringLiteral("version");
     if (name == QLatin1String("--help") || name == QLatin1String("-h")) {
         printUsage();
         return kSuccess;

@@ -41,6 +41,18 @@ TEST_F(CliWriteFailure, ASaveCutShortGivesTheSystemsReasonAndKeepsTheOldFile) {
     EXPECT_EQ(cli_.readFile("album.www"), before);
 }
 
+TEST_F(CliWriteFailure, ASaveIntoAReadOnlyFolderFailsAndKeepsTheOldFile) {
+    const QByteArray before = cli_.readFile("album.www");
+    const QString folder = cli_.path("");
+    QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther |
+                                      QFile::ExeOther);
+    const CliRun run = cli_.runWrapped(withoutRootRights(), {"save", album_, album_});
+    QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(run.err.contains("Permission denied")) << run.err.toStdString();
+    EXPECT_EQ(cli_.readFile("album.www"), before);
+}
+
 TEST_F(CliWriteFailure, AnExportIntoAFolderItMayNotWriteStopsAtTheFirstFile) {
     QImage photo(64, 48, QImage::Format_RGB888);
     photo.fill(Qt::darkCyan);
