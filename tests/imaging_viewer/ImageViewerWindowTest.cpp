@@ -101,14 +101,16 @@ TEST_F(ImageViewerWindowTest, KeypadKeysZoomAndFit) {
 
 TEST_F(ImageViewerWindowTest, FitModeIsKeptWhenTheNextImageIsShownAndOnResize) {
     ImageViewerWindow viewer(paths_, 0);
-    viewer.resize(1032, 900);
+    viewer.show();
+    viewer.resize(700, 700);  // an image area 621 pixels high
     viewer.fitHeight();
-    const int areaHeight = viewer.imageArea().height();
-    EXPECT_EQ(viewer.state().zoom(), areaHeight * 100 / 1000);
+    ASSERT_EQ(viewer.imageArea().height(), 621);
+    EXPECT_EQ(viewer.state().zoom(), 62);  // 1000 pixels high
     viewer.showNext();
-    EXPECT_EQ(viewer.state().zoom(), areaHeight * 100 / 300);
-    viewer.resize(1032, 600);
-    EXPECT_EQ(viewer.state().zoom(), viewer.imageArea().height() * 100 / 300);
+    EXPECT_EQ(viewer.state().zoom(), 207);  // 300 pixels high
+    viewer.resize(700, 500);
+    ASSERT_EQ(viewer.imageArea().height(), 421);
+    EXPECT_EQ(viewer.state().zoom(), 140);
 }
 
 TEST_F(ImageViewerWindowTest, AFileThatCannotBeShownLeavesThePreviousPicture) {
