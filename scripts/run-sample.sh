@@ -7,7 +7,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
-scripts/build.sh build
+# Only the programs this job runs (and their data folder), not the tests.
+BUILD_TARGETS="pictavo-cli pictavo_data" scripts/build.sh build
 out=${1:-/tmp/pictavo-sample}
 # The bundled album names its files relative to its own folder; a copy with
 # full paths (as album files hold them) is written beside the output folder.
