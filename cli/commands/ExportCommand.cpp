@@ -83,12 +83,7 @@ int runExport(const QStringList& args) {
             return failure(stoppedEarly(parsed.to));
         return failure(answers.whyNothing(QStringLiteral("nothing was exported")));
     }
-    const bool wholeAlbum = start == nullptr;
-    const QString first =
-        wholeAlbum || start == album.tree.root()
-            ? exporter.entryPage()
-            : exporter.outputFolder() + QStringLiteral("/d%1p0.htm").arg(start->id);
-    printOut(first);
+    printOut(exporter.firstPageOf(start ? start : album.tree.root()));
     return exporter.lastFailures().empty() ? kSuccess : kIncomplete;
 }
 

@@ -5,6 +5,7 @@
 #include "generator/export/ExportOutputs.h"
 #include "generator/export/ImageWork.h"
 #include "generator/export/SiteFiles.h"
+#include "generator/pages/FolderPages.h"
 #include "generator/pages/SiteGenerator.h"
 
 #include <QDesktopServices>
@@ -113,9 +114,7 @@ QString SiteExporter::previewSite(const ExportCallbacks& callbacks, const OpenPa
 }
 
 QString SiteExporter::firstPageOf(const CSiteFolder* folder) const {
-    if (folder == album_.tree.root())
-        return entryPage();
-    return path::join(outputFolder_, QStringLiteral("d%1p0.htm").arg(folder->id));
+    return path::join(outputFolder_, FolderPageName(*folder, 0, folder == album_.tree.root()));
 }
 
 void SiteExporter::previewSelectedFolder(const CSiteFolder* selected,

@@ -39,6 +39,9 @@ bool openPageInBrowser(const QString& path);
 
 class SiteExporter {
 public:
+    // The path of folder's first page in the last output folder (index.htm
+    // for the root).
+    QString firstPageOf(const CSiteFolder* folder) const;
     SiteExporter(Album& album, const EnvironmentSettings& settings)
         : album_(album), settings_(settings) {}
 
@@ -66,7 +69,6 @@ public:
 
 private:
     bool generate(const CSiteFolder* start, const ExportCallbacks& callbacks);
-    QString firstPageOf(const CSiteFolder* folder) const;
 
     Album& album_;
     const EnvironmentSettings& settings_;

@@ -1,6 +1,7 @@
 #include "generator/pages/PageAreas.h"
 
 #include "generator/html/HtmlBuilders.h"
+#include "generator/pages/FolderPages.h"
 
 namespace pictavo {
 
@@ -42,7 +43,7 @@ QString folderHref(HtmlPageWriter& writer, const CSiteFolder& folder, bool isRoo
         return PublishLinkedFile(writer, folder.url);
     if (isRoot)
         return QStringLiteral("./index.htm");
-    return QStringLiteral("d%1p0.htm").arg(folder.id);
+    return FolderPageName(folder, 0, false);
 }
 
 }  // namespace
