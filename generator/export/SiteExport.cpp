@@ -8,10 +8,7 @@
 #include "generator/pages/FolderPages.h"
 #include "generator/pages/SiteGenerator.h"
 
-#include <QDesktopServices>
 #include <QDir>
-#include <QFileInfo>
-#include <QUrl>
 
 #include <algorithm>
 
@@ -31,12 +28,6 @@ SiteOutputSettings outputSettings(const Album& album, const EnvironmentSettings&
 }
 
 }  // namespace
-
-bool openPageInBrowser(const QString& path) {
-    if (!QFileInfo(path).isFile())
-        return false;
-    return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
-}
 
 QString SiteExporter::proposedFolder() const {
     return proposedOutputFolder(album_);

@@ -32,16 +32,13 @@
 
 namespace pictavo {
 
-// Opens a page in the browser; false when it could not be opened.
+// Opens a page in the browser; false when it could not be opened. The
+// caller (the GUI, with the desktop's URL opener) supplies it: the export
+// core opens nothing itself.
 using OpenPageFunction = std::function<bool(const QString& path)>;
-// The default: false for a missing file, else the desktop's URL opener.
-bool openPageInBrowser(const QString& path);
 
 class SiteExporter {
 public:
-    // The path of folder's first page in the last output folder (index.htm
-    // for the root).
-    QString firstPageOf(const CSiteFolder* folder) const;
     SiteExporter(Album& album, const EnvironmentSettings& settings)
         : album_(album), settings_(settings) {}
 
@@ -52,12 +49,11 @@ public:
 
     // Exports the whole album when it changed, opens index.htm; gives the
     // output folder, or empty when nothing could be generated.
-    QString previewSite(const ExportCallbacks& callbacks,
-                        const OpenPageFunction& open = openPageInBrowser);
+    QString previewSite(const ExportCallbacks& callbacks, const OpenPageFunction& open);
     // Opens the first page of selected (exporting from it when the album
     // changed).
     void previewSelectedFolder(const CSiteFolder* selected, const ExportCallbacks& callbacks,
-                               const OpenPageFunction& open = openPageInBrowser);
+                               const OpenPageFunction& open);
 
     QString proposedFolder() const;
     const QString& outputFolder() const { return outputFolder_; }
@@ -66,6 +62,9 @@ public:
     bool lastRunCancelled() const { return cancelled_; }
     // The entry page of the last output folder.
     QString entryPage() const;
+    // The path of folder's first page in the last output folder (index.htm
+    // for the root).
+    QString firstPageOf(const CSiteFolder* folder) const;
 
 private:
     bool generate(const CSiteFolder* start, const ExportCallbacks& callbacks);
