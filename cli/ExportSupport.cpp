@@ -1,7 +1,7 @@
 #include "cli/ExportSupport.h"
 
 #include "album/file/AlbumFile.h"
-#include "cli/AlbumPaths.h"
+#include "album/AlbumPaths.h"
 #include "cli/Command.h"
 #include "shell/settings/SettingsStore.h"
 

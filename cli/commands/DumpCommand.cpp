@@ -1,6 +1,6 @@
 // pictavo-cli dump: prints an album as JSON.
 #include "album/file/AlbumFile.h"
-#include "cli/AlbumJson.h"
+#include "album/json/AlbumJson.h"
 #include "cli/Command.h"
 
 #include <cstdio>

@@ -1,6 +1,6 @@
 // pictavo-cli save: reads an album and writes it again.
 #include "album/file/AlbumFile.h"
-#include "cli/AlbumPaths.h"
+#include "album/AlbumPaths.h"
 #include "cli/Command.h"
 
 #include <QFileInfo>

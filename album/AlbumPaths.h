@@ -8,7 +8,7 @@
 
 #include <QString>
 
-namespace pictavo::cli {
+namespace pictavo {
 
 // Rewrites every page url and link image, folder link image, website
 // background image and sound, and layout area background image that is a
@@ -17,4 +17,4 @@ namespace pictavo::cli {
 // paths are left alone. Returns the number of values changed.
 int makePathsAbsolute(Album& album, const QString& baseFolder);
 
-}  // namespace pictavo::cli
+}  // namespace pictavo

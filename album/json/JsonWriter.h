@@ -9,7 +9,7 @@
 
 #include <vector>
 
-namespace pictavo::cli {
+namespace pictavo {
 
 class JsonWriter {
 public:
@@ -38,4 +38,4 @@ private:
     bool afterKey_ = false;
 };
 
-}  // namespace pictavo::cli
+}  // namespace pictavo

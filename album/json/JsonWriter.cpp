@@ -1,6 +1,6 @@
-#include "cli/JsonWriter.h"
+#include "album/json/JsonWriter.h"
 
-namespace pictavo::cli {
+namespace pictavo {
 
 namespace {
 
@@ -109,4 +109,4 @@ void JsonWriter::newLine() {
     out_ += QByteArray(2 * static_cast<int>(hasItems_.size()), ' ');
 }
 
-}  // namespace pictavo::cli
+}  // namespace pictavo

@@ -1,12 +1,12 @@
-#include "cli/AlbumJson.h"
+#include "album/json/AlbumJson.h"
 
-#include "cli/JsonWriter.h"
+#include "album/json/JsonWriter.h"
 
 #include "album/SiteNodeFields.h"
 
 #include <vector>
 
-namespace pictavo::cli {
+namespace pictavo {
 
 namespace {
 
@@ -100,4 +100,4 @@ QByteArray albumToJson(Album& album) {
     return json.finish();
 }
 
-}  // namespace pictavo::cli
+}  // namespace pictavo

@@ -1,4 +1,4 @@
-#include "cli/AlbumPaths.h"
+#include "album/AlbumPaths.h"
 
 #include "core/PathUtil.h"
 
@@ -6,7 +6,7 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 
-namespace pictavo::cli {
+namespace pictavo {
 
 namespace {
 
@@ -73,4 +73,4 @@ int makePathsAbsolute(Album& album, const QString& baseFolder) {
     return rebaser.changed();
 }
 
-}  // namespace pictavo::cli
+}  // namespace pictavo

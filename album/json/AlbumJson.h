@@ -8,8 +8,8 @@
 
 #include <QByteArray>
 
-namespace pictavo::cli {
+namespace pictavo {
 
 QByteArray albumToJson(Album& album);
 
-}  // namespace pictavo::cli
+}  // namespace pictavo
