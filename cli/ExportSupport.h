@@ -5,7 +5,7 @@
 
 #include "album/Album.h"
 #include "generator/export/ExportCallbacks.h"
-#include "shell/settings/EnvironmentSettings.h"
+#include "properties/EnvironmentSettings.h"
 
 #include <QSize>
 #include <QString>

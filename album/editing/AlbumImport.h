@@ -20,7 +20,7 @@
 // Threading: the GUI thread, like every edit of the album.
 
 #include "album/Album.h"
-#include "shell/settings/EnvironmentSettings.h"
+#include "properties/EnvironmentSettings.h"
 
 #include <QString>
 #include <QStringList>

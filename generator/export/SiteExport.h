@@ -21,7 +21,7 @@
 #include "generator/export/ExportCallbacks.h"
 #include "generator/export/OutputFolder.h"
 #include "generator/export/RunReport.h"
-#include "shell/settings/EnvironmentSettings.h"
+#include "properties/EnvironmentSettings.h"
 
 #include <QString>
 

@@ -3,7 +3,7 @@
 // dialog shows for a settings record and what OK turns the typed values
 // into. Pure functions.
 
-#include "shell/settings/EnvironmentSettings.h"
+#include "properties/EnvironmentSettings.h"
 
 namespace pictavo {
 

@@ -12,7 +12,7 @@
 // several stores on one path agree. Use from one thread at a time.
 
 #include "core/Result.h"
-#include "shell/settings/EnvironmentSettings.h"
+#include "properties/EnvironmentSettings.h"
 #include "shell/settings/RecentFileList.h"
 
 #include <QString>
