@@ -14,6 +14,7 @@ packages=(
   imagemagick libjpeg-turbo-progs libvips-tools libimage-exiftool-perl
   chromium
   xdg-utils
+  wine wine32 xvfb xdotool x11-utils locales
 )
 
 # Node.js (with npm) drives the browser test; a machine that already has a
@@ -28,6 +29,8 @@ if [ ${#missing[@]} -gt 0 ]; then
   SUDO=""
   [ "$(id -u)" -ne 0 ] && SUDO="sudo"
   export DEBIAN_FRONTEND=noninteractive
+  # wine32 (Wine for the 32-bit Windows programs we ship) is an i386 package.
+  dpkg --print-foreign-architectures | grep -qx i386 || $SUDO dpkg --add-architecture i386
   $SUDO apt-get update -qq
   $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"
 fi

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is needed, builds, and runs every test: the unit and
 # integration tests (plain and under AddressSanitizer + UBSan), the fuzz
-# targets for a bounded time, and the browser test of an exported site.
+# targets for a bounded time, the browser test of an exported site, and the
+# shipped Windows programs under Wine.
 # FUZZ_SECONDS sets the time per fuzz target (default: 60 s for the album
 # target, 20 s for the others; see fuzz/run-fuzzers.sh).
 set -euo pipefail
@@ -24,5 +25,9 @@ fuzz/run-fuzzers.sh build-fuzz
 if [ -x tests/browser/run.sh ]; then
   echo "== browser test"
   tests/browser/run.sh build
+fi
+if [ -x tests/windows/run.sh ]; then
+  echo "== Windows programs under Wine"
+  tests/windows/run.sh build
 fi
 echo "== all tests passed"
