@@ -7,12 +7,29 @@
 
 namespace pictavo {
 
-// Turns the tree's modified notifications into titleChanged and a fresh
-// command state.
-class AppContext::ModifiedWatcher : public AlbumObserver {
+namespace {
+
+bool isInside(const CSiteFolder* folder, const CSiteFolder* ancestor) {
+    for (; folder; folder = folder->parent())
+        if (folder == ancestor)
+            return true;
+    return false;
+}
+
+}  // namespace
+
+// Follows the tree for the context: the title follows the modified flag, and
+// the selected folder never names a folder that is going away (after a
+// reset it is kept by id when the new tree has it, else it is the root).
+class AppContext::TreeWatcher : public AlbumObserver {
 public:
-    explicit ModifiedWatcher(AppContext& context) : context_(context) {}
+    explicit TreeWatcher(AppContext& context) : context_(context) {}
     void modifiedChanged(bool /*modified*/) override { emit context_.titleChanged(); }
+    void folderAboutToBeRemoved(CSiteFolder* parent, int index) override {
+        CSiteFolder* selected = context_.selectedFolder();
+        if (selected && isInside(selected, parent->child(index)))
+            context_.setSelectedFolder(parent);
+    }
 
 private:
     AppContext& context_;
@@ -24,12 +41,16 @@ AppContext::AppContext(SettingsStore store, UserPrompts& prompts, QObject* paren
       prompts_(&prompts),
       editor_(album_),
       undo_(album_),
-      modifiedWatcher_(std::make_unique<ModifiedWatcher>(*this)) {
-    album_.tree.addObserver(modifiedWatcher_.get());
-    undo_.setListener([this] { emit commandStateChanged(); });
+      treeWatcher_(std::make_unique<TreeWatcher>(*this)),
+      commands_(std::make_unique<CommandRegistry>(*this)) {
+    album_.tree.addObserver(treeWatcher_.get());
+    undo_.setListener([this] { commands_->refresh(); });
+    connect(this, &AppContext::commandStateChanged, commands_.get(), &CommandRegistry::refresh);
 }
 
-AppContext::~AppContext() { album_.tree.removeObserver(modifiedWatcher_.get()); }
+AppContext::~AppContext() {
+    album_.tree.removeObserver(treeWatcher_.get());
+}
 
 void AppContext::setAlbumPath(const QString& path) {
     albumPath_ = path;
@@ -44,17 +65,36 @@ bool AppContext::edit(int nameId, const std::function<bool()>& change) {
     return undo_.perform(uiText(nameId), change);
 }
 
-void AppContext::setPane(Pane* pane) { panes_[static_cast<int>(pane->paneId())] = pane; }
+CSiteFolder* AppContext::selectedFolder() const {
+    if (CSiteFolder* folder = album_.tree.findFolderById(selectedFolderId_))
+        return folder;
+    return album_.tree.root();
+}
+
+void AppContext::setSelectedFolder(CSiteFolder* folder) {
+    const int id = folder ? folder->id : (album_.tree.root() ? album_.tree.root()->id : 0);
+    if (id == selectedFolderId_)
+        return;
+    selectedFolderId_ = id;
+    emit selectedFolderChanged();
+    emit commandStateChanged();
+}
+
+void AppContext::setPane(Pane* pane) {
+    panes_[static_cast<int>(pane->paneId())] = pane;
+}
 
 void AppContext::setFocusedPane(Pane* pane) {
-    if (pane == focusedPane_) return;
+    if (pane == focusedPane_)
+        return;
     focusedPane_ = pane;
     emit commandStateChanged();
 }
 
 void AppContext::announceAlbumReplaced() {
     for (Pane* pane : panes_)
-        if (pane) pane->albumReplaced();
+        if (pane)
+            pane->albumReplaced();
     emit titleChanged();
     emit commandStateChanged();
 }

@@ -11,6 +11,7 @@
 #include "album/editing/AlbumEditor.h"
 #include "album/undo/AlbumUndoStack.h"
 #include "properties/EnvironmentSettings.h"
+#include "shell/gui/CommandRegistry.h"
 #include "shell/gui/Pane.h"
 #include "shell/gui/UserPrompts.h"
 #include "shell/settings/RecentFileList.h"
@@ -47,6 +48,15 @@ public:
     // Runs an album edit as one undoable step (see AlbumUndoStack).
     bool edit(int nameId, const std::function<bool()>& change);
 
+    CommandRegistry& commands() { return *commands_; }
+
+    // The album folder selected in the album explorer: the target of New
+    // folder, New link, Paste and the imports. The root when nothing else
+    // was chosen; never a removed folder (a removed selection falls back to
+    // the removed folder's parent).
+    CSiteFolder* selectedFolder() const;
+    void setSelectedFolder(CSiteFolder* folder);
+
     void setPane(Pane* pane);
     Pane* pane(PaneId id) const { return panes_[static_cast<int>(id)]; }
     // The pane holding the keyboard focus, or null.
@@ -61,12 +71,13 @@ public:
 
 signals:
     void commandStateChanged();
+    void selectedFolderChanged();
     void recentFilesChanged();
     // The title of the window changes with the path and the modified flag.
     void titleChanged();
 
 private:
-    class ModifiedWatcher;
+    class TreeWatcher;
 
     SettingsStore store_;
     UserPrompts* prompts_;
@@ -78,7 +89,9 @@ private:
     QString albumPath_;
     std::array<Pane*, kPaneCount> panes_{};
     Pane* focusedPane_ = nullptr;
-    std::unique_ptr<ModifiedWatcher> modifiedWatcher_;
+    int selectedFolderId_ = 0;
+    std::unique_ptr<TreeWatcher> treeWatcher_;
+    std::unique_ptr<CommandRegistry> commands_;
 };
 
 }  // namespace pictavo

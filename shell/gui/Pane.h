@@ -27,6 +27,8 @@ public:
     // has the focus. Commands a pane does not handle are disabled.
     virtual bool isCommandEnabled(CommandId /*id*/) const { return false; }
     virtual void runCommand(CommandId /*id*/) {}
+    // The check mark of a checkable command (the list styles).
+    virtual bool isCommandChecked(CommandId /*id*/) const { return false; }
 
     // After New, Open or an undo replaced the album: drop every reference
     // into the old tree and show the new one.

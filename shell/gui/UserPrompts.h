@@ -1,5 +1,6 @@
 #pragma once
-// Everything the program asks the user or tells the user, as one interface:
+// Everything the program asks the user or tells the user, and the files it
+// hands to the desktop, as one interface:
 // the GUI answers with dialogs (DialogPrompts), tests answer with scripted
 // replies. Texts arrive already translated.
 
@@ -27,6 +28,10 @@ public:
     virtual QStringList askOpenFileNames(const QString& filter) = 0;
     virtual QString askSaveFileName(const QString& filter, const QString& proposed) = 0;
     virtual QString askFolder(const QString& title, const QString& start) = 0;
+
+    // Opens a file or a URL with the desktop's default program (the
+    // browser for a page); false when nothing could open it.
+    virtual bool openExternally(const QString& fileOrUrl) = 0;
 };
 
 }  // namespace pictavo
