@@ -91,6 +91,7 @@ const std::vector<std::pair<int, const char*>>& englishStrings() {
         {ToolbarToolsTitle, "Tools"},
         {WorkCancelled, "Cancelled."},
         {WorkInProgress, "%1 of %2: %3"},
+        {ImportProblems, "Some entries were not imported:\n%1"},
 
         {PaneAlbumExplorer, "Album Explorer"},
         {PaneAlbumFolderList, "Album Folder"},

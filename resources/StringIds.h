@@ -93,6 +93,7 @@ constexpr int ToolbarMainTitle = 1020;       // "Standard"
 constexpr int ToolbarToolsTitle = 1021;      // "Tools"
 constexpr int WorkCancelled = 1022;          // "Cancelled."
 constexpr int WorkInProgress = 1023;         // "%1 of %2: %3"
+constexpr int ImportProblems = 1024;         // "Some entries were not imported:\n%1"
 
 // --- pane captions (1100..)
 constexpr int PaneAlbumExplorer = 1100;   // "Album Explorer"
