@@ -3,6 +3,7 @@
 #include "core/DataFolder.h"
 
 #include <QRegularExpression>
+#include <QStringList>
 #include <QStringView>
 
 namespace pictavo {
@@ -72,8 +73,24 @@ quint16 languageIdForLocale(const QLocale& locale) {
     return languageIdForLocaleName(locale.name());
 }
 
+QString userMessagesLocaleName() {
+    // The first entry of LANGUAGE, gettext's list of preferred languages;
+    // QLocale::system() does not read it.
+    const QStringList preferred =
+        qEnvironmentVariable("LANGUAGE").split(QLatin1Char(':'), Qt::SkipEmptyParts);
+    if (!preferred.isEmpty())
+        return preferred.first();
+    // The locale of messages, in POSIX order of precedence.
+    for (const char* variable : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
+        const QString value = qEnvironmentVariable(variable);
+        if (!value.isEmpty())
+            return value;
+    }
+    return QLocale::system().name();
+}
+
 quint16 userLanguageId() {
-    return languageIdForLocale(QLocale::system());
+    return languageIdForLocaleName(userMessagesLocaleName());
 }
 
 quint16 moduleLanguageId(quint16 languageId) {

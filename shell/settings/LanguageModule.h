@@ -13,7 +13,12 @@ namespace pictavo {
 // ("de_BE" gives 0x0407); 0 when the language is not known either.
 quint16 languageIdForLocaleName(const QString& name);
 quint16 languageIdForLocale(const QLocale& locale);
-// The LANGID of the user's locale (QLocale::system()).
+// The locale name the user wants messages in: the first entry of the
+// colon-separated LANGUAGE, else the first of LC_ALL, LC_MESSAGES and LANG
+// that is set and not empty, else QLocale::system()'s name. A "C" or "POSIX"
+// found on the way is the answer (it has no LANGID: the built-in texts).
+QString userMessagesLocaleName();
+// The LANGID of userMessagesLocaleName().
 quint16 userLanguageId();
 
 // The identifier whose module a language uses: Chinese of Taiwan (0x0404),

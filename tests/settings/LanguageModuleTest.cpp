@@ -75,5 +75,62 @@ TEST(LanguageModule, OnlyTheThreeChineseVariantsAreReplaced) {
     EXPECT_EQ(moduleLanguageId(3076), 3076);
 }
 
+// The four variables that choose the language of messages, cleared for each
+// test and restored after it.
+class UserLanguage : public testing::Test {
+protected:
+    static constexpr const char* kVariables[] = {"LANGUAGE", "LC_ALL", "LC_MESSAGES", "LANG"};
+
+    void SetUp() override {
+        for (const char* name : kVariables) {
+            saved_.append({name, qEnvironmentVariableIsSet(name), qgetenv(name)});
+            qunsetenv(name);
+        }
+    }
+    void TearDown() override {
+        for (const Saved& s : saved_) {
+            if (s.wasSet)
+                qputenv(s.name, s.value);
+            else
+                qunsetenv(s.name);
+        }
+    }
+
+private:
+    struct Saved {
+        const char* name;
+        bool wasSet;
+        QByteArray value;
+    };
+    QList<Saved> saved_;
+};
+
+TEST_F(UserLanguage, LanguageListComesFirstAndOnlyItsFirstEntryCounts) {
+    qputenv("LANG", "de_DE.UTF-8");
+    qputenv("LC_ALL", "fr_FR.UTF-8");
+    qputenv("LANGUAGE", "zh_CN:ja_JP");
+    EXPECT_EQ(userLanguageId(), 0x0804);
+    // An empty first entry is skipped; a bare language takes its main LANGID.
+    qputenv("LANGUAGE", ":ja:de");
+    EXPECT_EQ(userLanguageId(), 0x0411);
+    // An empty LANGUAGE is the same as none.
+    qputenv("LANGUAGE", "");
+    EXPECT_EQ(userLanguageId(), 0x040c);
+}
+
+TEST_F(UserLanguage, LocaleVariablesInPosixPrecedence) {
+    qputenv("LANG", "de_AT.UTF-8");
+    EXPECT_EQ(userLanguageId(), 0x0c07);
+    qputenv("LC_MESSAGES", "zh_TW.UTF-8");
+    EXPECT_EQ(userLanguageId(), 0x0404);
+    EXPECT_EQ(languageModuleFileName(userLanguageId()), QStringLiteral("0c04.lan"));
+    qputenv("LC_ALL", "pt_BR");
+    EXPECT_EQ(userLanguageId(), 0x0416);
+    // "C" in a stronger variable means the built-in texts, whatever LANG says.
+    qputenv("LC_ALL", "C.UTF-8");
+    EXPECT_EQ(userLanguageId(), 0);
+    EXPECT_TRUE(languageModulePath(userLanguageId()).isEmpty());
+}
+
 }  // namespace
 }  // namespace pictavo
