@@ -179,6 +179,12 @@ CSiteFolder* AlbumTree::findFolderById(int id) const {
     return found;
 }
 
+void AlbumTree::setCounters(const Counters& counters) {
+    nextFolderId_ = counters.nextFolderId;
+    newFolderNumber_ = counters.newFolderNumber;
+    nextLinkNumber_ = counters.nextLinkNumber;
+}
+
 void AlbumTree::setModified(bool modified) {
     if (modified) {
         albumChanged_ = true;

@@ -76,6 +76,24 @@ public:
     int takeNewFolderNumber() { return newFolderNumber_++; }
     int takeNextLinkNumber() { return nextLinkNumber_++; }
 
+    // The counters the album file does not carry (it only implies a lower
+    // bound for nextFolderId), so that an undo can put them back.
+    struct Counters {
+        int nextFolderId = 0;
+        int newFolderNumber = 0;
+        int nextLinkNumber = 0;
+        bool operator==(const Counters&) const = default;
+    };
+    Counters counters() const { return {nextFolderId_, newFolderNumber_, nextLinkNumber_}; }
+    void setCounters(const Counters& counters);
+
+    // True while the tree is replaced by an exact copy of an earlier state
+    // of the same album (undo, redo). The reset notifications come as for
+    // New and Open, but every folder id names the same folder as before, so
+    // an observer that keeps ids (the clipboard) may keep them.
+    bool isRestoring() const { return restoring_; }
+    void setRestoring(bool restoring) { restoring_ = restoring; }
+
     bool isModified() const { return modified_; }
     // Setting the flag also sets albumChanged and cdAlbumChanged.
     void setModified(bool modified);
@@ -98,6 +116,7 @@ private:
     bool modified_ = false;
     bool albumChanged_ = true;
     bool cdAlbumChanged_ = true;
+    bool restoring_ = false;
     std::vector<AlbumObserver*> observers_;
 };
 

@@ -9,7 +9,8 @@
 //
 // Every change goes through AlbumTree, so observers are told and the album
 // is marked modified. The editor observes the tree itself to empty its
-// clipboard when the album is replaced (New, Open).
+// clipboard when the album is replaced (New, Open), but not when an undo or
+// redo restores it.
 //
 // Ownership: borrows the Album, which must outlive it. Threading: GUI thread
 // only, like every edit of the album.
@@ -131,7 +132,12 @@ public:
     // the dragged folder is destroyed; the copy under target has new ids.
     DropAction dropFolder(CSiteFolder* dragged, CSiteFolder* target, bool ctrlOnly);
 
-    void resetDone() override { clipboard_.clear(); }
+    // New and Open empty the clipboard; an undo or redo restores the album
+    // exactly, so the ids it holds stay valid and it is kept.
+    void resetDone() override {
+        if (!tree_.isRestoring())
+            clipboard_.clear();
+    }
 
 private:
     bool takeFolder(const CSiteFolder* selected, ClipboardMode mode);

@@ -1,0 +1,355 @@
+// Undo and redo of every kind of album edit give back the album byte for
+// byte with its counters; the modified flag follows the saved position; the
+// step limit; the clipboard across an undo and across New.
+
+#include "album/editing/AlbumEditor.h"
+#include "album/editing/AlbumImport.h"
+#include "album/file/AlbumFile.h"
+#include "album/undo/AlbumUndoStack.h"
+#include "tests/album_model/RecordingObserver.h"
+#include "tests/album_model/TreeText.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <functional>
+
+namespace pictavo {
+namespace {
+
+using test::childCaptions;
+using test::makePage;
+
+// Index
+//   Trip [Birds [Eagle], Alps, Coast], pages t0 t1 t2
+//   Home, pages h0 h1
+// A folder made and deleted leaves nextFolderId above the highest id, and
+// the new-folder and new-link numbers are in use, so the counters differ
+// from anything the file implies.
+class UndoTest : public ::testing::Test {
+public:
+    void SetUp() override {
+        CSiteFolder* trip = add(root(), "Trip");
+        CSiteFolder* birds = add(trip, "Birds");
+        add(birds, "Eagle");
+        add(trip, "Alps");
+        add(trip, "Coast");
+        CSiteFolder* home = add(root(), " Home ");
+        for (const char* c : {"t0", "t1", "t2"})
+            album.tree.appendPage(trip, makePage(QString::fromLatin1(c)));
+        for (const char* c : {"h0", "h1"})
+            album.tree.appendPage(home, makePage(QString::fromLatin1(c)));
+        album.tree.editPage(home, 1, [](CSitePage& p) {
+            p.desc = QStringLiteral("two\r\nlines, Zürich 東京");
+            p.url = QStringLiteral("/photos/a b#1%.jpg");
+        });
+        album.tree.removeFolder(editor.newFolder(root()));
+        editor.newLink(home);
+        album.tree.removePage(home, 2);
+        album.website.general.title = QStringLiteral("Holidays");
+        album.layout.main.cols = 4;
+        album.tree.setModified(false);
+    }
+
+    CSiteFolder* root() { return album.tree.root(); }
+    CSiteFolder* add(CSiteFolder* parent, const char* caption) {
+        return album.tree.insertFolder(parent, QString::fromUtf8(caption));
+    }
+    // By caption: pointers do not survive a restore.
+    CSiteFolder* folder(const char* caption) {
+        CSiteFolder* found = nullptr;
+        album.tree.walk([&](CSiteFolder* f, int) {
+            if (!found && f->caption == QString::fromUtf8(caption))
+                found = f;
+        });
+        return found;
+    }
+    QByteArray bytes() { return serializeAlbum(album); }
+    bool rename(const char* from, const char* to) {
+        return stack.perform(QStringLiteral("Rename"), [=, this] {
+            return editor.renameFolder(folder(from), QString::fromUtf8(to));
+        });
+    }
+
+    Album album;
+    AlbumEditor editor{album};
+    AlbumUndoStack stack{album};
+};
+
+struct EditCase {
+    const char* name;
+    // Runs before the step (Cut and Copy change only the clipboard).
+    std::function<void(UndoTest&)> prepare;
+    std::function<bool(UndoTest&, const QTemporaryDir&)> edit;
+};
+
+QString touch(const QTemporaryDir& temp, const QString& relative) {
+    const QString path = temp.filePath(relative);
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    file.open(QIODevice::WriteOnly);
+    return path;
+}
+
+void none(UndoTest&) {}
+
+const EditCase kEdits[] = {
+    {"NewFolder", none,
+     [](UndoTest& t, auto&) { return t.editor.newFolder(t.folder("Birds")) != nullptr; }},
+    {"NewLink", none,
+     [](UndoTest& t, auto&) { return t.editor.newLink(t.folder("Trip")) != nullptr; }},
+    {"Rename", none,
+     [](UndoTest& t, auto&) {
+         return t.editor.renameFolder(t.folder("Alps"), QStringLiteral(" Vögel "));
+     }},
+    {"TreeDelete", none,
+     [](UndoTest& t, auto&) { return t.editor.deleteFolder(t.folder("Trip")); }},
+    {"ListDelete", none,
+     [](UndoTest& t, auto&) {
+         CSiteFolder* trip = t.folder("Trip");
+         const std::vector<ListEntry> rows = {{SiteNodeKind::Folder, t.folder("Birds")->id},
+                                              {SiteNodeKind::Page, 1}};
+         return t.editor.deleteListEntries(trip, rows, 0).deleted;
+     }},
+    {"CutPaste", [](UndoTest& t) { t.editor.cutFolder(t.folder("Birds")); },
+     [](UndoTest& t, auto&) { return t.editor.paste(t.folder(" Home ")); }},
+    {"CopyPaste",
+     [](UndoTest& t) {
+         CSiteFolder* trip = t.folder("Trip");
+         t.editor.setListClipboard(trip, {t.folder("Coast")->id}, {0, 2}, ClipboardMode::Copy);
+     },
+     [](UndoTest& t, auto&) { return t.editor.paste(t.folder(" Home ")); }},
+    {"FolderMoveUp", none,
+     [](UndoTest& t, auto&) { return t.editor.moveFolder(t.folder("Coast"), MoveDirection::Up); }},
+    {"FolderMoveDown", none,
+     [](UndoTest& t, auto&) {
+         return t.editor.moveChildFolder(t.folder("Trip"), t.folder("Birds")->id,
+                                         MoveDirection::Down);
+     }},
+    {"PageMove", none,
+     [](UndoTest& t, auto&) {
+         return t.editor.movePage(t.folder("Trip"), 0, MoveDirection::Down);
+     }},
+    {"DropMove", none,
+     [](UndoTest& t, auto&) {
+         return t.editor.dropFolder(t.folder("Birds"), t.folder(" Home "), false) ==
+                DropAction::Move;
+     }},
+    {"DropCopy", none,
+     [](UndoTest& t, auto&) {
+         return t.editor.dropFolder(t.folder("Birds"), t.folder(" Home "), true) ==
+                DropAction::Copy;
+     }},
+    {"ImportFiles", none,
+     [](UndoTest& t, const QTemporaryDir& temp) {
+         const QStringList paths = {touch(temp, QStringLiteral("Zürich 1.jpg")),
+                                    touch(temp, QStringLiteral("notes#2.txt"))};
+         return importFiles(t.album, t.folder("Alps"), paths, EnvironmentSettings()).pagesAdded ==
+                2;
+     }},
+    {"ImportFolder", none,
+     [](UndoTest& t, const QTemporaryDir& temp) {
+         touch(temp, QStringLiteral("東京/a.jpg"));
+         touch(temp, QStringLiteral("東京/inner/b.png"));
+         const ImportResult result = importAsNewFolder(
+             t.album, t.root(), temp.filePath(QStringLiteral("東京")), EnvironmentSettings());
+         return result.foldersAdded == 2;
+     }},
+    {"FolderFieldsThroughTree", none,
+     [](UndoTest& t, auto&) {
+         t.album.tree.editFolder(t.folder("Coast"), [](CSiteFolder& f) {
+             f.rows = 5;
+             f.lnkimg = QStringLiteral("/icons/coast.gif");
+             f.desc = QStringLiteral("Cliffs");
+         });
+         return true;
+     }},
+    {"PageFieldsThroughTree", none,
+     [](UndoTest& t, auto&) {
+         t.album.tree.editPage(t.folder("Trip"), 2, [](CSitePage& p) {
+             p.posstyle = kLeftImageRightText;
+             p.lnkstyle = kImageLink;
+         });
+         return true;
+     }},
+    {"WebsiteRecord", none,
+     [](UndoTest& t, auto&) {
+         t.album.website.general.title = QStringLiteral("Ferien");
+         t.album.website.footerStr = QStringLiteral("© 2024\r\nall rights");
+         t.album.website.metas.emplace_back();
+         t.album.website.metas.back().name = QStringLiteral("author");
+         return true;
+     }},
+    {"LayoutRecord", none,
+     [](UndoTest& t, auto&) {
+         t.album.layout.main.cols = 7;
+         t.album.layout.head.font.name = QStringLiteral("Verdana");
+         return true;
+     }},
+};
+
+void PrintTo(const EditCase& row, std::ostream* os) {
+    *os << row.name;
+}
+
+class UndoEveryEdit : public UndoTest, public ::testing::WithParamInterface<EditCase> {};
+
+TEST_P(UndoEveryEdit, UndoAndRedoGiveBackTheExactAlbumAndCounters) {
+    QTemporaryDir temp;
+    ASSERT_TRUE(temp.isValid());
+    GetParam().prepare(*this);
+    const QByteArray before = bytes();
+    const AlbumTree::Counters countersBefore = album.tree.counters();
+
+    ASSERT_TRUE(
+        stack.perform(QStringLiteral("Edit"), [&] { return GetParam().edit(*this, temp); }));
+    const QByteArray after = bytes();
+    const AlbumTree::Counters countersAfter = album.tree.counters();
+    ASSERT_NE(after, before);
+    EXPECT_TRUE(album.tree.isModified());
+
+    for (int round = 0; round < 2; ++round) {
+        ASSERT_TRUE(stack.undo());
+        EXPECT_EQ(bytes(), before);
+        EXPECT_EQ(album.tree.counters(), countersBefore);
+        EXPECT_FALSE(album.tree.isModified());
+        ASSERT_TRUE(stack.redo());
+        EXPECT_EQ(bytes(), after);
+        EXPECT_EQ(album.tree.counters(), countersAfter);
+        EXPECT_TRUE(album.tree.isModified());
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Edits, UndoEveryEdit, ::testing::ValuesIn(kEdits),
+                         [](const auto& row) { return std::string(row.param.name); });
+
+TEST_F(UndoTest, ModifiedFlagFollowsTheSavedPosition) {
+    ASSERT_TRUE(rename("Alps", "A1"));
+    stack.markSaved();
+    album.tree.setModified(false);  // as the save does
+    ASSERT_TRUE(rename("A1", "A2"));
+
+    EXPECT_TRUE(stack.undo());  // back at the save
+    EXPECT_FALSE(album.tree.isModified());
+    EXPECT_TRUE(stack.undo());  // before the save
+    EXPECT_TRUE(album.tree.isModified());
+    EXPECT_FALSE(stack.undo());
+    EXPECT_TRUE(stack.redo());
+    EXPECT_FALSE(album.tree.isModified());
+    EXPECT_TRUE(stack.redo());
+    EXPECT_TRUE(album.tree.isModified());
+    EXPECT_FALSE(stack.redo());
+    EXPECT_EQ(childCaptions(folder("Trip")), QStringList({"Birds", "A2", "Coast"}));
+}
+
+TEST_F(UndoTest, AnEditAfterUndoDropsTheRedoStepsAndTheSavedStateWithThem) {
+    ASSERT_TRUE(rename("Alps", "A1"));
+    ASSERT_TRUE(rename("A1", "A2"));
+    stack.markSaved();
+    ASSERT_TRUE(stack.undo());
+    ASSERT_TRUE(stack.undo());
+    ASSERT_TRUE(rename("Alps", "B1"));
+    EXPECT_FALSE(stack.canRedo());
+    EXPECT_TRUE(album.tree.isModified());
+    // No position of the new branch is the saved one.
+    ASSERT_TRUE(stack.undo());
+    EXPECT_TRUE(album.tree.isModified());
+    EXPECT_FALSE(stack.canUndo());
+    ASSERT_TRUE(stack.redo());
+    EXPECT_TRUE(album.tree.isModified());
+    // Two steps deep again, where the old branch was saved.
+    ASSERT_TRUE(rename("B1", "B2"));
+    EXPECT_TRUE(album.tree.isModified());
+    ASSERT_TRUE(stack.undo());
+    ASSERT_TRUE(stack.redo());
+    EXPECT_TRUE(album.tree.isModified());
+    EXPECT_EQ(childCaptions(folder("Trip")), QStringList({"Birds", "B2", "Coast"}));
+}
+
+TEST_F(UndoTest, StepsThatChangeNothingAreNotRecorded) {
+    int calls = 0;
+    stack.setListener([&] { ++calls; });
+    EXPECT_FALSE(stack.perform(QStringLiteral("Refused"), [] { return false; }));
+    // Reported as a change, but the album is as it was.
+    EXPECT_TRUE(rename("Alps", "Alps"));
+    EXPECT_FALSE(stack.canUndo());
+    EXPECT_EQ(calls, 0);
+
+    ASSERT_TRUE(rename("Alps", "A1"));
+    ASSERT_TRUE(rename("Coast", "C1"));
+    EXPECT_EQ(calls, 2);
+    EXPECT_EQ(stack.undoName(), QStringLiteral("Rename"));
+    EXPECT_TRUE(stack.redoName().isEmpty());
+    stack.undo();
+    EXPECT_EQ(stack.redoName(), QStringLiteral("Rename"));
+    EXPECT_EQ(calls, 3);
+    stack.clear();
+    EXPECT_FALSE(stack.canUndo());
+    EXPECT_FALSE(stack.canRedo());
+    EXPECT_TRUE(stack.undoName().isEmpty());
+}
+
+TEST_F(UndoTest, TheLimitDropsTheOldestStepsAndASavedStateAmongThem) {
+    AlbumUndoStack limited(album, 2);
+    QByteArray states[4] = {bytes()};
+    for (int i = 1; i <= 3; ++i) {
+        ASSERT_TRUE(limited.perform(QStringLiteral("New folder"),
+                                    [&] { return editor.newFolder(root()) != nullptr; }));
+        states[i] = bytes();
+        if (i == 2)
+            limited.markSaved();
+    }
+    ASSERT_TRUE(limited.undo());
+    EXPECT_EQ(bytes(), states[2]);
+    EXPECT_FALSE(album.tree.isModified());  // the saved step moved down with the drop
+    ASSERT_TRUE(limited.undo());
+    EXPECT_EQ(bytes(), states[1]);
+    EXPECT_FALSE(limited.undo());
+
+    // Saved at the very first state: dropped by the limit, never reached.
+    album.makeNew();
+    limited.clear();
+    for (int i = 0; i < 3; ++i)
+        limited.perform(QStringLiteral("New link"),
+                        [&] { return editor.newLink(root()) != nullptr; });
+    while (limited.undo())
+        EXPECT_TRUE(album.tree.isModified());
+}
+
+TEST_F(UndoTest, RestoreResetsViewsAndMarksTheAlbumForGenerating) {
+    test::RecordingObserver observer;
+    ASSERT_TRUE(rename("Alps", "A1"));
+    album.tree.setAlbumChanged(false);
+    album.tree.setCdAlbumChanged(false);
+    album.tree.addObserver(&observer);
+    ASSERT_TRUE(stack.undo());
+    album.tree.removeObserver(&observer);
+    EXPECT_TRUE(observer.events.contains(QStringLiteral("aboutToReset")));
+    EXPECT_TRUE(observer.events.contains(QStringLiteral("resetDone")));
+    EXPECT_TRUE(album.tree.albumChanged());
+    EXPECT_TRUE(album.tree.cdAlbumChanged());
+    EXPECT_FALSE(album.tree.isRestoring());
+}
+
+TEST_F(UndoTest, TheClipboardOutlivesAnUndoButNotNewOrOpen) {
+    ASSERT_TRUE(editor.copyFolder(folder("Birds")));
+    ASSERT_TRUE(stack.perform(QStringLiteral("Paste"), [&] { return editor.paste(root()); }));
+    ASSERT_TRUE(stack.undo());
+    ASSERT_TRUE(editor.canPaste(root()));
+    ASSERT_TRUE(editor.paste(folder("Alps")));
+    EXPECT_EQ(childCaptions(folder("Alps")), QStringList({"Birds"}));
+
+    const QByteArray file = bytes();
+    ASSERT_TRUE(parseAlbum(album, file));
+    EXPECT_TRUE(editor.clipboard().isEmpty());
+
+    editor.setListClipboard(root(), {}, {0}, ClipboardMode::Cut);
+    album.makeNew();
+    EXPECT_TRUE(editor.clipboard().isEmpty());
+}
+
+}  // namespace
+}  // namespace pictavo
