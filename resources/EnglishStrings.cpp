@@ -114,6 +114,7 @@ const std::vector<std::pair<int, const char*>>& englishStrings() {
         {AboutText,
          "Pictavo builds static web photo albums and CD photo albums from a tree of folders "
          "and pages."},
+        {AboutQtVersion, "Built with Qt %1"},
 
         {EditNewFolder, "New Folder"},
         {EditNewLink, "New Link"},

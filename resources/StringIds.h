@@ -116,6 +116,7 @@ constexpr int TipsLost = 1209;            // "Tips lost"
 constexpr int AboutTitle = 1210;          // "About Pictavo"
 constexpr int AboutVersion = 1211;        // "Pictavo Version %1"
 constexpr int AboutText = 1212;           // what the program does, one paragraph
+constexpr int AboutQtVersion = 1213;      // "Built with Qt %1"
 
 // --- names of undoable edits, shown after Undo/Redo (1300..)
 constexpr int EditNewFolder = 1300;
