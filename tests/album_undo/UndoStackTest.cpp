@@ -342,11 +342,13 @@ TEST_F(UndoTest, TheClipboardOutlivesAnUndoButNotNewOrOpen) {
     ASSERT_TRUE(editor.paste(folder("Alps")));
     EXPECT_EQ(childCaptions(folder("Alps")), QStringList({"Birds"}));
 
+    ASSERT_FALSE(editor.clipboard().isEmpty());
     const QByteArray file = bytes();
     ASSERT_TRUE(parseAlbum(album, file));
     EXPECT_TRUE(editor.clipboard().isEmpty());
 
     editor.setListClipboard(root(), {}, {0}, ClipboardMode::Cut);
+    ASSERT_FALSE(editor.clipboard().isEmpty());
     album.makeNew();
     EXPECT_TRUE(editor.clipboard().isEmpty());
 }
