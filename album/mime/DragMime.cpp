@@ -191,9 +191,14 @@ QStringList diskPaths(const QMimeData& mime) {
     QStringList paths;
     if (!mime.hasUrls())
         return paths;
-    for (const QUrl& url : mime.urls()) {
-        // A file URL naming another host is a network path, not a file here.
-        if (!url.isLocalFile() || (!url.host().isEmpty() && url.host() != u"localhost"))
+    for (QUrl url : mime.urls()) {
+        if (!url.isLocalFile())
+            continue;
+        // "localhost" is this machine; a file URL naming another host is a
+        // network path, not a file here.
+        if (url.host().compare(u"localhost", Qt::CaseInsensitive) == 0)
+            url.setHost(QString());
+        else if (!url.host().isEmpty())
             continue;
         const QString path = url.toLocalFile();
         if (!path.isEmpty())
