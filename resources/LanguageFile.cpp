@@ -87,6 +87,12 @@ QString unescaped(const QString& text) {
 QList<int> textPlaceholders(const QString& text) {
     // QString::arg reads '%', an optional 'L', then one or two digits. "%0"
     // is counted too: arg would fill it, so a translation must not add one.
+    // arg also takes digits outside ASCII ("%١", "%１") for now, with a
+    // warning, and later Qt versions will not: such a placeholder counts as
+    // kForeignDigitPlaceholder, which no built-in text has.
+    const auto digitAt = [&text](qsizetype i) {
+        return i < text.size() ? text[i].digitValue() : -1;
+    };
     QList<int> numbers;
     for (qsizetype i = 0; i < text.size(); ++i) {
         if (text[i] != QLatin1Char('%'))
@@ -94,15 +100,15 @@ QList<int> textPlaceholders(const QString& text) {
         qsizetype j = i + 1;
         if (j < text.size() && text[j] == QLatin1Char('L'))
             ++j;
-        if (j >= text.size() || !text[j].isDigit() || text[j].unicode() > '9')
+        if (digitAt(j) < 0)
             continue;
-        int number = text[j].unicode() - '0';
-        ++j;
-        if (j < text.size() && text[j].isDigit() && text[j].unicode() <= '9') {
-            number = number * 10 + (text[j].unicode() - '0');
-            ++j;
+        bool foreign = text[j].unicode() > '9';
+        int number = digitAt(j++);
+        if (digitAt(j) >= 0) {
+            foreign = foreign || text[j].unicode() > '9';
+            number = number * 10 + digitAt(j++);
         }
-        numbers.append(number);
+        numbers.append(foreign ? kForeignDigitPlaceholder : number);
         i = j - 1;
     }
     std::sort(numbers.begin(), numbers.end());

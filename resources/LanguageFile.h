@@ -61,8 +61,10 @@ LanguageReport applyLanguageText(QByteArrayView content, StringTable& table);
 // read or is too large leaves table unchanged.
 LanguageReport applyLanguageFile(const QString& path, StringTable& table);
 
-// The placeholder numbers of text (%1..%99 as QString::arg reads them,
-// "%L1" included), sorted, repeats kept.
+// The placeholder numbers of text (%0..%99 as QString::arg reads them,
+// "%L1" included), sorted, repeats kept. A placeholder written with digits
+// outside ASCII counts as kForeignDigitPlaceholder.
+inline constexpr int kForeignDigitPlaceholder = -1;
 QList<int> textPlaceholders(const QString& text);
 
 }  // namespace pictavo
