@@ -1,5 +1,13 @@
 #include "shell/settings/LanguageModule.h"
 
+#include "resources/StringIds.h"
+#include "resources/StringTable.h"
+#include "shell/settings/LanguageLoading.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
 #include <gtest/gtest.h>
 
 namespace pictavo {
@@ -75,11 +83,13 @@ TEST(LanguageModule, OnlyTheThreeChineseVariantsAreReplaced) {
     EXPECT_EQ(moduleLanguageId(3076), 3076);
 }
 
-// The four variables that choose the language of messages, cleared for each
-// test and restored after it.
+// The four variables that choose the language of messages and the data
+// folder, cleared for each test and restored after it; the current string
+// table is the built-in one again after each test.
 class UserLanguage : public testing::Test {
 protected:
-    static constexpr const char* kVariables[] = {"LANGUAGE", "LC_ALL", "LC_MESSAGES", "LANG"};
+    static constexpr const char* kVariables[] = {"LANGUAGE", "LC_ALL", "LC_MESSAGES", "LANG",
+                                                 "PICTAVO_DATA_DIR"};
 
     void SetUp() override {
         for (const char* name : kVariables) {
@@ -88,6 +98,7 @@ protected:
         }
     }
     void TearDown() override {
+        StringTable::setCurrent(StringTable::builtIn());
         for (const Saved& s : saved_) {
             if (s.wasSet)
                 qputenv(s.name, s.value);
@@ -130,6 +141,33 @@ TEST_F(UserLanguage, LocaleVariablesInPosixPrecedence) {
     qputenv("LC_ALL", "C.UTF-8");
     EXPECT_EQ(userLanguageId(), 0);
     EXPECT_TRUE(languageModulePath(userLanguageId()).isEmpty());
+}
+
+TEST_F(UserLanguage, StartUpInstallsTheModuleOfTheUsersLanguage) {
+    QTemporaryDir data;
+    ASSERT_TRUE(data.isValid());
+    ASSERT_TRUE(QDir(data.path()).mkdir(QStringLiteral("lang")));
+    QFile module(data.filePath(QStringLiteral("lang/0c04.lan")));
+    ASSERT_TRUE(module.open(QIODevice::WriteOnly));
+    module.write("391 = 確定\n1002 = no placeholder\n");
+    module.close();
+    qputenv("PICTAVO_DATA_DIR", data.path().toLocal8Bit());
+
+    // Taiwan's texts come from Hong Kong's module; the refused line keeps
+    // its English text.
+    qputenv("LANG", "zh_TW.UTF-8");
+    installUserLanguage();
+    EXPECT_EQ(uiText(sid::Ok), QStringLiteral(u"確定"));
+    EXPECT_EQ(uiText(sid::SaveChangesTo), QStringLiteral("Save changes to %1?"));
+    EXPECT_EQ(uiText(sid::Cancel), StringTable::builtIn().text(sid::Cancel));
+
+    // A language without a module, and "C", leave the built-in texts.
+    StringTable::setCurrent(StringTable::builtIn());
+    for (const char* locale : {"de_DE.UTF-8", "C"}) {
+        qputenv("LANG", locale);
+        installUserLanguage();
+        EXPECT_EQ(uiText(sid::Ok), QStringLiteral("OK")) << locale;
+    }
 }
 
 }  // namespace
