@@ -1,0 +1,120 @@
+// The Tip of the Day through its buttons and check box, on tips files and
+// settings stores written by the tests.
+#include "shell/dialogs/TipOfTheDayDialog.h"
+
+#include "core/DataFolder.h"
+#include "resources/StringIds.h"
+#include "resources/StringTable.h"
+
+#include <QCheckBox>
+#include <QFile>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace pictavo {
+namespace {
+
+class TipOfTheDayDialogTest : public testing::Test {
+protected:
+    QString tipsPath() const { return dir.filePath("doc/english.stp"); }
+
+    void writeTips(const QByteArray& content) {
+        ASSERT_TRUE(QDir(dir.path()).mkpath("doc"));
+        QFile file(tipsPath());
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(content);
+    }
+
+    void open(quint32 randomValue) {
+        dialog = std::make_unique<TipOfTheDayDialog>(store, tipsPath(), randomValue);
+        dialog->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(dialog.get()));
+    }
+
+    QString next() {
+        QTest::mouseClick(dialog->nextButton(), Qt::LeftButton);
+        return dialog->shownTip();
+    }
+
+    QTemporaryDir dir;
+    SettingsStore store{dir.filePath("Pictavo.ini")};
+    std::unique_ptr<TipOfTheDayDialog> dialog;
+};
+
+TEST_F(TipOfTheDayDialogTest, RandomValueChoosesTheFirstTipAndNextWrapsAfterTheLast) {
+    writeTips("3\nOne\nTwo\nThree\n");
+    open(7);  // 7 mod 3 + 1: the second tip
+    EXPECT_EQ(dialog->windowTitle(), "Tip of the Day");
+    EXPECT_EQ(dialog->nextButton()->text(), "Next Tip");
+    EXPECT_EQ(dialog->closeButton()->text(), "OK");
+    EXPECT_EQ(dialog->shownTip(), "Two");
+    EXPECT_EQ(next(), "Three");
+    EXPECT_EQ(next(), "One");
+    EXPECT_EQ(next(), "Two");
+}
+
+TEST_F(TipOfTheDayDialogTest, EmptyTipLineKeepsThePreviousTip) {
+    writeTips("3\r\nOne\r\n\r\nThree\r\n");
+    open(3);  // the first tip
+    EXPECT_EQ(dialog->shownTip(), "One");
+    EXPECT_EQ(next(), "One");
+    EXPECT_EQ(next(), "Three");
+    EXPECT_EQ(next(), "One");
+}
+
+TEST_F(TipOfTheDayDialogTest, WithoutTipsTheDialogShowsTipsLost) {
+    const QByteArray withoutTips[] = {"101\nOne\nTwo\n", "0\nOne\n", "-2\nOne\n", "none\nOne\n"};
+    for (const QByteArray& content : withoutTips) {
+        writeTips(content);
+        open(0);
+        EXPECT_EQ(dialog->shownTip(), "Tips lost") << content.constData();
+        EXPECT_EQ(next(), "Tips lost") << content.constData();
+    }
+    ASSERT_TRUE(QFile::remove(tipsPath()));
+    open(5);
+    EXPECT_EQ(dialog->shownTip(), "Tips lost");
+    EXPECT_EQ(next(), "Tips lost");
+}
+
+TEST_F(TipOfTheDayDialogTest, CheckBoxStartsFromTheStoreAndTheCloseButtonWritesIt) {
+    writeTips("1\nOne\n");
+    for (bool stored : {true, false}) {
+        ASSERT_TRUE(store.saveShowTipsAtStartup(stored).ok());
+        open(0);
+        EXPECT_EQ(dialog->showAtStartupBox()->isChecked(), stored);
+        EXPECT_EQ(dialog->showAtStartupBox()->text(), "Show tips at startup");
+
+        QTest::mouseClick(dialog->showAtStartupBox(), Qt::LeftButton);
+        QTest::mouseClick(dialog->closeButton(), Qt::LeftButton);
+        EXPECT_EQ(dialog->result(), QDialog::Accepted);
+        EXPECT_EQ(store.showTipsAtStartup(), !stored);
+    }
+}
+
+TEST_F(TipOfTheDayDialogTest, ClosingWithoutTheCloseButtonWritesNothing) {
+    writeTips("1\nOne\n");
+    ASSERT_TRUE(store.saveShowTipsAtStartup(true).ok());
+    open(0);
+    QTest::mouseClick(dialog->showAtStartupBox(), Qt::LeftButton);
+    QTest::keyClick(dialog.get(), Qt::Key_Escape);
+    EXPECT_EQ(dialog->result(), QDialog::Rejected);
+    EXPECT_TRUE(store.showTipsAtStartup());
+}
+
+TEST(TipsFilePath, IsTheDocFolderOfTheDataFolderWithTheLanguagesFileName) {
+    EXPECT_EQ(tipsFilePath(), dataFolder() + "/doc/english.stp");
+    const StringTable english = StringTable::current();
+    StringTable german = english;
+    ASSERT_TRUE(german.setText(sid::TipsFileName, "deutsch.stp"));
+    StringTable::setCurrent(german);
+    EXPECT_EQ(tipsFilePath(), dataFolder() + "/doc/deutsch.stp");
+    StringTable::setCurrent(english);
+}
+
+}  // namespace
+}  // namespace pictavo
