@@ -300,16 +300,15 @@ void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
 }
 
 void MainWindow::dropEvent(QDropEvent* event) {
-    for (const QUrl& url : event->mimeData()->urls()) {
-        if (!url.isLocalFile())
-            continue;
-        event->acceptProposedAction();
-        openDroppedAlbum(url.toLocalFile());
-        return;
-    }
+    event->acceptProposedAction();
+    openDroppedFiles(event->mimeData()->urls());
 }
 
-void MainWindow::openDroppedAlbum(const QString& path) {
+void MainWindow::openDroppedFiles(const QList<QUrl>& urls) {
+    const auto local =
+        std::find_if(urls.begin(), urls.end(), [](const QUrl& url) { return url.isLocalFile(); });
+    if (local == urls.end()) return;
+    const QString path = local->toLocalFile();
     if (!isAlbumFile(path)) {
         context_.prompts().showError(uiText(sid::DroppedNotAlbum).arg(path));
         return;

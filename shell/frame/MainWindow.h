@@ -11,6 +11,7 @@
 #include "shell/gui/Pane.h"
 
 #include <QMainWindow>
+#include <QUrl>
 
 #include <array>
 
@@ -36,6 +37,9 @@ public:
     PaneSplitters& splitters() { return *splitters_; }
     // Sizes the window to the screen and lays the panes out for it.
     void applyInitialLayout(QSize screen);
+    // Files dropped on the window: the first local file is opened when it is
+    // an album (*.www); anything else is refused with a message.
+    void openDroppedFiles(const QList<QUrl>& urls);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -52,7 +56,6 @@ private:
     void togglePane(PaneToggle which);
     void cyclePanes(int step);
     void followFocus(QWidget* now);
-    void openDroppedAlbum(const QString& path);
 
     AppContext& context_;
     std::array<Pane*, kPaneCount> panes_;

@@ -1,0 +1,45 @@
+#include "shell/app/AppCommands.h"
+
+#include "shell/app/ImportCommands.h"
+#include "shell/dialogs/AboutDialog.h"
+#include "shell/dialogs/EnvironmentDialog.h"
+#include "shell/dialogs/TipOfTheDayDialog.h"
+#include "shell/frame/MainWindow.h"
+#include "shell/gui/AppContext.h"
+
+namespace pictavo {
+
+namespace {
+
+// OK stores the settings and makes the next preview generate again, since
+// image and thumbnail sizes may have changed.
+void editEnvironment(AppContext& context, QWidget* parent) {
+    const std::optional<EnvironmentSettings> accepted =
+        runEnvironmentDialog(context.environment(), parent);
+    if (!accepted)
+        return;
+    context.environment() = *accepted;
+    (void)context.settings().saveEnvironment(*accepted);
+    context.album().tree.setAlbumChanged(true);
+    context.album().tree.setCdAlbumChanged(true);
+}
+
+}  // namespace
+
+void registerAppCommands(AppContext& context, MainWindow& window) {
+    CommandRegistry& commands = context.commands();
+    QWidget* parent = &window;
+    commands.setHandler(CommandId::Environment,
+                        {[&context, parent] { editEnvironment(context, parent); }});
+    commands.setHandler(CommandId::TipOfTheDay,
+                        {[&context, parent] { showTipOfTheDay(context.settings(), parent); }});
+    commands.setHandler(CommandId::About, {[parent] { showAboutDialog(parent); }});
+    registerImportCommands(context);
+}
+
+void showTipAtStartup(AppContext& context, QWidget* parent) {
+    if (context.settings().showTipsAtStartup())
+        showTipOfTheDay(context.settings(), parent);
+}
+
+}  // namespace pictavo
