@@ -42,6 +42,6 @@ int main(int argc, char** argv) {
     window.applyInitialLayout(window.screen()->availableGeometry().size());
     window.showMaximized();
     openStartupAlbum(window, parser.positionalArguments());
-    showTipAtStartup(context, window);
+    showTipAtStartup(context, &window);
     return app.exec();
 }
