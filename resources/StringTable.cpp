@@ -2,6 +2,8 @@
 
 #include "resources/EnglishStrings.h"
 
+#include <QRegularExpression>
+
 #include <algorithm>
 
 namespace pictavo {
@@ -45,6 +47,10 @@ QString uiText(int id) { return StringTable::current().text(id); }
 
 QString plainMenuText(const QString& menuText) {
     QString text = menuText.section(QLatin1Char('\t'), 0, 0);
+    // Languages without Latin letters add the accelerator as "(&N)" after
+    // the text; it goes as a whole.
+    static const QRegularExpression appendedAccelerator(QStringLiteral("\\s*\\(&[^&\\s]\\)"));
+    text.remove(appendedAccelerator);
     QString plain;
     for (int i = 0; i < text.size(); ++i) {
         if (text[i] == QLatin1Char('&') && i + 1 < text.size()) ++i;

@@ -36,7 +36,9 @@ private:
 // StringTable::current().text(id)
 QString uiText(int id);
 
-// A menu text without its "&" markers and without the "\t"-separated key.
+// A menu text without its "&" markers, an appended "(&N)" accelerator and
+// the "\t"-separated key: "&Open...\tCtrl+O" and "打开(&O)...\tCtrl+O" give
+// "Open..." and "打开...".
 QString plainMenuText(const QString& menuText);
 
 }  // namespace pictavo
