@@ -10,7 +10,7 @@ packages=(
   libgtest-dev googletest
   clang libclang-rt-14-dev
   g++-mingw-w64-i686 binutils-mingw-w64-i686
-  fonts-liberation fonts-dejavu-core
+  fonts-liberation fonts-dejavu-core fonts-wqy-microhei imagemagick
   imagemagick libjpeg-turbo-progs libvips-tools libimage-exiftool-perl
   chromium
   xdg-utils

@@ -33,7 +33,7 @@ printf 'ShowTipsAtStartup=0\n' >"$XDG_CONFIG_HOME/Pictavo/Pictavo.ini"
 
 mkdir -p doc/screenshots
 shoot() { # language output
-  LANGUAGE=$1 "$build/shell/app/pictavo" "$work/sample.www" >"$work/app.log" 2>&1 &
+  LANGUAGE=$1 QT_DEBUG_PLUGINS=${QT_DEBUG_PLUGINS:-0} "$build/shell/app/pictavo" "$work/sample.www" >"$work/app.log" 2>&1 &
   app_pid=$!
   local window=""
   for _ in $(seq 100); do

@@ -62,7 +62,19 @@ MainWindow::~MainWindow() = default;
 
 void MainWindow::applyInitialLayout(QSize screen) {
     resize(screen);
-    splitters_->applyInitialLayout(screen, context_.settings().loadPaneVisibility());
+    initialScreen_ = screen;
+    if (isVisible()) layOutPanes();
+}
+
+void MainWindow::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    // Splitter sizes only hold once the window has its real geometry.
+    if (initialScreen_.isValid()) layOutPanes();
+}
+
+void MainWindow::layOutPanes() {
+    splitters_->applyInitialLayout(initialScreen_, context_.settings().loadPaneVisibility());
+    initialScreen_ = QSize();
     context_.commands().refresh();
 }
 

@@ -42,11 +42,13 @@ public:
     void openDroppedFiles(const QList<QUrl>& urls);
 
 protected:
+    void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
 
 private:
+    void layOutPanes();
     void registerHandlers();
     void registerViewHandlers();
     void buildMenus();
@@ -62,6 +64,7 @@ private:
     DocumentController documents_;
     PaneSplitters* splitters_ = nullptr;
     QList<QToolBar*> toolbars_;
+    QSize initialScreen_;  // the layout waits for the window to be shown
 };
 
 }  // namespace pictavo
