@@ -10,11 +10,13 @@ packages=(
   libgtest-dev googletest
   clang libclang-rt-14-dev
   g++-mingw-w64-i686 binutils-mingw-w64-i686
-  fonts-liberation fonts-dejavu-core fonts-wqy-microhei imagemagick
+  fonts-liberation fonts-dejavu-core fonts-wqy-microhei
   imagemagick libjpeg-turbo-progs libvips-tools libimage-exiftool-perl
   chromium
   xdg-utils
   wine wine32 xvfb xdotool x11-utils locales
+  librsvg2-bin desktop-file-utils appstream shared-mime-info groff-base
+  dpkg-dev file debootstrap
 )
 
 # Node.js (with npm) drives the browser test; a machine that already has a
