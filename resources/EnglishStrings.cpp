@@ -127,6 +127,9 @@ const std::vector<std::pair<int, const char*>>& englishStrings() {
         {EditProperties, "Properties"},
         {EditDragDrop, "Drag and Drop"},
         {EditSort, "Sort"},
+
+        {WorkCancelButton, "Cancel"},
+        {WorkCancelling, "Cancelling..."},
     };
     return texts;
 }

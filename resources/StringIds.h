@@ -131,4 +131,8 @@ constexpr int EditProperties = 1308;
 constexpr int EditDragDrop = 1309;
 constexpr int EditSort = 1310;
 
+// --- shared list and progress widgets (1400..)
+constexpr int WorkCancelButton = 1400;  // "Cancel" on the progress dialog
+constexpr int WorkCancelling = 1401;    // "Cancelling..." once Cancel was pressed
+
 }  // namespace pictavo::sid
