@@ -1,7 +1,10 @@
 // The main window through its real actions, menus and toolbar buttons.
 #include "FrameFixture.h"
 
+#include "resources/StringIds.h"
+#include "resources/StringTable.h"
 #include "shell/frame/PaneSplitters.h"
+#include "shell/settings/LanguageLoading.h"
 
 #include <QClipboard>
 #include <QFileInfo>
@@ -185,6 +188,28 @@ TEST_F(MainWindowTest, HelpOpensTheManualInTheDesktopBrowser) {
     EXPECT_EQ(prompts.opened.size(), 1);
     ASSERT_EQ(prompts.errors.size(), 1);
     EXPECT_TRUE(prompts.errors[0].contains("help/index.html"));
+}
+
+}  // namespace
+}  // namespace pictavo::test
+
+namespace pictavo::test {
+namespace {
+
+TEST_F(MainWindowTest, AChineseUserGetsChineseMenus) {
+    const QByteArray language = qgetenv("LANGUAGE");
+    qputenv("LANGUAGE", "zh_CN");
+    installUserLanguage();
+    destroyWindow();
+    makeWindow();
+    QStringList titles;
+    for (QAction* menu : window->menuBar()->actions())
+        titles << menu->text();
+    EXPECT_EQ(titles.value(0), QString::fromUtf8("文件(&F)"));
+    EXPECT_EQ(action(CommandId::New)->text(), QString::fromUtf8("新建(&N)\tCtrl+N"));
+    EXPECT_EQ(window->windowTitle(), QString::fromUtf8("未命名[*] - ") + uiText(sid::AppName));
+    StringTable::setCurrent(StringTable::builtIn());
+    qputenv("LANGUAGE", language);
 }
 
 }  // namespace
