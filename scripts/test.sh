@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Installs what is needed, builds, and runs every test: the unit and
 # integration tests (plain and under AddressSanitizer + UBSan), the fuzz
-# targets for a bounded time, the browser test of an exported site, and the
-# shipped Windows programs under Wine.
+# targets for a bounded time, the browser test of an exported site, the
+# shipped Windows programs under Wine, and the Debian package installed on a
+# fresh Debian 12 (tests/install/run.sh).
 # FUZZ_SECONDS sets the time per fuzz target (default: 60 s for the album
 # target, 20 s for the others; see fuzz/run-fuzzers.sh).
 set -euo pipefail
@@ -29,5 +30,12 @@ fi
 if [ -x tests/windows/run.sh ]; then
   echo "== Windows programs under Wine"
   tests/windows/run.sh build
+fi
+if [ -x tests/install/run.sh ]; then
+  echo "== the Debian package installed on a fresh Debian 12"
+  # debootstrap, chroot and mount need root.
+  SUDO=""
+  [ "$(id -u)" -ne 0 ] && SUDO="sudo"
+  $SUDO tests/install/run.sh build
 fi
 echo "== all tests passed"
