@@ -1,0 +1,205 @@
+// The small helpers of the GUI base: file-dialog filters, context menus,
+// the wait cursor, the message boxes and the file-type icons.
+#include "resources/StringIds.h"
+#include "resources/StringTable.h"
+#include "shell/gui/ContextMenuBuilder.h"
+#include "shell/gui/DialogPrompts.h"
+#include "shell/gui/FileDialogFilter.h"
+#include "shell/gui/FileIcons.h"
+#include "shell/gui/WaitCursor.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTimer>
+#include <QtTest/QTest>
+
+#include <gtest/gtest.h>
+
+namespace pictavo::test {
+namespace {
+
+// --- file-dialog filters
+
+// The patterns of each Qt filter, as the file dialog reads them.
+QList<QStringList> patternsOf(const QString& qtFilter) {
+    QList<QStringList> patterns;
+    const QRegularExpression inParentheses(QStringLiteral("\\(([^()]*)\\)$"));
+    for (const QString& filter : qtFilter.split(QStringLiteral(";;"))) {
+        const QRegularExpressionMatch match = inParentheses.match(filter);
+        patterns << (match.hasMatch() ? match.captured(1).split(QLatin1Char(' ')) : QStringList());
+    }
+    return patterns;
+}
+
+TEST(FileDialogFilter, PipeSeparatedFiltersBecomeQtFilters) {
+    EXPECT_EQ(qtFileDialogFilter("All Files (*.*)|*.*|Html Files (*.htm)|*.htm|Html Files "
+                                 "(*.html)|*.html|Gif Files (*.gif)|*.gif||"),
+              "All Files (*);;Html Files (*.htm);;Html Files (*.html);;Gif Files (*.gif)");
+    EXPECT_EQ(qtFileDialogFilter("AIFF Sound (*.aif;*.aifc;*.aiff)|*.aif;*.aifc;*.aiff|"
+                                 "All Files (*.*)|*.*||"),
+              "AIFF Sound (*.aif *.aifc *.aiff);;All Files (*)");
+    // The patterns come from the pattern field, not from the description.
+    EXPECT_EQ(qtFileDialogFilter("Pictures|*.gif;*.jpg||"), "Pictures (*.gif *.jpg)");
+}
+
+TEST(FileDialogFilter, AllFilesMatchesNamesWithoutADot) {
+    const QList<QStringList> patterns =
+        patternsOf(qtFileDialogFilter("All Files (*.*)|*.*|Html Files (*.htm)|*.htm||"));
+    ASSERT_EQ(patterns.size(), 2);
+    EXPECT_TRUE(QDir::match(patterns[0], "README"));
+    EXPECT_TRUE(QDir::match(patterns[0], "photo.jpg"));
+    EXPECT_FALSE(QDir::match(patterns[1], "README"));
+    EXPECT_TRUE(QDir::match(patterns[1], "index.htm"));
+    // What the old pattern would have done.
+    EXPECT_FALSE(QDir::match(QStringList{"*.*"}, "README"));
+}
+
+// --- context menus
+
+QStringList layoutOf(const QMenu& menu) {
+    QStringList items;
+    for (const QAction* action : menu.actions())
+        items << (action->isSeparator() ? QStringLiteral("|") : action->text());
+    return items;
+}
+
+TEST(ContextMenuBuilder, SeparatorsStandOnlyBetweenGroupsThatShowSomething) {
+    QAction cut("Cut"), copy("Copy"), paste("Paste"), remove("Delete"), hidden("Hidden");
+    hidden.setVisible(false);
+
+    QMenu menu;
+    ContextMenuBuilder()
+        .addGroup({})
+        .addGroup({&cut, &copy})
+        .addGroup({nullptr, &hidden})
+        .addGroup({})
+        .addGroup({&paste})
+        .addGroup({&remove, nullptr})
+        .addGroup({})
+        .fill(menu);
+    EXPECT_EQ(layoutOf(menu), (QStringList{"Cut", "Copy", "|", "Paste", "|", "Delete"}));
+
+    QMenu single;
+    ContextMenuBuilder().addGroup({&paste}).fill(single);
+    EXPECT_EQ(layoutOf(single), QStringList{"Paste"});
+
+    QMenu none;
+    ContextMenuBuilder nothing;
+    nothing.addGroup({&hidden}).addGroup({});
+    EXPECT_TRUE(nothing.isEmpty());
+    nothing.fill(none);
+    EXPECT_TRUE(none.actions().isEmpty());
+}
+
+// --- wait cursor
+
+TEST(WaitCursor, ShowsTheBusyCursorOnlyWhileItLives) {
+    ASSERT_EQ(QApplication::overrideCursor(), nullptr);
+    {
+        WaitCursor outer;
+        ASSERT_NE(QApplication::overrideCursor(), nullptr);
+        EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
+        { WaitCursor inner; }
+        EXPECT_NE(QApplication::overrideCursor(), nullptr);
+    }
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
+// --- message boxes
+
+// Presses the button of the next message box and remembers its caption.
+struct BoxAnswerer {
+    explicit BoxAnswerer(QMessageBox::StandardButton button) {
+        QTimer::singleShot(0, [this, button] { answer(button); });
+    }
+    void answer(QMessageBox::StandardButton button) {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box) {
+            QTimer::singleShot(5, [this, button] { answer(button); });
+            return;
+        }
+        caption = box->windowTitle();
+        text = box->text();
+        if (QAbstractButton* pressed = box->button(button))
+            pressed->click();
+        else
+            box->reject();
+    }
+    QString caption;
+    QString text;
+};
+
+TEST(DialogPrompts, QuestionsAreMessageBoxesCaptionedWithTheProgramName) {
+    DialogPrompts prompts;
+    {
+        BoxAnswerer answerer(QMessageBox::No);
+        EXPECT_EQ(prompts.askYesNoCancel("Save changes to a.www?"), Answer::No);
+        EXPECT_EQ(answerer.caption, uiText(sid::AppName));
+        EXPECT_EQ(answerer.text, "Save changes to a.www?");
+    }
+    {
+        BoxAnswerer answerer(QMessageBox::Cancel);
+        EXPECT_EQ(prompts.askYesNoCancel("Save?"), Answer::Cancel);
+    }
+    {
+        BoxAnswerer answerer(QMessageBox::Yes);
+        EXPECT_TRUE(prompts.askYesNo("Delete?"));
+    }
+    {
+        BoxAnswerer answerer(QMessageBox::No);
+        EXPECT_FALSE(prompts.askYesNo("Delete?"));
+    }
+    {
+        BoxAnswerer answerer(QMessageBox::Ok);
+        prompts.showError("Cannot open file.");
+        EXPECT_EQ(answerer.caption, uiText(sid::AppName));
+        EXPECT_EQ(answerer.text, "Cannot open file.");
+    }
+}
+
+// --- icons by file type
+
+TEST(FileIcons, TheKindComesFromTheWebPrefixFirstThenTheExtension) {
+    const std::pair<const char*, FileIconKind> rows[] = {
+        {"http://example.com/a.jpg", FileIconKind::WebLink},
+        {"MAILTO:me@example.com", FileIconKind::WebLink},
+        {"Ftp:host/file.zip", FileIconKind::WebLink},
+        {"/photos/a.JPG", FileIconKind::Image},
+        {"scan.tiff", FileIconKind::Image},
+        {"song.mp3", FileIconKind::Audio},
+        {"clip.avi", FileIconKind::Video},
+        {"notes.pdf", FileIconKind::Document},
+        {"page.html", FileIconKind::Document},
+        {"backup.zip", FileIconKind::Archive},
+        {"README", FileIconKind::Other},
+        {"/a.jpg.d/README", FileIconKind::Other},
+        {"album.www", FileIconKind::Other},
+    };
+    FileIconCache& cache = FileIconCache::instance();
+    for (const auto& [path, kind] : rows) {
+        EXPECT_EQ(fileIconKind(QString::fromLatin1(path), false), kind) << path;
+        EXPECT_EQ(cache.kindFor(QString::fromLatin1(path), false), kind) << path;
+    }
+    EXPECT_EQ(fileIconKind("photos.jpg", true), FileIconKind::Folder);
+}
+
+TEST(FileIcons, EachKindAndSizeIsDrawnOnce) {
+    FileIconCache& cache = FileIconCache::instance();
+    for (int size : {16, 32}) {
+        const QPixmap folder = cache.icon(FileIconKind::Folder, size);
+        EXPECT_EQ(folder.size(), QSize(size, size));
+        EXPECT_EQ(cache.icon(FileIconKind::Folder, size).cacheKey(), folder.cacheKey());
+        EXPECT_EQ(cache.iconFor("x.jpg", false, size).cacheKey(),
+                  cache.iconFor("y.png", false, size).cacheKey());
+        EXPECT_NE(cache.iconFor("x.jpg", false, size).cacheKey(), folder.cacheKey());
+    }
+    EXPECT_EQ(cache.tile(FileIconKind::Image, 80).size(), QSize(80, 80));
+}
+
+}  // namespace
+}  // namespace pictavo::test

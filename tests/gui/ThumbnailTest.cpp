@@ -1,0 +1,310 @@
+// Thumbnail tiles: their arithmetic, making them from files of every kind,
+// and the loader's threads, generations and cache.
+#include "TestFiles.h"
+
+#include "imaging/ImageType.h"
+#include "imaging/RasterImage.h"
+#include "shell/gui/ThumbnailGeometry.h"
+#include "shell/gui/ThumbnailLoader.h"
+#include "shell/gui/ThumbnailMaker.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QtTest/QTest>
+
+#include <gtest/gtest.h>
+
+#include <condition_variable>
+#include <mutex>
+#include <thread>
+
+namespace pictavo::test {
+namespace {
+
+// --- tile arithmetic
+
+struct PlacementRow {
+    QSize image;
+    QSize drawn;
+    QPoint offset;
+    bool scaled;
+};
+
+TEST(ThumbnailPlacement, CentresTheImageInItsEightyPixelTile) {
+    const PlacementRow rows[] = {
+        {{200, 100}, {80, 40}, {0, 20}, true},
+        {{60, 40}, {60, 40}, {10, 20}, false},
+        {{100, 200}, {40, 80}, {20, 0}, true},
+        {{300, 300}, {80, 80}, {0, 0}, true},
+        {{80, 80}, {80, 80}, {0, 0}, false},
+        {{79, 79}, {79, 79}, {0, 0}, false},
+        // A side of 80 already reaches the tile: nothing shrinks.
+        {{80, 50}, {80, 50}, {0, 15}, false},
+        // 90 / 150 * 80 is 48 exactly, not 47.
+        {{150, 90}, {80, 48}, {0, 16}, true},
+        {{100, 79}, {80, 63}, {0, 8}, true},
+        // The short side truncates but never reaches 0.
+        {{1000, 5}, {80, 1}, {0, 39}, true},
+        {{3, 1000}, {1, 80}, {39, 0}, true},
+        {{1, 1}, {1, 1}, {39, 39}, false},
+    };
+    for (const PlacementRow& row : rows) {
+        const TilePlacement placement = thumbnailPlacement(row.image);
+        EXPECT_EQ(placement.size, row.drawn) << row.image.width() << "x" << row.image.height();
+        EXPECT_EQ(placement.offset, row.offset) << row.image.width() << "x" << row.image.height();
+        EXPECT_EQ(placement.scaled, row.scaled) << row.image.width() << "x" << row.image.height();
+    }
+    EXPECT_TRUE(thumbnailPlacement(QSize(0, 10)).size.isEmpty());
+    EXPECT_TRUE(thumbnailPlacement(QSize(10, -1)).size.isEmpty());
+}
+
+TEST(ThumbnailPlacement, FilesOfFiveMebibytesOrMoreGetNone) {
+    EXPECT_TRUE(fileSizeAllowsThumbnail(0));
+    EXPECT_TRUE(fileSizeAllowsThumbnail(5'242'879));
+    EXPECT_FALSE(fileSizeAllowsThumbnail(5'242'880));
+    EXPECT_FALSE(fileSizeAllowsThumbnail(80'000'000));
+}
+
+// --- making a tile from a file
+
+class ThumbnailFiles : public testing::Test {
+protected:
+    QString path(const char* name) const { return dir.filePath(QString::fromLatin1(name)); }
+    QTemporaryDir dir;
+};
+
+TEST_F(ThumbnailFiles, EveryPictureFormatGivesAFullTile) {
+    const std::pair<const char*, int> files[] = {
+        {"wide.png", kImagePng}, {"photo.jpg", kImageJpeg}, {"small.bmp", kImageBmp},
+        {"old.pcx", kImagePcx},  {"scan.tif", kImageTiff},  {"art.tga", kImageTga},
+    };
+    for (const auto& [name, type] : files) {
+        ASSERT_TRUE(writePicture(path(name), name[0] == 's' ? 30 : 400, 200, type)) << name;
+        const QImage tile = makeThumbnailTile(path(name));
+        EXPECT_EQ(tile.size(), QSize(80, 80)) << name;
+    }
+    // A picture under a name that is no picture is still read by content,
+    // once the name lets it be tried at all.
+    ASSERT_TRUE(writePicture(path("renamed.tga"), 40, 40, kImagePng));
+    EXPECT_FALSE(makeThumbnailTile(path("renamed.tga")).isNull());
+}
+
+TEST_F(ThumbnailFiles, AJpegLargerThanTheBudgetStillGivesATileThroughAReducedDecode) {
+    // 8000 x 6000 is 48 million pixels, beyond what is decoded at full
+    // size for a tile; at 1/8 scale it is 1000 x 750.
+    ASSERT_TRUE(writePicture(path("big.jpg"), 8000, 6000, kImageJpeg));
+    EXPECT_EQ(makeThumbnailTile(path("big.jpg")).size(), QSize(80, 80));
+}
+
+TEST_F(ThumbnailFiles, HostileFilesGiveNoTile) {
+    ASSERT_TRUE(writePicture(path("whole.png"), 120, 90, kImagePng));
+    ASSERT_TRUE(writePicture(path("whole.jpg"), 120, 90, kImageJpeg));
+    QFile png(path("whole.png"));
+    ASSERT_TRUE(png.open(QIODevice::ReadOnly));
+    const QByteArray pngBytes = png.readAll();
+    QFile jpeg(path("whole.jpg"));
+    ASSERT_TRUE(jpeg.open(QIODevice::ReadOnly));
+    const QByteArray jpegBytes = jpeg.readAll();
+
+    ASSERT_TRUE(writeBytes(path("cut.png"), pngBytes.left(pngBytes.size() / 2)));
+    ASSERT_TRUE(writeBytes(path("cut.jpg"), jpegBytes.left(jpegBytes.size() / 2)));
+    ASSERT_TRUE(writeBytes(path("huge.bmp"), bmpHeaderOnly(100'000, 100'000)));
+    ASSERT_TRUE(writeBytes(path("negative.bmp"), bmpHeaderOnly(-5, 40)));
+    QByteArray garbage(4096, '\0');
+    for (int i = 0; i < garbage.size(); ++i)
+        garbage[i] = char((i * 7919 + 13) % 251);
+    ASSERT_TRUE(writeBytes(path("garbage.jpg"), garbage));
+    ASSERT_TRUE(writeBytes(path("garbage.wmf"), garbage));
+    ASSERT_TRUE(writeBytes(path("garbage.ico"), garbage));
+    ASSERT_TRUE(writeBytes(path("empty.png"), QByteArray()));
+    // A PNG that is small on disk but holds 64 million pixels.
+    {
+        RasterImage bomb;
+        ASSERT_TRUE(bomb.create(8000, 8000, 1));
+        ASSERT_TRUE(bomb.save(path("bomb.png"), kImagePng));
+        ASSERT_LT(QFileInfo(path("bomb.png")).size(), kThumbnailMaxFileBytes);
+    }
+
+    for (const char* name : {"cut.png", "cut.jpg", "huge.bmp", "negative.bmp", "garbage.jpg",
+                             "garbage.wmf", "garbage.ico", "empty.png", "bomb.png", "missing.png"})
+        EXPECT_TRUE(makeThumbnailTile(path(name)).isNull()) << name;
+}
+
+TEST_F(ThumbnailFiles, OnlyPictureNamesAreWorthReading) {
+    for (const char* name : {"a.jpg", "b.JPEG", "c.png", "d.gif", "e.ico", "f.wmf", "g.emf",
+                             "h.pic", "i.jp2", "j.tiff"})
+        EXPECT_TRUE(mayHaveThumbnail(QString::fromLatin1(name))) << name;
+    for (const char* name : {"song.mp3", "README", "page.html", "album.www", "archive.zip"})
+        EXPECT_FALSE(mayHaveThumbnail(QString::fromLatin1(name))) << name;
+}
+
+// --- the loader
+
+// A tile maker that records its calls and, while closed, holds every
+// worker inside it.
+class GatedMaker {
+public:
+    ThumbnailLoader::TileMaker maker() {
+        return [this](const QString& path, const std::atomic<bool>* stop) {
+            {
+                std::unique_lock lock(mutex_);
+                made_ << QFileInfo(path).fileName();
+                opened_.wait(lock, [this] { return open_; });
+            }
+            return makeThumbnailTile(path, stop);
+        };
+    }
+    void close() {
+        std::lock_guard lock(mutex_);
+        open_ = false;
+    }
+    void open() {
+        {
+            std::lock_guard lock(mutex_);
+            open_ = true;
+        }
+        opened_.notify_all();
+    }
+    QStringList made() {
+        std::lock_guard lock(mutex_);
+        return made_;
+    }
+
+private:
+    std::mutex mutex_;
+    std::condition_variable opened_;
+    bool open_ = true;
+    QStringList made_;
+};
+
+class ThumbnailLoaderTest : public ThumbnailFiles {
+protected:
+    void SetUp() override {
+        for (const char* name : {"a.png", "b.png", "c.png", "d.png"})
+            ASSERT_TRUE(writePicture(path(name), 160, 120, kImagePng));
+    }
+    // Waits for the tile of path in generation, as the signal delivers it.
+    QImage awaitTile(QSignalSpy& spy, const QString& file, int generation) {
+        QImage found;
+        const bool arrived = QTest::qWaitFor([&] {
+            for (const QList<QVariant>& call : spy)
+                if (call.at(0).toString() == file && call.at(1).toInt() == generation) {
+                    found = call.at(2).value<QImage>();
+                    return true;
+                }
+            return false;
+        });
+        EXPECT_TRUE(arrived) << file.toStdString();
+        return found;
+    }
+
+    GatedMaker gate;
+    ThumbnailLoader loader{gate.maker(), 1};
+    QSignalSpy finished{&loader, &ThumbnailLoader::thumbnailFinished};
+};
+
+TEST_F(ThumbnailLoaderTest, AFileAskedForAgainIsAnsweredFromTheCacheUntilItChanges) {
+    EXPECT_EQ(loader.request(path("a.png"), 1).state, ThumbnailLoader::State::Pending);
+    // Asked again before it is done: still one piece of work.
+    EXPECT_EQ(loader.request(path("a.png"), 1).state, ThumbnailLoader::State::Pending);
+    EXPECT_EQ(awaitTile(finished, path("a.png"), 1).size(), QSize(80, 80));
+
+    const ThumbnailLoader::Answer again = loader.request(path("a.png"), 2);
+    EXPECT_EQ(again.state, ThumbnailLoader::State::Ready);
+    EXPECT_EQ(again.tile.size(), QSize(80, 80));
+    EXPECT_EQ(gate.made(), QStringList{"a.png"});
+
+    // A new modification time is another file.
+    QFile file(path("a.png"));
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+    ASSERT_TRUE(file.setFileTime(QDateTime::currentDateTime().addSecs(-3600),
+                                 QFileDevice::FileModificationTime));
+    file.close();
+    EXPECT_EQ(loader.request(path("a.png"), 3).state, ThumbnailLoader::State::Pending);
+    awaitTile(finished, path("a.png"), 3);
+    EXPECT_EQ(gate.made(), (QStringList{"a.png", "a.png"}));
+}
+
+TEST_F(ThumbnailLoaderTest, FailuresAreRememberedToo) {
+    ASSERT_TRUE(writeBytes(path("broken.png"), QByteArray(300, 'x')));
+    EXPECT_EQ(loader.request(path("broken.png"), 1).state, ThumbnailLoader::State::Pending);
+    EXPECT_TRUE(awaitTile(finished, path("broken.png"), 1).isNull());
+    EXPECT_EQ(loader.request(path("broken.png"), 2).state, ThumbnailLoader::State::NoThumbnail);
+    EXPECT_EQ(gate.made(), QStringList{"broken.png"});
+}
+
+TEST_F(ThumbnailLoaderTest, FilesWithoutAThumbnailAreAnsweredWithoutWork) {
+    QFile big(path("big.bmp"));
+    ASSERT_TRUE(big.open(QIODevice::WriteOnly));
+    ASSERT_TRUE(big.resize(kThumbnailMaxFileBytes));
+    big.close();
+    QFile justBelow(path("below.bmp"));
+    ASSERT_TRUE(justBelow.open(QIODevice::WriteOnly));
+    ASSERT_TRUE(justBelow.resize(kThumbnailMaxFileBytes - 1));
+    justBelow.close();
+    ASSERT_TRUE(writeBytes(path("notes.txt"), "text"));
+    ASSERT_TRUE(QDir(dir.path()).mkdir("folder.jpg"));
+
+    for (const char* name : {"big.bmp", "notes.txt", "folder.jpg", "missing.png"})
+        EXPECT_EQ(loader.request(path(name), 1).state, ThumbnailLoader::State::NoThumbnail) << name;
+    EXPECT_EQ(loader.request(path("below.bmp"), 1).state, ThumbnailLoader::State::Pending);
+    loader.waitForDone();
+    EXPECT_EQ(gate.made(), QStringList{"below.bmp"});
+}
+
+TEST_F(ThumbnailLoaderTest, QueuedWorkOfAnOlderGenerationIsSkipped) {
+    gate.close();
+    loader.request(path("a.png"), 1);  // the one worker waits inside it
+    ASSERT_TRUE(QTest::qWaitFor([&] { return gate.made().size() == 1; }));
+    loader.request(path("b.png"), 1);  // queued behind it
+    loader.cancelBefore(2);
+    loader.request(path("c.png"), 2);
+    gate.open();
+    loader.waitForDone();
+
+    EXPECT_EQ(gate.made(), (QStringList{"a.png", "c.png"}));
+    // The work that was running still reports, with its own generation.
+    EXPECT_FALSE(awaitTile(finished, path("a.png"), 1).isNull());
+    EXPECT_FALSE(awaitTile(finished, path("c.png"), 2).isNull());
+    // What was skipped can be asked for again.
+    EXPECT_EQ(loader.request(path("b.png"), 2).state, ThumbnailLoader::State::Pending);
+    EXPECT_FALSE(awaitTile(finished, path("b.png"), 2).isNull());
+}
+
+TEST_F(ThumbnailLoaderTest, NewerGenerationsRunFirst) {
+    gate.close();
+    loader.request(path("a.png"), 1);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return gate.made().size() == 1; }));
+    loader.request(path("b.png"), 1);
+    loader.request(path("c.png"), 2);
+    gate.open();
+    loader.waitForDone();
+    EXPECT_EQ(gate.made(), (QStringList{"a.png", "c.png", "b.png"}));
+}
+
+TEST_F(ThumbnailLoaderTest, DestroyingTheLoaderStopsItsWorkerAndDropsItsQueue) {
+    std::atomic<int> started{0};
+    QStringList made;  // written by the one worker, read after it is gone
+    auto doomed = std::make_unique<ThumbnailLoader>(
+        [&](const QString& path, const std::atomic<bool>* stop) {
+            made << QFileInfo(path).fileName();
+            ++started;
+            // Works until told to stop, as a long decode polls its flag.
+            while (!stop->load())
+                std::this_thread::yield();
+            return QImage();
+        },
+        1);
+    doomed->request(path("a.png"), 1);
+    doomed->request(path("b.png"), 1);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return started == 1; }));
+    doomed.reset();
+    EXPECT_EQ(made, QStringList{"a.png"});
+}
+
+}  // namespace
+}  // namespace pictavo::test
