@@ -24,8 +24,10 @@ man_lint() {
   [ ! -s "$work/groff" ] || fail "groff warns about $1: $(cat "$work/groff")"
 }
 
-# The page's text with roff's escaped hyphens as plain ones.
-page_text() { sed 's/\\-/-/g' "$1"; }
+# The page's text with roff's escaped hyphens as plain ones, in a file: a
+# "grep -q" reading a pipe would end it early, and under pipefail the writer's
+# SIGPIPE would count as a failed check.
+page_text() { sed 's/\\-/-/g' "$1" >"$work/page.txt"; echo "$work/page.txt"; }
 
 # long_options: the --options named on standard input, one a line.
 long_options() { grep -oE -- '--[a-z][a-z0-9-]*' | sort -u; }
@@ -35,7 +37,7 @@ long_options() { grep -oE -- '--[a-z][a-z0-9-]*' | sort -u; }
 man_names_options() {
   local option
   while read -r option; do
-    page_text "$1" | grep -qF -- "$option" || fail "$1 does not describe $option"
+    grep -qF -- "$option" "$(page_text "$1")" || fail "$1 does not describe $option"
   done < <(long_options <"$2")
 }
 
@@ -45,7 +47,7 @@ man_options_exist() {
   local option
   while read -r option; do
     grep -qxF -- "$option" < <(long_options <"$2") || fail "$1 names $option, which no --help knows"
-  done < <(page_text "$1" | long_options)
+  done < <(long_options <"$(page_text "$1")")
 }
 
 # man_version PAGE VERSION: the page's title line carries the version.
@@ -62,9 +64,9 @@ case "${1:-}" in
     [ ! -s "$work/out" ] || fail "desktop-file-validate: $(cat "$work/out")"
     [ "$(entry_value "$file" Exec)" = "pictavo %f" ] || fail "Exec is not \"pictavo %f\""
     [ "$(entry_value "$file" Icon)" = "$id" ] || fail "Icon is not the application id $id"
-    entry_value "$file" MimeType | tr ';' '\n' | grep -qx application/x-pictavo-album ||
+    entry_value "$file" MimeType | tr ';' '\n' | grep -x application/x-pictavo-album >/dev/null ||
       fail "MimeType lacks application/x-pictavo-album"
-    entry_value "$file" Categories | tr ';' '\n' | grep -qx Photography || fail "Categories lack Photography"
+    entry_value "$file" Categories | tr ';' '\n' | grep -x Photography >/dev/null || fail "Categories lack Photography"
     ;;
   metainfo)
     need appstreamcli
@@ -100,7 +102,7 @@ case "${1:-}" in
     [ ${#commands[@]} -ge 8 ] || fail "pictavo-cli --help lists ${#commands[@]} commands, expected eight or more"
     cp "$work/usage" "$work/all-help"
     for command in "${commands[@]}"; do
-      page_text "$page" | grep -qE "^\.BR? $command( |,|\$)" || fail "$page has no entry for the command $command"
+      grep -qE "^\.BR? $command( |,|\$)" "$(page_text "$page")" || fail "$page has no entry for the command $command"
       "$cli" "$command" --help >"$work/help" || fail "pictavo-cli $command --help failed"
       man_names_options "$page" "$work/help"
       cat "$work/help" >>"$work/all-help"
@@ -108,9 +110,9 @@ case "${1:-}" in
     echo "--version --help" >>"$work/all-help"
     man_options_exist "$page" "$work/all-help"
     for status in 0 1 2 3; do
-      sed -n '/^\.SH EXIT STATUS/,/^\.SH/p' "$page" | grep -qx "\.B $status" || fail "$page: exit status $status is not described"
+      sed -n '/^\.SH EXIT STATUS/,/^\.SH/p' "$page" | grep -x "\.B $status" >/dev/null || fail "$page: exit status $status is not described"
     done
-    "$cli" --version | grep -qE " $version\$" || fail "pictavo-cli --version does not print $version"
+    "$cli" --version | grep -E " $version\$" >/dev/null || fail "pictavo-cli --version does not print $version"
     ;;
   man-gui)
     page=$2 program=$3 version=$4
@@ -120,7 +122,7 @@ case "${1:-}" in
     man_names_options "$page" "$work/help"
     man_options_exist "$page" "$work/help"
     grep -q 'ALBUM.www' "$work/help" || fail "pictavo --help names no ALBUM.www argument"
-    "$program" --version | grep -qE " $version\$" || fail "pictavo --version does not print $version"
+    "$program" --version | grep -E " $version\$" >/dev/null || fail "pictavo --version does not print $version"
     ;;
   *)
     echo "usage: $0 entry|metainfo|mime|man-cli|man-gui ARGS..." >&2
