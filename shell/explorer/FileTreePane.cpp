@@ -166,6 +166,7 @@ bool FileTreePane::navigateTo(const QString& path) {
         if (!item)
             return false;
     }
+    fillChildren(item);  // also while the tree's signals are blocked
     item->setExpanded(true);
     tree_->setCurrentItem(item);
     tree_->scrollToItem(item);
