@@ -1,7 +1,7 @@
 #pragma once
 // The two explorer panes over a temporary folder tree, sharing one
 // location, with the prompts answered by the test. The tree's only root is
-// the temporary folder.
+// the temporary folder; the list starts in its photos folder.
 
 #include "ScriptedPrompts.h"
 #include "TestFiles.h"
@@ -13,10 +13,8 @@
 #include "shell/gui/AppContext.h"
 #include "shell/gui/ListViewBase.h"
 
-#include <QAbstractItemView>
 #include <QApplication>
 #include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest/QTest>
@@ -31,14 +29,12 @@ namespace pictavo::test {
 class ExplorerFixture : public testing::Test {
 protected:
     void SetUp() override {
-        ASSERT_TRUE(QDir(root()).mkpath("photos/trip"));
-        ASSERT_TRUE(QDir(root()).mkpath("empty"));
+        ASSERT_TRUE(QDir(root()).mkpath("photos/trip") && QDir(root()).mkpath("empty"));
         ASSERT_TRUE(writePicture(path("photos/b.png"), 200, 100, kImagePng));
         ASSERT_TRUE(writePicture(path("photos/a.jpg"), 60, 40, kImageJpeg));
         ASSERT_TRUE(writeBytes(path("photos/notes.txt"), QByteArray(3000, 'x')));
         ASSERT_TRUE(writeBytes(path("photos/album.www"), "[gen]\n"));
-        context =
-            std::make_unique<AppContext>(SettingsStore(settingsDir.filePath("p.ini")), prompts);
+        context = std::make_unique<AppContext>(SettingsStore(path("p.ini")), prompts);
         location = std::make_unique<ExplorerLocation>(path("photos"));
         tree = std::make_unique<FileTreePane>(*location, QStringList{root()});
         list = std::make_unique<FileListPane>(*context, *location);
@@ -58,10 +54,9 @@ protected:
         return names;
     }
     QModelIndex rowNamed(const QString& name) const {
-        return list->model().index(list->model().rowOfPath(QDir(location->folder()).filePath(name)),
-                                   0);
+        const int row = list->model().rowOfPath(QDir(location->folder()).filePath(name));
+        return list->model().index(row, 0);
     }
-    // Selects the rows named, as a user would with Ctrl+click.
     void select(const QStringList& names) {
         view().selectionModel()->clear();
         for (const QString& name : names)
@@ -86,7 +81,6 @@ protected:
     }
 
     QTemporaryDir dir;
-    QTemporaryDir settingsDir;
     ScriptedPrompts prompts;
     std::unique_ptr<AppContext> context;
     std::unique_ptr<ExplorerLocation> location;

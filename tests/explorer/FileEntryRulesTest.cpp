@@ -7,31 +7,15 @@
 namespace pictavo {
 namespace {
 
-FileEntry file(const char* name, qint64 bytes = 0, const QDateTime& modified = {}) {
-    FileEntry entry;
-    entry.name = QString::fromLatin1(name);
-    entry.path = QStringLiteral("/pictures/") + entry.name;
-    entry.bytes = bytes;
-    entry.modified = modified;
-    entry.sizeText = fileSizeText(bytes);
-    entry.typeText = fileTypeText(entry.name);
-    return entry;
-}
-
-FileEntry folder(const char* name) {
-    FileEntry entry = file(name);
-    entry.isFolder = true;
-    entry.sizeText.clear();
-    entry.typeText = QStringLiteral("Folder");
-    return entry;
-}
-
-QStringList namesInOrder(const std::vector<FileEntry>& entries, FileColumn column,
-                         Qt::SortOrder order) {
-    QStringList names;
-    for (int row : sortedOrder(entries, column, order))
-        names << entries[size_t(row)].name;
-    return names;
+FileEntry entry(const char* name, bool isFolder, qint64 bytes = 0, const QDateTime& time = {}) {
+    FileEntry e;
+    e.name = QLatin1String(name);
+    e.path = QStringLiteral("/pictures/") + e.name;
+    e.isFolder = isFolder;
+    e.bytes = bytes;
+    e.modified = time;
+    e.typeText = isFolder ? QStringLiteral("Folder") : fileTypeText(e.name);
+    return e;
 }
 
 TEST(FileEntryTexts, SizesTruncateToKilobytesAndTinyFilesShowOne) {
@@ -48,60 +32,58 @@ TEST(FileEntryTexts, SizesTruncateToKilobytesAndTinyFilesShowOne) {
         {1LL << 42, "4294967296 KB"},
     };
     for (const auto& [bytes, text] : rows)
-        EXPECT_EQ(fileSizeText(bytes), QString::fromLatin1(text)) << bytes;
+        EXPECT_EQ(fileSizeText(bytes), QLatin1String(text)) << bytes;
 }
 
 TEST(FileEntryTexts, TypeIsTheUpperCaseExtensionOrOneSpace) {
     const std::pair<const char*, const char*> rows[] = {
         {"photo.jpeg", "JPEG file"}, {"a.JpG", "JPG file"},      {"README", " "},
-        {"site.tar.gz", "GZ file"},  {".hidden", "HIDDEN file"}, {"album.www", "WWW file"},
+        {"site.tar.gz", "GZ file"},  {".hidden", "HIDDEN file"},
     };
     for (const auto& [name, text] : rows)
-        EXPECT_EQ(fileTypeText(QString::fromLatin1(name)), QString::fromLatin1(text)) << name;
+        EXPECT_EQ(fileTypeText(QLatin1String(name)), QLatin1String(text)) << name;
 }
 
 TEST(FileEntryOrder, FoldersComeFirstInBothDirectionsAndEachColumnHasItsOwnOrder) {
-    const QDateTime base(QDate(2024, 12, 31), QTime(23, 0));
+    const QDateTime newYearsEve(QDate(2024, 12, 31), QTime(23, 0));
     const std::vector<FileEntry> entries = {
-        file("b.png", 10 * 1024, base.addDays(1)),  // 2025: later than the others
-        folder("Zeta"),
-        file("A.txt", 9 * 1024, base),
-        folder("alpha"),
-        file("c.gif", 5'000'000'000LL, base.addSecs(-60)),
+        entry("b.png", false, 10 * 1024, newYearsEve.addDays(1)),  // the text "1/1/25" sorts first
+        entry("Zeta", true),
+        entry("A.txt", false, 9 * 1024, newYearsEve),
+        entry("alpha", true),
+        entry("c.gif", false, 5'000'000'000LL, newYearsEve.addSecs(-60)),
     };
-    struct Row {
-        FileColumn column;
-        Qt::SortOrder order;
-        QStringList names;
+    using C = FileColumn;
+    const Qt::SortOrder up = Qt::AscendingOrder, down = Qt::DescendingOrder;
+    const std::tuple<FileColumn, Qt::SortOrder, QStringList> rows[] = {
+        {C::Name, up, {"alpha", "Zeta", "A.txt", "b.png", "c.gif"}},
+        {C::Name, down, {"Zeta", "alpha", "c.gif", "b.png", "A.txt"}},
+        {C::Size, up, {"Zeta", "alpha", "A.txt", "b.png", "c.gif"}},
+        {C::Size, down, {"Zeta", "alpha", "c.gif", "b.png", "A.txt"}},
+        {C::Type, up, {"Zeta", "alpha", "c.gif", "b.png", "A.txt"}},
+        {C::Time, up, {"Zeta", "alpha", "c.gif", "A.txt", "b.png"}},
+        {C::Time, down, {"Zeta", "alpha", "b.png", "A.txt", "c.gif"}},
     };
-    const Row rows[] = {
-        {FileColumn::Name, Qt::AscendingOrder, {"alpha", "Zeta", "A.txt", "b.png", "c.gif"}},
-        {FileColumn::Name, Qt::DescendingOrder, {"Zeta", "alpha", "c.gif", "b.png", "A.txt"}},
-        // 9 KB before 10 KB, and a size past 32 bits last.
-        {FileColumn::Size, Qt::AscendingOrder, {"Zeta", "alpha", "A.txt", "b.png", "c.gif"}},
-        {FileColumn::Size, Qt::DescendingOrder, {"Zeta", "alpha", "c.gif", "b.png", "A.txt"}},
-        {FileColumn::Type, Qt::AscendingOrder, {"Zeta", "alpha", "c.gif", "b.png", "A.txt"}},
-        // By the clock, not by the text of the dates.
-        {FileColumn::Time, Qt::AscendingOrder, {"Zeta", "alpha", "c.gif", "A.txt", "b.png"}},
-        {FileColumn::Time, Qt::DescendingOrder, {"Zeta", "alpha", "b.png", "A.txt", "c.gif"}},
-    };
-    for (const Row& row : rows)
-        EXPECT_EQ(namesInOrder(entries, row.column, row.order), row.names)
-            << int(row.column) << " " << int(row.order);
+    for (const auto& [column, order, names] : rows) {
+        QStringList sorted;
+        for (int row : sortedOrder(entries, column, order))
+            sorted << entries[size_t(row)].name;
+        EXPECT_EQ(sorted, names) << int(column) << " " << int(order);
+    }
 }
 
 TEST(FileEntryOpening, FoldersNavigateImagesViewAlbumsOpenTheRestGoesToTheDesktop) {
     const std::pair<FileEntry, OpenAction> rows[] = {
-        {folder("holiday.jpg"), OpenAction::Navigate},
-        {file("photo.JPG"), OpenAction::ViewImage},
-        {file("scan.tif"), OpenAction::ViewImage},
-        {file("album.www"), OpenAction::OpenAlbum},
-        {file("OLD.WWW"), OpenAction::OpenAlbum},
-        {file("notes.txt"), OpenAction::OpenExternally},
-        {file("README"), OpenAction::OpenExternally},
+        {entry("holiday.jpg", true), OpenAction::Navigate},
+        {entry("photo.JPG", false), OpenAction::ViewImage},
+        {entry("scan.tif", false), OpenAction::ViewImage},
+        {entry("album.www", false), OpenAction::OpenAlbum},
+        {entry("OLD.WWW", false), OpenAction::OpenAlbum},
+        {entry("notes.txt", false), OpenAction::OpenExternally},
+        {entry("README", false), OpenAction::OpenExternally},
     };
-    for (const auto& [entry, action] : rows)
-        EXPECT_EQ(openActionFor(entry), action) << entry.name.toStdString();
+    for (const auto& [e, action] : rows)
+        EXPECT_EQ(openActionFor(e), action) << e.name.toStdString();
 }
 
 }  // namespace

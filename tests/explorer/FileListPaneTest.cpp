@@ -1,4 +1,4 @@
-// The file list pane through its real views: columns and sorting by header
+// The file list pane through its real views: texts and sorting by header
 // clicks, opening entries, Convert Images, dragging, thumbnails of a folder
 // left mid-way, and hostile files.
 #include "ExplorerFixture.h"
@@ -10,66 +10,40 @@
 
 #include <QAction>
 #include <QContextMenuEvent>
-#include <QFileInfo>
 #include <QHeaderView>
 #include <QMenu>
 #include <QMimeData>
 #include <QSignalSpy>
 #include <QTreeView>
 
-#include <condition_variable>
-#include <mutex>
+#include <atomic>
+#include <latch>
 
 namespace pictavo::test {
 namespace {
 
 using FileListPaneTest = ExplorerFixture;
 
-void clickHeader(QHeaderView* header, int section) {
-    QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
-                      QPoint(header->sectionViewportPosition(section) + 5, header->height() / 2));
-}
-
-TEST_F(FileListPaneTest, ShowsTheColumnsAndTextsOfFoldersAndFiles) {
-    const FileListModel& model = list->model();
-    QStringList headers;
-    for (int column = 0; column < model.columnCount(); ++column)
-        headers << model.headerData(column, Qt::Horizontal, Qt::DisplayRole).toString();
-    EXPECT_EQ(headers, (QStringList{"Name", "Size", "Type", "Time"}));
-    EXPECT_EQ(shownNames(), (QStringList{"trip", "a.jpg", "album.www", "b.png", "notes.txt"}));
-    auto text = [&](const QString& name, FileColumn column) {
-        return rowNamed(name).siblingAtColumn(int(column)).data().toString();
-    };
-    EXPECT_EQ(text("trip", FileColumn::Type), "Folder");
-    EXPECT_EQ(text("trip", FileColumn::Size), "");
-    EXPECT_EQ(text("notes.txt", FileColumn::Size), "2 KB");
-    EXPECT_EQ(text("notes.txt", FileColumn::Type), "TXT file");
-    EXPECT_FALSE(text("notes.txt", FileColumn::Time).isEmpty());
-    EXPECT_EQ(view().columnWidth(0), 150);
-}
-
 TEST_F(FileListPaneTest, EveryHeaderClickFlipsTheDirectionAndFoldersStayFirst) {
     ASSERT_TRUE(writeBytes(path("photos/big.dat"), QByteArray(10 * 1024, 'x')));
     ASSERT_TRUE(writeBytes(path("photos/mid.dat"), QByteArray(9 * 1024, 'x')));
     location->refresh();
+    EXPECT_EQ(rowNamed("trip").siblingAtColumn(2).data().toString(), "Folder");
+    EXPECT_EQ(rowNamed("mid.dat").siblingAtColumn(1).data().toString(), "9 KB");
     select({"mid.dat"});
     QHeaderView* header = view().detailsView()->header();
-
-    clickHeader(header, int(FileColumn::Size));
-    const QStringList descending = shownNames();
-    EXPECT_EQ(descending.first(), "trip");
-    EXPECT_LT(descending.indexOf("big.dat"), descending.indexOf("mid.dat"));  // 10 KB, 9 KB
-
-    clickHeader(header, int(FileColumn::Size));
-    const QStringList ascending = shownNames();
-    EXPECT_EQ(ascending.first(), "trip");
-    EXPECT_LT(ascending.indexOf("mid.dat"), ascending.indexOf("big.dat"));
-
-    // Another column flips the direction again: names descending.
-    clickHeader(header, int(FileColumn::Name));
-    EXPECT_EQ(shownNames().mid(0, 3), (QStringList{"trip", "notes.txt", "mid.dat"}));
-    // The selection followed its row.
-    EXPECT_EQ(list->selectedPaths(), QStringList{path("photos/mid.dat")});
+    auto clickHeader = [&](FileColumn column) {
+        QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
+                          QPoint(header->sectionViewportPosition(int(column)) + 5, 5));
+        return shownNames();
+    };
+    // Descending, ascending, then names descending: the direction flips
+    // whichever column is clicked; 10 KB is bigger than 9 KB.
+    EXPECT_EQ(clickHeader(FileColumn::Size).mid(0, 3), (QStringList{"trip", "big.dat", "mid.dat"}));
+    EXPECT_EQ(clickHeader(FileColumn::Size).mid(0, 2), (QStringList{"trip", "album.www"}));
+    EXPECT_EQ(clickHeader(FileColumn::Name).mid(0, 3),
+              (QStringList{"trip", "notes.txt", "mid.dat"}));
+    EXPECT_EQ(list->selectedPaths(), QStringList{path("photos/mid.dat")});  // followed its row
 }
 
 TEST_F(FileListPaneTest, OpeningAFolderMovesTheLocationAndTheTree) {
@@ -80,23 +54,22 @@ TEST_F(FileListPaneTest, OpeningAFolderMovesTheLocationAndTheTree) {
 }
 
 TEST_F(FileListPaneTest, OpeningAnImageShowsTheViewerOverTheFoldersImagesInListOrder) {
-    clickHeader(view().detailsView()->header(), int(FileColumn::Name));  // names descending
+    emit view().detailsView()->header()->sectionClicked(int(FileColumn::Name));  // descending
     int shownIndex = -1;
-    QString first, last;
+    QStringList seen;
     whenShown([] { return QApplication::activeModalWidget(); },
               [&](QWidget* shown) {
                   auto* viewer = qobject_cast<ImageViewerWindow*>(shown);
                   ASSERT_NE(viewer, nullptr);
                   shownIndex = viewer->currentIndex();
                   viewer->showFirst();
-                  first = viewer->currentPath();
+                  seen << viewer->currentPath();
                   viewer->showLast();
-                  last = viewer->currentPath();
+                  seen << viewer->currentPath();
               });
     pressEnterOn("a.jpg");
     EXPECT_EQ(shownIndex, 1);
-    EXPECT_EQ(first, path("photos/b.png"));
-    EXPECT_EQ(last, path("photos/a.jpg"));
+    EXPECT_EQ(seen, (QStringList{path("photos/b.png"), path("photos/a.jpg")}));
 }
 
 TEST_F(FileListPaneTest, AlbumsAreHandedOnAndOtherFilesGoToTheDesktop) {
@@ -106,13 +79,11 @@ TEST_F(FileListPaneTest, AlbumsAreHandedOnAndOtherFilesGoToTheDesktop) {
     EXPECT_EQ(albums.at(0).at(0).toString(), path("photos/album.www"));
 
     pressEnterOn("notes.txt");
-    EXPECT_EQ(prompts.opened, QStringList{path("photos/notes.txt")});
-    EXPECT_TRUE(prompts.errors.isEmpty());
     prompts.openSucceeds = false;
     pressEnterOn("notes.txt");
+    EXPECT_EQ(prompts.opened, QStringList(2, path("photos/notes.txt")));
     ASSERT_EQ(prompts.errors.size(), 1);
     EXPECT_TRUE(prompts.errors.first().contains(path("photos/notes.txt")));
-    EXPECT_TRUE(prompts.opened.filter("album.www").isEmpty());
 }
 
 TEST_F(FileListPaneTest, ConvertImagesIsOfferedOnlyWhenEverySelectedEntryIsAnImage) {
@@ -130,106 +101,76 @@ TEST_F(FileListPaneTest, ConvertImagesIsOfferedOnlyWhenEverySelectedEntryIsAnIma
         EXPECT_EQ(convert->isEnabled(), enabled) << names.join(',').toStdString();
     }
 
-    // The context menu of a right-click on an image holds only the command.
-    select({});
+    // A right-click on an image selects it; its menu holds only the command.
+    select({"a.jpg", "notes.txt"});
     QStringList menuTexts;
     whenShown([] { return QApplication::activePopupWidget(); },
               [&](QWidget* shown) {
                   for (QAction* action : static_cast<QMenu*>(shown)->actions())
                       menuTexts << action->text();
               });
-    const QRect rect = view().currentView()->visualRect(rowNamed("b.png"));
-    QContextMenuEvent event(QContextMenuEvent::Mouse, rect.center(),
-                            view().currentView()->viewport()->mapToGlobal(rect.center()));
-    QApplication::sendEvent(view().currentView()->viewport(), &event);
+    QWidget* viewport = view().currentView()->viewport();
+    const QPoint at = view().currentView()->visualRect(rowNamed("b.png")).center();
+    QContextMenuEvent event(QContextMenuEvent::Mouse, at, viewport->mapToGlobal(at));
+    QApplication::sendEvent(viewport, &event);
     EXPECT_EQ(menuTexts, QStringList{convert->text()});
-    EXPECT_EQ(list->selectedPaths(), QStringList{path("photos/b.png")});
 
     QSignalSpy requests(context.get(), &AppContext::convertImagesRequested);
-    select({"a.jpg", "b.png"});
+    select({"b.png", "a.jpg"});
     convert->trigger();
     ASSERT_EQ(requests.count(), 1);
     EXPECT_EQ(requests.at(0).at(0).toStringList(),
               (QStringList{path("photos/a.jpg"), path("photos/b.png")}));
 }
 
-TEST_F(FileListPaneTest, RowsDragAsFileUrls) {
+TEST_F(FileListPaneTest, RowsDragAsFileUrlsAndWritesIntoTheShownFolderAreShown) {
     std::unique_ptr<QMimeData> mime(list->model().mimeData(
         {rowNamed("trip"), rowNamed("b.png"), rowNamed("b.png").siblingAtColumn(2)}));
     EXPECT_EQ(diskPaths(*mime), (QStringList{path("photos/trip"), path("photos/b.png")}));
-}
 
-TEST_F(FileListPaneTest, WritingIntoTheShownFolderShowsTheNewFiles) {
     ASSERT_TRUE(writeBytes(path("photos/new.txt"), "x"));
-    context->announceFolderContentsChanged(path("elsewhere"));
+    context->announceFolderContentsChanged(path("empty"));
     EXPECT_FALSE(shownNames().contains("new.txt"));
     context->announceFolderContentsChanged(path("photos/trip/.."));
     EXPECT_TRUE(shownNames().contains("new.txt"));
 }
 
-// Tiles of the files in one folder wait at a gate until it opens.
-class GatedTiles {
-public:
-    explicit GatedTiles(QString gatedFolder) : gated_(std::move(gatedFolder)) {}
-    ThumbnailLoader::TileMaker maker() {
-        return [this](const QString& path, const std::atomic<bool>* stop) {
-            if (QFileInfo(path).absolutePath() == gated_) {
-                std::unique_lock lock(mutex_);
-                ++waiting_;
-                opened_.wait(lock, [this] { return open_; });
-            }
-            return makeThumbnailTile(path, stop);
-        };
-    }
-    int waiting() {
-        std::lock_guard lock(mutex_);
-        return waiting_;
-    }
-    void open() {
-        std::lock_guard lock(mutex_);
-        open_ = true;
-        opened_.notify_all();
-    }
-
-private:
-    QString gated_;
-    std::mutex mutex_;
-    std::condition_variable opened_;
-    bool open_ = false;
-    int waiting_ = 0;
-};
-
 TEST_F(FileListPaneTest, SwitchingFoldersMidwayShowsOnlyTheNewFoldersTiles) {
     ASSERT_TRUE(writePicture(path("photos/trip/c.png"), 90, 90, kImagePng));
-    GatedTiles gate(path("photos"));
-    ThumbnailLoader loader(gate.maker(), 1);
+    // The first tile of the photos folder waits until the folder was left.
+    std::atomic<bool> started{false};
+    std::latch left(1);
+    ThumbnailLoader loader(
+        [&](const QString& file, const std::atomic<bool>* stop) {
+            if (file.startsWith(path("photos/a"))) {
+                started = true;
+                left.wait();
+            }
+            return makeThumbnailTile(file, stop);
+        },
+        1);
     view().setThumbnailLoader(&loader);
     QSignalSpy updated(&view(), &ListViewBase::thumbnailUpdated);
     list->runCommand(CommandId::Thumbnails);
     view().currentView()->viewport()->repaint();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return gate.waiting() == 1; }));
+    const bool wasStarted = QTest::qWaitFor([&] { return started.load(); });
 
     location->setFolder(path("photos/trip"));
     view().currentView()->viewport()->repaint();
-    gate.open();
-    const QModelIndex c = rowNamed("c.png");
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !view().thumbnail(c).isNull(); }));
+    left.count_down();
+    ASSERT_TRUE(wasStarted);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !view().thumbnail(rowNamed("c.png")).isNull(); }));
     loader.waitForDone();
     QApplication::processEvents();
-    ASSERT_EQ(updated.count(), 1);
-    EXPECT_EQ(updated.at(0).at(0).toString(), path("photos/trip/c.png"));
+    EXPECT_EQ(updated.count(), 1);  // a.jpg finished unseen, b.png was never made
     view().setThumbnailLoader(nullptr);
 }
 
 TEST_F(FileListPaneTest, HostileFilesKeepTheirIconsAndTheListWorks) {
-    QByteArray jpeg;
-    {
-        ASSERT_TRUE(writePicture(path("photos/whole.jpg"), 300, 200, kImageJpeg));
-        QFile whole(path("photos/whole.jpg"));
-        ASSERT_TRUE(whole.open(QIODevice::ReadOnly));
-        jpeg = whole.readAll();
-    }
-    ASSERT_TRUE(writeBytes(path("photos/truncated.jpg"), jpeg.left(jpeg.size() / 3)));
+    ASSERT_TRUE(writePicture(path("photos/whole.jpg"), 300, 200, kImageJpeg));
+    QFile whole(path("photos/whole.jpg"));
+    ASSERT_TRUE(whole.open(QIODevice::ReadOnly));
+    ASSERT_TRUE(writeBytes(path("photos/truncated.jpg"), whole.readAll().left(whole.size() / 3)));
     ASSERT_TRUE(writeBytes(path("photos/huge.bmp"), bmpHeaderOnly(200'000, 200'000)));
     ASSERT_TRUE(writeBytes(path("photos/garbage.png"), QByteArray(4000, '\x89')));
     location->refresh();
@@ -238,12 +179,10 @@ TEST_F(FileListPaneTest, HostileFilesKeepTheirIconsAndTheListWorks) {
     view().currentView()->viewport()->repaint();
     // Every one of the six images was tried off the GUI thread.
     ASSERT_TRUE(QTest::qWaitFor([&] { return updated.count() == 6; }));
-
-    EXPECT_FALSE(view().thumbnail(rowNamed("b.png")).isNull());
     EXPECT_FALSE(view().thumbnail(rowNamed("whole.jpg")).isNull());
     EXPECT_TRUE(view().thumbnail(rowNamed("huge.bmp")).isNull());
     EXPECT_TRUE(view().thumbnail(rowNamed("garbage.png")).isNull());
-    EXPECT_EQ(rowNamed("huge.bmp").siblingAtColumn(1).data().toString(), "1 KB");
+
     // The viewer opens on the truncated file at its place among the images.
     int shownIndex = -1;
     whenShown([] { return QApplication::activeModalWidget(); },
