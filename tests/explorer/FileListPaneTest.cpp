@@ -10,11 +10,14 @@
 
 #include <QAction>
 #include <QContextMenuEvent>
+#include <QFile>
 #include <QHeaderView>
 #include <QMenu>
 #include <QMimeData>
 #include <QSignalSpy>
 #include <QTreeView>
+
+#include <sys/stat.h>
 
 #include <atomic>
 #include <latch>
@@ -173,6 +176,8 @@ TEST_F(FileListPaneTest, HostileFilesKeepTheirIconsAndTheListWorks) {
     ASSERT_TRUE(writeBytes(path("photos/truncated.jpg"), whole.readAll().left(whole.size() / 3)));
     ASSERT_TRUE(writeBytes(path("photos/huge.bmp"), bmpHeaderOnly(200'000, 200'000)));
     ASSERT_TRUE(writeBytes(path("photos/garbage.png"), QByteArray(4000, '\x89')));
+    // A named pipe would block whoever opens it: it is not listed at all.
+    ASSERT_EQ(mkfifo(QFile::encodeName(path("photos/pipe.jpg")).constData(), 0600), 0);
     location->refresh();
     QSignalSpy updated(&view(), &ListViewBase::thumbnailUpdated);
     list->runCommand(CommandId::Thumbnails);
@@ -191,6 +196,7 @@ TEST_F(FileListPaneTest, HostileFilesKeepTheirIconsAndTheListWorks) {
               });
     pressEnterOn("truncated.jpg");
     EXPECT_EQ(shownIndex, 4);  // after a.jpg, b.png, garbage.png and huge.bmp
+    EXPECT_FALSE(shownNames().contains("pipe.jpg"));
 }
 
 }  // namespace
