@@ -130,6 +130,15 @@ const std::vector<std::pair<int, const char*>>& englishStrings() {
 
         {WorkCancelButton, "Cancel"},
         {WorkCancelling, "Cancelling..."},
+
+        {FileColumnName, "Name"},
+        {FileColumnSize, "Size"},
+        {FileColumnType, "Type"},
+        {FileColumnTime, "Time"},
+        {FileTypeFolder, "Folder"},
+        {FileSizeKb, "%1 KB"},
+        {FileTypeOf, "%1 file"},
+        {FileOpenFailed, "No program could open %1."},
     };
     return texts;
 }

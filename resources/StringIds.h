@@ -135,4 +135,14 @@ constexpr int EditSort = 1310;
 constexpr int WorkCancelButton = 1400;  // "Cancel" on the progress dialog
 constexpr int WorkCancelling = 1401;    // "Cancelling..." once Cancel was pressed
 
+// --- file explorer: the file list's columns keep their old numbers
+constexpr int FileColumnName = 522;   // "Name"
+constexpr int FileColumnSize = 383;   // "Size"
+constexpr int FileColumnType = 384;   // "Type"
+constexpr int FileColumnTime = 385;   // "Time"
+constexpr int FileTypeFolder = 1700;  // "Folder"
+constexpr int FileSizeKb = 1701;      // "%1 KB"
+constexpr int FileTypeOf = 1702;      // "%1 file" (the upper-case extension)
+constexpr int FileOpenFailed = 1703;  // "No program could open %1."
+
 }  // namespace pictavo::sid

@@ -35,6 +35,9 @@ void registerAppCommands(AppContext& context, MainWindow& window) {
                         {[&context, parent] { showTipOfTheDay(context.settings(), parent); }});
     commands.setHandler(CommandId::About, {[parent] { showAboutDialog(parent); }});
     registerImportCommands(context);
+    QObject::connect(
+        &context, &AppContext::openAlbumRequested, &window,
+        [&window](const QString& path) { window.documents().openAskingToSaveDocument(path); });
 }
 
 void showTipAtStartup(AppContext& context, QWidget* parent) {

@@ -98,20 +98,8 @@ void DocumentController::albumLoaded(const QString& path) {
 
 void DocumentController::openRecent(int n) {
     const QString path = context_.recentFiles().entry(n);
-    if (path.isEmpty())
+    if (path.isEmpty() || !askToSaveDocument())
         return;
-    if (context_.album().tree.isModified()) {
-        switch (context_.prompts().askYesNoCancel(uiText(sid::SaveChangesToDocument))) {
-            case Answer::Cancel:
-                return;
-            case Answer::Yes:
-                if (!save())
-                    return;
-                break;
-            case Answer::No:
-                break;
-        }
-    }
     QString error;
     if (!loadAlbum(path, error)) {
         context_.recentFiles().remove(n);
@@ -121,6 +109,24 @@ void DocumentController::openRecent(int n) {
     }
     context_.recentFiles().add(path);
     context_.announceRecentFilesChanged();
+}
+
+bool DocumentController::openAskingToSaveDocument(const QString& path) {
+    return askToSaveDocument() && openPath(path);
+}
+
+bool DocumentController::askToSaveDocument() {
+    if (!context_.album().tree.isModified())
+        return true;
+    switch (context_.prompts().askYesNoCancel(uiText(sid::SaveChangesToDocument))) {
+        case Answer::Yes:
+            return save();
+        case Answer::No:
+            return true;
+        case Answer::Cancel:
+            break;
+    }
+    return false;
 }
 
 bool DocumentController::confirmDiscard() {

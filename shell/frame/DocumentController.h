@@ -27,6 +27,10 @@ public:
     bool saveAs();
     // Recent entry n (1..4).
     void openRecent(int n);
+    // Opens path after the question "Do you want to save changes to this
+    // document?" (an album opened from the file list); false when not
+    // opened.
+    bool openAskingToSaveDocument(const QString& path);
 
     // The save question ("Save changes to %1?"): true when the caller may go
     // on (saved, or No), false on Cancel or a failed or cancelled save.
@@ -38,6 +42,9 @@ public:
 
 private:
     void replaceWithNewAlbum();
+    // The question of the recent list and the file list: true when the
+    // caller may go on (not modified, saved, or No).
+    bool askToSaveDocument();
     bool saveTo(const QString& path);
     bool loadAlbum(const QString& path, QString& error);
     void albumLoaded(const QString& path);

@@ -19,6 +19,7 @@
 
 #include <QObject>
 #include <QString>
+#include <QStringList>
 
 #include <array>
 
@@ -68,6 +69,11 @@ public:
     // Menus and toolbars re-read the enabled state of every command.
     void announceCommandStateChanged() { emit commandStateChanged(); }
     void announceRecentFilesChanged() { emit recentFilesChanged(); }
+    // Files were written into folder (an export, a conversion): a list
+    // showing that folder reads it again.
+    void announceFolderContentsChanged(const QString& folder) {
+        emit folderContentsChanged(folder);
+    }
 
 signals:
     void commandStateChanged();
@@ -75,6 +81,11 @@ signals:
     void recentFilesChanged();
     // The title of the window changes with the path and the modified flag.
     void titleChanged();
+    void folderContentsChanged(const QString& folder);
+    // Requests of the file explorer to the parts that do the work: open an
+    // album file (after the save question), convert these image files.
+    void openAlbumRequested(const QString& path);
+    void convertImagesRequested(const QStringList& paths);
 
 private:
     class TreeWatcher;
