@@ -19,6 +19,7 @@
 
 #include <QObject>
 #include <QString>
+#include <QStringList>
 
 #include <array>
 
@@ -75,6 +76,14 @@ signals:
     void recentFilesChanged();
     // The title of the window changes with the path and the modified flag.
     void titleChanged();
+
+    // Requests between panes and commands (emitted by one, handled by
+    // another): preview the site from an album folder; convert these image
+    // files; files were written into a disk folder, so a pane showing it
+    // reads it again (compare canonical paths).
+    void previewFolderRequested(int folderId);
+    void convertImagesRequested(const QStringList& paths);
+    void folderContentsChanged(const QString& path);
 
 private:
     class TreeWatcher;
