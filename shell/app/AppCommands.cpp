@@ -1,5 +1,6 @@
 #include "shell/app/AppCommands.h"
 
+#include "shell/app/ExportCommands.h"
 #include "shell/app/ImportCommands.h"
 #include "shell/dialogs/AboutDialog.h"
 #include "shell/dialogs/EnvironmentDialog.h"
@@ -35,6 +36,7 @@ void registerAppCommands(AppContext& context, MainWindow& window) {
                         {[&context, parent] { showTipOfTheDay(context.settings(), parent); }});
     commands.setHandler(CommandId::About, {[parent] { showAboutDialog(parent); }});
     registerImportCommands(context);
+    registerExportCommands(context, &window);
 }
 
 void showTipAtStartup(AppContext& context, QWidget* parent) {
