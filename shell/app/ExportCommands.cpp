@@ -10,15 +10,17 @@ namespace pictavo {
 
 void registerExportCommands(AppContext& context, QWidget* window) {
     auto* exports = new ExportController(context, window, &context);
-    auto hasAlbum = [&context] { return context.album().tree.root() != nullptr; };
-    CommandRegistry& commands = context.commands();
-    commands.setHandler(
-        CommandId::ExportWeb,
-        {[exports, &context] { exports->exportSite(context.selectedFolder(), false); }, hasAlbum});
-    commands.setHandler(CommandId::PreviewWeb, {[exports] { exports->previewSite(); }, hasAlbum});
-    commands.setHandler(CommandId::ExportCd,
-                        {[exports] { (void)exports->exportCdAlbum(); }, hasAlbum});
-    commands.setHandler(CommandId::PreviewCd, {[exports] { exports->previewCdAlbum(); }, hasAlbum});
+    auto set = [&context](CommandId id, std::function<void()> run) {
+        CommandRegistry::Handler handler;
+        handler.run = std::move(run);
+        handler.enabled = [&context] { return context.album().tree.root() != nullptr; };
+        context.commands().setHandler(id, std::move(handler));
+    };
+    set(CommandId::ExportWeb,
+        [exports, &context] { exports->exportSite(context.selectedFolder(), false); });
+    set(CommandId::PreviewWeb, [exports] { exports->previewSite(); });
+    set(CommandId::ExportCd, [exports] { (void)exports->exportCdAlbum(); });
+    set(CommandId::PreviewCd, [exports] { exports->previewCdAlbum(); });
 
     QObject::connect(&context, &AppContext::previewFolderRequested, exports,
                      [exports, &context](int folderId) {
