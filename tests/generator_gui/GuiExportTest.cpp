@@ -8,8 +8,10 @@
 #include "ScriptedPrompts.h"
 #include "resources/StringIds.h"
 #include "resources/StringTable.h"
+#include "shell/app/ExportCommands.h"
 #include "shell/gui/AppContext.h"
 
+#include <QAction>
 #include <QDir>
 #include <QDirIterator>
 #include <QFileInfo>
@@ -218,6 +220,22 @@ TEST_F(GuiExportTest, PreviewGeneratesOnlyWhenTheAlbumChangedOrThePageIsMissing)
     EXPECT_EQ(folderDialog.shown, 2);
     EXPECT_EQ(prompts.opened.size(), 3);
     EXPECT_TRUE(exists(entry));
+}
+
+TEST_F(GuiExportTest, TheMenuCommandsAndTheAlbumExplorersRequestReachTheExport) {
+    registerExportCommands(context, &window);
+    addPhotos(1);
+    CSiteFolder* trip = album().tree.insertFolder(root(), "Trip");
+    addPage(trip, photo("beach.png"));
+    QAction* preview = context.commands().action(CommandId::PreviewWeb);
+    ASSERT_TRUE(preview->isEnabled());
+    folders = {site()};
+    preview->trigger();
+    EXPECT_EQ(prompts.opened, QStringList{site() + "/index.htm"});
+
+    emit context.previewFolderRequested(trip->id);  // unchanged: no new export
+    EXPECT_EQ(folderDialog.shown, 1);
+    EXPECT_EQ(prompts.opened.last(), site() + QStringLiteral("/d%1p0.htm").arg(trip->id));
 }
 
 }  // namespace
