@@ -222,6 +222,26 @@ TEST_F(GuiExportTest, PreviewGeneratesOnlyWhenTheAlbumChangedOrThePageIsMissing)
     EXPECT_TRUE(exists(entry));
 }
 
+TEST_F(GuiExportTest, TheCdAlbumIsWrittenOnTheWorkerAndItsPreviewStartsTheViewer) {
+    addPhotos(2);
+    const QString cd = dir.filePath("cd");
+    folders = {cd};
+    ASSERT_TRUE(controller.exportCdAlbum().ok());
+    EXPECT_FALSE(QImageReader(cd + "/image/00000000.jpg").read().isNull());  // the title card
+    EXPECT_TRUE(exists(cd + "/image/00000002.png"));
+    EXPECT_FALSE(album().tree.cdAlbumChanged());
+    EXPECT_TRUE(prompts.asked.isEmpty()) << prompts.asked.join('\n').toStdString();
+
+    QStringList started;
+    controller.setProgramStarter([&](const QString&, const QStringList& arguments) {
+        started << arguments.last();
+        return true;
+    });
+    controller.previewCdAlbum();  // unchanged: no new export
+    EXPECT_EQ(folderDialog.shown, 1);
+    EXPECT_EQ(started, QStringList{cd + "/image"});
+}
+
 TEST_F(GuiExportTest, TheMenuCommandsAndTheAlbumExplorersRequestReachTheExport) {
     registerExportCommands(context, &window);
     addPhotos(1);
