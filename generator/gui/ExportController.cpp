@@ -1,7 +1,6 @@
 #include "generator/gui/ExportController.h"
 
 #include "core/PathUtil.h"
-#include "generator/cd/CdAlbumExport.h"
 #include "generator/export/OutputFolder.h"
 #include "generator/gui/ExportFolderDialog.h"
 #include "resources/StringIds.h"
@@ -143,23 +142,28 @@ Result<QString> ExportController::exportCdAlbum() {
         report = ExportCdAlbum(context_.album(), options);
     });
     emit context_.folderContentsChanged(*chosen);
+    if (!reportCdRun(report, *chosen))
+        return Error(QString());
+    cdFolder_ = *chosen;
+    return *chosen;
+}
 
+bool ExportController::reportCdRun(const Result<CdExportReport>& report, const QString& folder) {
     UserPrompts& prompts = context_.prompts();
     if (!report) {
         prompts.showError(report.error().message());
-        return Error(QString());
+        return false;
     }
     if (report->cancelled)
-        return Error(QString());
+        return false;
     if (report->stopped) {
         prompts.showError(
-            uiText(sid::ExportStopped).arg(*chosen, problemListText(report->failures)));
-        return Error(QString());
+            uiText(sid::ExportStopped).arg(folder, problemListText(report->failures)));
+        return false;
     }
     if (!report->failures.isEmpty())
         prompts.showInformation(uiText(sid::ExportProblems).arg(problemListText(report->failures)));
-    cdFolder_ = *chosen;
-    return *chosen;
+    return true;
 }
 
 void ExportController::previewCdAlbum() {

@@ -20,6 +20,7 @@
 
 #include "album/SiteNodes.h"
 #include "core/Result.h"
+#include "generator/cd/CdAlbumExport.h"
 #include "generator/cd/CdAlbumPreview.h"
 #include "generator/export/ExportCallbacks.h"
 #include "generator/export/SiteExport.h"
@@ -69,6 +70,8 @@ private:
     std::optional<QString> chooseFolder();
     ExportCallbacks workerCallbacks(WorkProgress& progress) const;
     void reportSiteRun(bool generated, const QString& folder);
+    // Shows what went wrong; true when the CD album was written.
+    bool reportCdRun(const Result<CdExportReport>& report, const QString& folder);
     bool openPage(const QString& page);
     void openWithRetry(bool changed, const std::function<bool()>& exportAgain,
                        const std::function<QString()>& page);
