@@ -139,6 +139,35 @@ const std::vector<std::pair<int, const char*>>& englishStrings() {
         {FileSizeKb, "%1 KB"},
         {FileTypeOf, "%1 file"},
         {FileOpenFailed, "No program could open %1."},
+        // export and image conversion
+        {SelectFolderPrompt, "Please select a folder"},
+        {ConvertTitle, "Convert images format"},
+        {ExportFolderNotEmpty,
+         "This folder contains files or subfolders, they may be overwrited during the output "
+         "process. Do you really want to export files to  this folder?"},
+        {ExportFolderTitle, "Export folder"},
+        {ExportFolderText, "Files will be exported to below location:"},
+        {BrowseButton, "..."},
+        {CannotCreateDirectory, "Cannot create directory: %1"},
+        {FolderNotAbsolute, "%1 is not a full path. Please enter a folder that begins with /."},
+        {ExportWebProgress, "Exporting web pages"},
+        {ExportCdProgress, "Exporting photo album"},
+        {ExportProblems, "The export is finished, but some files had problems:\n%1"},
+        {ExportStopped, "The export stopped at an error; what was written is left in %1.\n%2"},
+        {ProblemLine, "%1: %2"},
+        {MoreProblems, "... and %1 more"},
+        {PageOpenFailed, "Cannot open %1."},
+        {CdViewerFailed, "The photo album viewer could not be started.\n%1"},
+        {ConvertFolderLabel, "Destination folder:"},
+        {ConvertFormatLabel, "Format:"},
+        {FolderMissing, "The folder %1 does not exist."},
+        {ConvertProgress, "Converting images"},
+        {ConvertReplace,
+         "These files already exist:\n%1\nDo you want to replace them? No converts only the other "
+         "files."},
+        {ConvertProblems, "Some files were not converted:\n%1"},
+        {ConvertCopiedUnchanged, "%1 was copied unchanged, it could not be read as an image: %2"},
+        {ConvertFailed, "%1 could not be written: %2"},
     };
     return texts;
 }

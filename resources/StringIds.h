@@ -144,5 +144,30 @@ constexpr int FileTypeFolder = 1700;  // "Folder"
 constexpr int FileSizeKb = 1701;      // "%1 KB"
 constexpr int FileTypeOf = 1702;      // "%1 file" (the upper-case extension)
 constexpr int FileOpenFailed = 1703;  // "No program could open %1."
+// --- export and image conversion (1750..), with the numbers of old they use
+constexpr int SelectFolderPrompt = 362;       // "Please select a folder"
+constexpr int ConvertTitle = 390;             // "Convert images format"
+constexpr int ExportFolderNotEmpty = 467;     // asked before writing into a non-empty folder
+constexpr int ExportFolderTitle = 1750;       // "Export folder"
+constexpr int ExportFolderText = 1751;        // "Files will be exported to below location:"
+constexpr int BrowseButton = 1752;            // "..."
+constexpr int CannotCreateDirectory = 1753;   // "Cannot create directory: %1"
+constexpr int FolderNotAbsolute = 1754;       // a folder typed without its full path
+constexpr int ExportWebProgress = 1755;       // "Exporting web pages"
+constexpr int ExportCdProgress = 1756;        // "Exporting photo album"
+constexpr int ExportProblems = 1757;          // the problems after an export
+constexpr int ExportStopped = 1758;           // an export ended by a write error
+constexpr int ProblemLine = 1759;             // "%1: %2"
+constexpr int MoreProblems = 1760;            // "... and %1 more"
+constexpr int PageOpenFailed = 1761;          // "Cannot open %1."
+constexpr int CdViewerFailed = 1762;          // the viewer cannot be started
+constexpr int ConvertFolderLabel = 1770;      // "Destination folder:"
+constexpr int ConvertFormatLabel = 1771;      // "Format:"
+constexpr int FolderMissing = 1772;           // "The folder %1 does not exist."
+constexpr int ConvertProgress = 1773;         // "Converting images"
+constexpr int ConvertReplace = 1774;          // asked before replacing existing files
+constexpr int ConvertProblems = 1775;         // "Some files were not converted:\n%1"
+constexpr int ConvertCopiedUnchanged = 1776;  // a file copied unchanged
+constexpr int ConvertFailed = 1777;           // "%1 could not be written: %2"
 
 }  // namespace pictavo::sid

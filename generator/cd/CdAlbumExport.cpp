@@ -90,11 +90,15 @@ Result<CdExportReport> ExportCdAlbum(Album& album, const CdExportOptions& option
     auto cancelled = [&] { return options.cancel && options.cancel->load(); };
     auto stopping = [&] { return cancelled() || stopped.load(); };
 
+    if (options.progress)
+        options.progress(0, total);
     QThreadPool pool;
     for (const CdAlbumEntry& entry : entries) {
         if (stopping())
             break;
         if (entry.kind == CdAlbumEntry::TitleCard) {
+            if (options.fileStarted)
+                options.fileStarted(entry.destination);
             finished(
                 MakeTitleCard(entry.caption, entry.description, entry.destination, options.canvas));
             std::lock_guard guard(lock);
@@ -104,6 +108,8 @@ Result<CdExportReport> ExportCdAlbum(Album& album, const CdExportOptions& option
         pool.start([&, entry] {
             if (stopping())
                 return;
+            if (options.fileStarted)
+                options.fileStarted(entry.source);
             Result<QString> copied =
                 CopyCdImage(entry.source, entry.destination, options.exportMax, options.cancel);
             finished(copied ? Status::success() : Status(copied.error()));

@@ -26,6 +26,9 @@ struct CdExportOptions {
     QSize exportMax{0, 0};   // EnvironmentSettings::exportLimit(); (0, 0) copies images unchanged
     TitleCardCanvas canvas;  // see titleCardCanvas()
     std::function<void(int done, int total)> progress;
+    // Work on one entry starts (its source, or the card's path); called
+    // from any thread.
+    std::function<void(const QString& path)> fileStarted;
     const std::atomic<bool>* cancel = nullptr;
 };
 

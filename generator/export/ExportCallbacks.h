@@ -21,6 +21,8 @@ struct ExportCallbacks {
     std::function<void(const QString& message)> showError;
     // Image work progress, on the calling thread.
     std::function<void(int done, int total)> progress;
+    // Work on one source file starts; called from any thread.
+    std::function<void(const QString& path)> fileStarted;
     // Set from any thread (or a signal handler) to stop the run.
     const std::atomic<bool>* cancel = nullptr;
     int threads = 0;  // 0: all cores

@@ -37,6 +37,8 @@ ImageWorkResults runImageWork(const ImageWorkPlan& plan, const ImageWorkOptions&
     };
     auto worker = [&] {
         for (std::size_t i = next++; i < jobs.size() && !stopRequested(); i = next++) {
+            if (options.jobStarted)
+                options.jobStarted(jobs[i].source);
             results[i] = runImageJob(jobs[i], options.job, report);
             const std::lock_guard lock(mutex);
             ++done;

@@ -26,6 +26,8 @@ struct ImageWorkOptions {
     ImageJobSettings job;
     int threads = 0;  // 0: one per core
     std::function<void(int done, int total)> progress;
+    // A job starts on its source; called on the worker threads.
+    std::function<void(const QString& source)> jobStarted;
 };
 
 struct ImageWorkResults {

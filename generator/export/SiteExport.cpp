@@ -44,7 +44,13 @@ bool SiteExporter::exportSite(const CSiteFolder* selected, bool wholeAlbum,
     const std::optional<QString> chosen = chooseOutputFolder(album_, callbacks);
     if (!chosen)
         return false;
-    const QString folder = *chosen;
+    return exportSiteTo(*chosen, selected, wholeAlbum, callbacks);
+}
+
+bool SiteExporter::exportSiteTo(const QString& folder, const CSiteFolder* selected, bool wholeAlbum,
+                                const ExportCallbacks& callbacks) {
+    report_.clear();
+    cancelled_ = false;
     outputFolder_ = folder;
     createFilesTree(folder, report_);
 
@@ -82,6 +88,7 @@ bool SiteExporter::generate(const CSiteFolder* start, const ExportCallbacks& cal
     work.job.cancel = callbacks.cancel;
     work.threads = callbacks.threads;
     work.progress = callbacks.progress;
+    work.jobStarted = callbacks.fileStarted;
     const ImageWorkResults results = runImageWork(plan, work, report_);
     if (results.cancelled || results.stopped) {
         cancelled_ = results.cancelled;

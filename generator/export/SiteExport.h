@@ -46,6 +46,12 @@ public:
     // pages were generated; false when cancelled, refused, or the folder
     // could not be used.
     bool exportSite(const CSiteFolder* selected, bool wholeAlbum, const ExportCallbacks& callbacks);
+    // The same into folder, already chosen and prepared (chooseOutputFolder):
+    // the GUI asks on its own thread and generates on a worker. Asks nothing;
+    // of the callbacks only the progress, the cancel flag and the threads
+    // are used.
+    bool exportSiteTo(const QString& folder, const CSiteFolder* selected, bool wholeAlbum,
+                      const ExportCallbacks& callbacks);
 
     // Exports the whole album when it changed, opens index.htm; gives the
     // output folder, or empty when nothing could be generated.

@@ -1,5 +1,6 @@
 #include "shell/app/AppCommands.h"
 
+#include "shell/app/ExportCommands.h"
 #include "shell/app/ImportCommands.h"
 #include "shell/dialogs/AboutDialog.h"
 #include "shell/dialogs/EnvironmentDialog.h"
@@ -38,6 +39,7 @@ void registerAppCommands(AppContext& context, MainWindow& window) {
     QObject::connect(
         &context, &AppContext::openAlbumRequested, &window,
         [&window](const QString& path) { window.documents().openAskingToSaveDocument(path); });
+    registerExportCommands(context, &window);
 }
 
 void showTipAtStartup(AppContext& context, QWidget* parent) {

@@ -82,10 +82,13 @@ signals:
     // The title of the window changes with the path and the modified flag.
     void titleChanged();
     void folderContentsChanged(const QString& folder);
-    // Requests of the file explorer to the parts that do the work: open an
-    // album file (after the save question), convert these image files.
+
+    // Requests between panes and commands (emitted by one, handled by
+    // another): open an album file (after the save question), convert these
+    // image files, preview the site from an album folder.
     void openAlbumRequested(const QString& path);
     void convertImagesRequested(const QStringList& paths);
+    void previewFolderRequested(int folderId);
 
 private:
     class TreeWatcher;

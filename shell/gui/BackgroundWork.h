@@ -36,6 +36,8 @@ public:
     void advance(const QString& item);
     // Polled by the job; it returns early once this is true.
     bool isCancelled() const { return cancelled_; }
+    // The same as a flag, for work that polls an atomic (the exports).
+    const std::atomic<bool>* cancelFlag() const { return &cancelled_; }
 
     void cancel() { cancelled_ = true; }
     int total() const { return total_; }
