@@ -5,8 +5,15 @@
 #include <QFileInfo>
 #include <QProcess>
 #include <QProcessEnvironment>
+#include <QRegularExpression>
 
 namespace pictavo::test {
+
+int checkedLocalLinks(const QByteArray& output) {
+    static const QRegularExpression summary(QStringLiteral("checked \\d+ pages and (\\d+) local links"));
+    const QRegularExpressionMatch match = summary.match(QString::fromUtf8(output));
+    return match.hasMatch() ? match.captured(1).toInt() : -1;
+}
 
 void CliRunner::start(QProcess& process, const QStringList& args) const {
     startWrapped(process, {}, args);

@@ -16,6 +16,10 @@ struct CliRun {
     QByteArray err;
 };
 
+// The number of local links a "check" run looked up, read from its summary
+// line; -1 when there is none.
+int checkedLocalLinks(const QByteArray& output);
+
 class CliRunner {
 public:
     CliRun run(const QStringList& args) const;

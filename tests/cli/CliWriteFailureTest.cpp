@@ -61,7 +61,7 @@ TEST_F(CliWriteFailure, AnExportIntoAFolderItMayNotWriteStopsAtTheFirstFile) {
         ASSERT_TRUE(photo.save(cli_.path(QStringLiteral("photos/p%1.png").arg(i))));
     ASSERT_EQ(cli_.run({"import", album_, cli_.path("photos")}).exitCode, 0);
     const QString site = cli_.path("site");
-    ASSERT_EQ(cli_.run({"export", album_, "--to", site}).exitCode, 0);
+    ASSERT_EQ(cli_.run({"export", album_, "--to", site, "--check"}).exitCode, 0);
 
     // Every folder of the tree readable by all, the site's folders writable by none.
     QFile::setPermissions(cli_.path(""),

@@ -24,6 +24,10 @@ man_lint() {
   [ ! -s "$work/groff" ] || fail "groff warns about $1: $(cat "$work/groff")"
 }
 
+# Every "does it contain" test reads from a process substitution rather than
+# a pipe: grep -q stops reading at the first match, and under pipefail the
+# writer's SIGPIPE would make a match count as a failure.
+
 # The page's text with roff's escaped hyphens as plain ones.
 page_text() { sed 's/\\-/-/g' "$1"; }
 
@@ -35,7 +39,7 @@ long_options() { grep -oE -- '--[a-z][a-z0-9-]*' | sort -u; }
 man_names_options() {
   local option
   while read -r option; do
-    page_text "$1" | grep -qF -- "$option" || fail "$1 does not describe $option"
+    grep -qF -- "$option" < <(page_text "$1") || fail "$1 does not describe $option"
   done < <(long_options <"$2")
 }
 
@@ -62,9 +66,9 @@ case "${1:-}" in
     [ ! -s "$work/out" ] || fail "desktop-file-validate: $(cat "$work/out")"
     [ "$(entry_value "$file" Exec)" = "pictavo %f" ] || fail "Exec is not \"pictavo %f\""
     [ "$(entry_value "$file" Icon)" = "$id" ] || fail "Icon is not the application id $id"
-    entry_value "$file" MimeType | tr ';' '\n' | grep -qx application/x-pictavo-album ||
+    grep -qx application/x-pictavo-album < <(entry_value "$file" MimeType | tr ';' '\n') ||
       fail "MimeType lacks application/x-pictavo-album"
-    entry_value "$file" Categories | tr ';' '\n' | grep -qx Photography || fail "Categories lack Photography"
+    grep -qx Photography < <(entry_value "$file" Categories | tr ';' '\n') || fail "Categories lack Photography"
     ;;
   metainfo)
     need appstreamcli
@@ -100,7 +104,7 @@ case "${1:-}" in
     [ ${#commands[@]} -ge 8 ] || fail "pictavo-cli --help lists ${#commands[@]} commands, expected eight or more"
     cp "$work/usage" "$work/all-help"
     for command in "${commands[@]}"; do
-      page_text "$page" | grep -qE "^\.BR? $command( |,|\$)" || fail "$page has no entry for the command $command"
+      grep -qE "^\.BR? $command( |,|\$)" < <(page_text "$page") || fail "$page has no entry for the command $command"
       "$cli" "$command" --help >"$work/help" || fail "pictavo-cli $command --help failed"
       man_names_options "$page" "$work/help"
       cat "$work/help" >>"$work/all-help"
@@ -108,9 +112,9 @@ case "${1:-}" in
     echo "--version --help" >>"$work/all-help"
     man_options_exist "$page" "$work/all-help"
     for status in 0 1 2 3; do
-      sed -n '/^\.SH EXIT STATUS/,/^\.SH/p' "$page" | grep -qx "\.B $status" || fail "$page: exit status $status is not described"
+      grep -qx "\.B $status" < <(sed -n '/^\.SH EXIT STATUS/,/^\.SH/p' "$page") || fail "$page: exit status $status is not described"
     done
-    "$cli" --version | grep -qE " $version\$" || fail "pictavo-cli --version does not print $version"
+    grep -qE " $version\$" < <("$cli" --version) || fail "pictavo-cli --version does not print $version"
     ;;
   man-gui)
     page=$2 program=$3 version=$4
@@ -120,7 +124,7 @@ case "${1:-}" in
     man_names_options "$page" "$work/help"
     man_options_exist "$page" "$work/help"
     grep -q 'ALBUM.www' "$work/help" || fail "pictavo --help names no ALBUM.www argument"
-    "$program" --version | grep -qE " $version\$" || fail "pictavo --version does not print $version"
+    grep -qE " $version\$" < <("$program" --version) || fail "pictavo --version does not print $version"
     ;;
   *)
     echo "usage: $0 entry|metainfo|mime|man-cli|man-gui ARGS..." >&2
