@@ -38,8 +38,9 @@ protected:
 
 TEST_F(CliCheck, ListsBrokenAndWebLinksAndFails) {
     cli_.writeFile("site/a.jpg", "x");
-    cli_.writeFile("site/index.htm",
-                   "<a href=\"a.jpg\">\r\n<img src=\"b.jpg\">\r\n<a href=\"https://example.org/\">\r\n");
+    cli_.writeFile(
+        "site/index.htm",
+        "<a href=\"a.jpg\">\r\n<img src=\"b.jpg\">\r\n<a href=\"https://example.org/\">\r\n");
     cli_.writeFile("site/sub/p.htm", "<a href=\"../index.htm\"><a href=\"../A.jpg#x\">");
     const CliRun run = cli_.run({"check", cli_.path("site")});
     EXPECT_EQ(run.exitCode, 1);

@@ -97,8 +97,9 @@ TEST_F(CliExport, MissingSourcesAreListedAndTheStatusSaysSo) {
     const CliRun check = cli_.run({"check", cli_.path("export")});
     EXPECT_EQ(check.exitCode, 1);
     for (const QByteArray& line : check.out.split('\n')) {
-        if (line.contains("broken link:"))
+        if (line.contains("broken link:")) {
             EXPECT_TRUE(line.endsWith("gone.jpg")) << line.toStdString();
+        }
     }
 }
 

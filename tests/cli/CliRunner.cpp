@@ -10,7 +10,8 @@
 namespace pictavo::test {
 
 int checkedLocalLinks(const QByteArray& output) {
-    static const QRegularExpression summary(QStringLiteral("checked \\d+ pages and (\\d+) local links"));
+    static const QRegularExpression summary(
+        QStringLiteral("checked \\d+ pages and (\\d+) local links"));
     const QRegularExpressionMatch match = summary.match(QString::fromUtf8(output));
     return match.hasMatch() ? match.captured(1).toInt() : -1;
 }

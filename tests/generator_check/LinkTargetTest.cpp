@@ -13,6 +13,10 @@ struct TargetRow {
     const char* path;
 };
 
+void PrintTo(const TargetRow& row, std::ostream* out) {
+    *out << '"' << row.reference << '"';
+}
+
 class LinkTargetResolve : public testing::TestWithParam<TargetRow> {};
 
 TEST_P(LinkTargetResolve, ClassifiesAndDecodes) {

@@ -23,6 +23,10 @@ struct CopyRow {
     CopyFunction copy;
 };
 
+void PrintTo(const CopyRow& row, std::ostream* out) {
+    *out << row.name;
+}
+
 class FileCopyTest : public testing::TestWithParam<CopyRow> {
 protected:
     void SetUp() override { ASSERT_TRUE(dir_.isValid()); }
@@ -75,8 +79,8 @@ TEST_P(FileCopyTest, AMissingSourceIsAnErrorAndLeavesNothing) {
 INSTANTIATE_TEST_SUITE_P(BothCopies, FileCopyTest,
                          testing::Values(CopyRow{"SiteFile", copySiteFile},
                                          CopyRow{"Atomic", copyFileAtomically}),
-                         [](const testing::TestParamInfo<CopyRow>& info) {
-                             return std::string(info.param.name);
+                         [](const testing::TestParamInfo<CopyRow>& row) {
+                             return std::string(row.param.name);
                          });
 
 }  // namespace
