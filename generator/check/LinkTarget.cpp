@@ -16,7 +16,7 @@ QString schemeOf(const QString& reference) {
 
 // "file:///a/b" and "file://host/a/b" name "/a/b"; "file:a" names "a".
 QString withoutFileScheme(const QString& reference) {
-    QString rest = reference.mid(int(qstrlen("file:")));
+    QString rest = reference.mid(QLatin1String("file:").size());
     if (rest.startsWith(QLatin1String("//"))) {
         const qsizetype slash = rest.indexOf(QLatin1Char('/'), 2);
         rest = slash < 0 ? QStringLiteral("/") : rest.mid(slash);
