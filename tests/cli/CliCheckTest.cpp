@@ -66,6 +66,24 @@ TEST_F(CliCheck, RejectsBadArguments) {
     EXPECT_TRUE(missing.err.contains("is not a folder")) << missing.err.toStdString();
 }
 
+TEST_F(CliCheck, AnUnreadablePageIsListedAndFails) {
+    cli_.writeFile("site/index.htm", "<a href=\"p.htm\">");
+    cli_.writeFile("site/p.htm", "<a href=\"index.htm\">");
+    const QFile::Permissions readable =
+        QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther;
+    const QFile::Permissions own = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner;
+    for (const char* folder : {"", "site"})
+        ASSERT_TRUE(QFile::setPermissions(cli_.path(folder), readable));
+    QFile::setPermissions(cli_.path("site/index.htm"), QFile::ReadOwner | QFile::ReadOther);
+    QFile::setPermissions(cli_.path("site/p.htm"), {});
+    const CliRun run = cli_.runWrapped(withoutRootRights(), {"check", cli_.path("site")});
+    for (const char* folder : {"", "site"})
+        QFile::setPermissions(cli_.path(folder), own);
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(run.out.startsWith("cannot read p.htm: ")) << run.out.toStdString();
+    EXPECT_EQ(checkedLocalLinks(run.out), 1) << run.out.toStdString();
+}
+
 TEST_F(CliCheck, ExportWithCheckReportsOnStderrAndKeepsTheEntryPageOnStdout) {
     const QString album = writeAlbum(true);
     const QString site = cli_.path("site");

@@ -7,7 +7,15 @@
 #include <QProcessEnvironment>
 #include <QRegularExpression>
 
+#include <unistd.h>
+
 namespace pictavo::test {
+
+QStringList withoutRootRights() {
+    if (::geteuid() != 0)
+        return {};
+    return {"setpriv", "--reuid=65534", "--regid=65534", "--clear-groups"};
+}
 
 int checkedLocalLinks(const QByteArray& output) {
     static const QRegularExpression summary(

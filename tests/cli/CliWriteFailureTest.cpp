@@ -8,8 +8,6 @@
 
 #include <gtest/gtest.h>
 
-#include <unistd.h>
-
 namespace pictavo::test {
 namespace {
 
@@ -19,13 +17,6 @@ protected:
         album_ = cli_.path("album.www");
         ASSERT_EQ(cli_.run({"new", album_}).exitCode, 0);
     }
-    // Root may write anywhere: the tool runs as nobody then.
-    static QStringList withoutRootRights() {
-        if (::geteuid() != 0)
-            return {};
-        return {"setpriv", "--reuid=65534", "--regid=65534", "--clear-groups"};
-    }
-
     CliRunner cli_;
     QString album_;
 };

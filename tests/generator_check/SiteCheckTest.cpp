@@ -7,8 +7,6 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include <unistd.h>
-
 #include <gtest/gtest.h>
 
 namespace pictavo {
@@ -83,17 +81,9 @@ TEST_F(SiteCheckTest, FindsEveryBrokenLinkWithPageAndLine) {
     EXPECT_FALSE(report->allFound());
 }
 
-TEST_F(SiteCheckTest, UnreadablePagesAndMissingFoldersAreReported) {
+TEST_F(SiteCheckTest, OnlyAFolderCanBeChecked) {
     EXPECT_FALSE(checkSite(site("missing")).ok());
     EXPECT_FALSE(checkSite(site("d0i0.htm")).ok());
-    if (::geteuid() == 0)
-        GTEST_SKIP() << "root reads every file";
-    QFile::setPermissions(site("d0i0.htm"), {});
-    const Result<SiteCheckReport> report = checkSite(site());
-    ASSERT_TRUE(report.ok());
-    ASSERT_EQ(report->unreadable.size(), 1u);
-    EXPECT_EQ(report->unreadable[0].page, QStringLiteral("d0i0.htm"));
-    EXPECT_FALSE(report->allFound());
 }
 
 }  // namespace
