@@ -7,8 +7,9 @@
 namespace pictavo::cli {
 
 // kIncomplete: an export wrote its output, but some files could not be read
-// or written; the problems are listed on stderr.
-enum ExitCode : int { kSuccess = 0, kFailure = 1, kUsage = 2, kIncomplete = 3 };
+// or written; the problems are listed on stderr. kBrokenLinks: an export
+// with --check wrote everything, but the check found broken links.
+enum ExitCode : int { kSuccess = 0, kFailure = 1, kUsage = 2, kIncomplete = 3, kBrokenLinks = 4 };
 
 struct Command {
     const char* name;

@@ -10,6 +10,7 @@ int runSave(const QStringList& args);
 int runImport(const QStringList& args);
 int runExport(const QStringList& args);
 int runCdExport(const QStringList& args);
+int runCheck(const QStringList& args);
 
 std::span<const Command> allCommands() {
     static const Command kCommands[] = {
@@ -30,6 +31,7 @@ std::span<const Command> allCommands() {
         {"import", "import files and folders into an album", runImport},
         {"export", "export an album as a web site", runExport},
         {"cd-export", "export an album as a CD photo album", runCdExport},
+        {"check", "list the broken links of a written site", runCheck},
         {"convert", "convert image files into another format", runConvert},
     };
     return kCommands;

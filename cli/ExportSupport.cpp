@@ -1,7 +1,7 @@
 #include "cli/ExportSupport.h"
 
-#include "album/file/AlbumFile.h"
 #include "album/AlbumPaths.h"
+#include "album/file/AlbumFile.h"
 #include "cli/Command.h"
 #include "shell/settings/SettingsStore.h"
 
@@ -26,7 +26,7 @@ extern "C" void onInterrupt(int) {
 
 bool isSiteOnlyOption(const QString& arg) {
     return arg == QLatin1String("--folder") || arg == QLatin1String("--thumb-size") ||
-           arg == QLatin1String("--threads");
+           arg == QLatin1String("--threads") || arg == QLatin1String("--check");
 }
 
 }  // namespace
@@ -43,6 +43,8 @@ QString parseExportArgs(const QStringList& args, ExportCommandKind kind, ExportA
             return QStringLiteral("unknown option %1").arg(arg);
         } else if (arg == QLatin1String("--force")) {
             out.force = true;
+        } else if (arg == QLatin1String("--check")) {
+            out.check = true;
         } else if (arg == QLatin1String("--to")) {
             const auto v = value();
             if (!v)

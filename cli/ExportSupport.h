@@ -26,6 +26,7 @@ struct ExportArgs {
     std::optional<QSize> thumbSize;
     std::optional<QSize> exportMax;
     int threads = 0;
+    bool check = false;  // check the links of the written site
 };
 
 enum class ExportCommandKind { Site, CdAlbum };

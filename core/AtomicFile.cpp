@@ -1,11 +1,13 @@
 #include "core/AtomicFile.h"
 
+#include "core/FileCopy.h"
 #include "core/WriteError.h"
 
 #include <QFile>
 #include <QSaveFile>
 
 #include <cerrno>
+#include <cstring>
 
 namespace pictavo {
 
@@ -74,15 +76,13 @@ Status copyFileAtomically(const QString& source, const QString& destination) {
     QSaveFile out(destination);
     if (!openForWriting(out))
         return writeError(destination, out, errno);
-    constexpr qint64 kChunk = 1 << 20;
-    while (!in.atEnd()) {
-        const QByteArray chunk = in.read(kChunk);
-        if (chunk.isEmpty() && in.error() != QFileDevice::NoError) {
-            out.cancelWriting();
-            return Error(QStringLiteral("cannot read %1: %2").arg(source, in.errorString()));
-        }
-        if (!writeAll(out, chunk.constData(), chunk.size()))
-            return failed(out, destination);
+    if (const std::optional<FileCopyFailure> failure = copyFileData(in.handle(), out.handle())) {
+        out.cancelWriting();
+        if (failure->side == FileCopyFailure::Side::Reading)
+            return Error(
+                QStringLiteral("cannot read %1: %2")
+                    .arg(source, QString::fromLocal8Bit(std::strerror(failure->systemError))));
+        return writeFailure(destination, failure->systemError);
     }
     return commit(out, destination);
 }

@@ -11,7 +11,8 @@ namespace pictavo {
 
 Status writeFileAtomically(const QString& path, const QByteArray& data);
 
-// Copies a file the same way (read all, write to a temporary, rename).
+// Copies a file the same way: the kernel copies the bytes into a
+// temporary (see core/FileCopy.h), which is renamed over the target.
 Status copyFileAtomically(const QString& source, const QString& destination);
 
 }  // namespace pictavo

@@ -1,6 +1,7 @@
 // pictavo-cli export: writes an album's site into a folder.
 #include "cli/Command.h"
 #include "cli/ExportSupport.h"
+#include "cli/SiteCheckOutput.h"
 #include "generator/export/SiteExport.h"
 
 #include <QSize>
@@ -15,6 +16,7 @@ void printHelp() {
     printOut(QStringLiteral(
         "usage: pictavo-cli export ALBUM.www --to DIR [--folder ID] [--force]\n"
         "                          [--thumb-size WxH] [--export-max WxH] [--threads N]\n"
+        "                          [--check]\n"
         "\n"
         "Exports the album as a static web site into DIR (created when missing, one\n"
         "level only) and prints the path of its entry page. Relative file paths in\n"
@@ -28,12 +30,15 @@ void printHelp() {
         "  --export-max WxH  largest shown image size, 0x0 for none (default: the\n"
         "                    settings file, else 0x0)\n"
         "  --threads N       image work threads (default: one per core)\n"
+        "  --check           then check the links of the written site as\n"
+        "                    'pictavo-cli check DIR' does, reporting on stderr\n"
         "\n"
         "Ctrl-C stops the run cleanly; no partly written file is left behind.\n"
         "\n"
         "Exit status: 0 all written; 1 nothing exported (error, refusal or Ctrl-C);\n"
         "2 usage error; 3 exported, but some sources were missing or some files\n"
-        "could not be written (each problem is listed on stderr)."));
+        "could not be written (each problem is listed on stderr); 4 (--check) all\n"
+        "written, but some links of the site are broken."));
 }
 
 void printFailureSummary(const std::vector<RunFailure>& failures) {
@@ -45,6 +50,18 @@ void printFailureSummary(const std::vector<RunFailure>& failures) {
         printError(QStringLiteral("  %1: %2").arg(failures[i].path, failures[i].message));
     if (failures.size() > kShown)
         printError(QStringLiteral("  ... and %1 more").arg(failures.size() - kShown));
+}
+
+// Checks the links of the site in folder, reporting on stderr so that
+// stdout keeps the entry page alone; true when every link was found.
+bool checkWrittenSite(const QString& folder) {
+    const Result<SiteCheckReport> report = checkSite(folder);
+    if (!report) {
+        printError(QStringLiteral("pictavo-cli: ") + report.error().message());
+        return false;
+    }
+    printSiteCheck(report.value(), printError);
+    return report->allFound();
 }
 
 }  // namespace
@@ -84,7 +101,11 @@ int runExport(const QStringList& args) {
         return failure(answers.whyNothing(QStringLiteral("nothing was exported")));
     }
     printOut(exporter.firstPageOf(start ? start : album.tree.root()));
-    return exporter.lastFailures().empty() ? kSuccess : kIncomplete;
+    const int status = exporter.lastFailures().empty() ? kSuccess : kIncomplete;
+    if (!parsed.check)
+        return status;
+    const bool linksFound = checkWrittenSite(parsed.to);
+    return status == kSuccess && !linksFound ? int(kBrokenLinks) : status;
 }
 
 }  // namespace pictavo::cli

@@ -145,12 +145,9 @@ private:
     }
 
     Status copyBytes(const QString& destination) {
-        if (source_.exists() && source_.fileSize() == 0)
-            return writeSiteFile(destination, {});
-        const QByteArray bytes = source_.bytesAsArray();
-        if (bytes.isEmpty())
-            return Error(source_.readError());
-        return writeSiteFile(destination, bytes);
+        if (!source_.exists())
+            return Error(QStringLiteral("file not found"));
+        return copySiteFile(source_.path(), destination);
     }
 
     void copyTo(const QString& destination) {

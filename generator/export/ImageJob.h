@@ -2,7 +2,7 @@
 // One job of the image work: everything the site needs from one source
 // file, done with at most one decode of it. Thumbnails first decide their
 // outcome once and write it under every number asked for; conversions to
-// JPEG reuse the full-size decode; copies write the mapped bytes. Every file
+// JPEG reuse the full-size decode; copies are made by the kernel. Every file
 // is written under a temporary name and renamed, so a failure or a
 // cancellation never leaves a partial file under a final name.
 //

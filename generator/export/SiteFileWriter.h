@@ -17,4 +17,9 @@ namespace pictavo {
 
 Status writeSiteFile(const QString& path, const QByteArray& data);
 
+// Copies source to destination the same way, with the kernel's copy (see
+// core/FileCopy.h): an original published unchanged never passes through
+// this process's memory.
+Status copySiteFile(const QString& source, const QString& destination);
+
 }  // namespace pictavo

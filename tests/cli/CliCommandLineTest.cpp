@@ -20,7 +20,7 @@ TEST_F(CliCommandLine, EveryListedCommandHasHelp) {
         if (line.startsWith("  "))
             commands << line.trimmed().split(' ').first();
     }
-    EXPECT_EQ(commands.size(), 8) << overview.out.constData();
+    EXPECT_EQ(commands.size(), 9) << overview.out.constData();
     for (const QByteArray& command : commands) {
         const CliRun help = cli.run({QString::fromUtf8(command), "--help"});
         EXPECT_EQ(help.exitCode, 0) << command.constData();

@@ -30,6 +30,12 @@ protected:
     CliRun exportTo(QStringList options) const {
         return cli_.run(QStringList{"export", album_, "--to", site_} + options);
     }
+    // The link check of folder: its exit status, and its report on failure.
+    void expectEveryLinkFound(const QString& folder) const {
+        const CliRun check = cli_.run({"check", folder});
+        EXPECT_EQ(check.exitCode, 0) << check.out.toStdString();
+        EXPECT_GT(checkedLocalLinks(check.out), 5) << check.out.toStdString();
+    }
 
     CliRunner cli_;
     QString album_;
@@ -43,6 +49,7 @@ TEST_F(CliExport, ExportsAndPrintsTheEntryPage) {
     EXPECT_EQ(QString::fromUtf8(run.out).trimmed(), site_ + "/index.htm");
     QImageReader thumbnail(site_ + "/files/thumbnail/Thumbnail0.jpg");
     EXPECT_EQ(thumbnail.size(), QSize(64, 40));
+    expectEveryLinkFound(site_);
 }
 
 TEST_F(CliExport, RefusesANonEmptyFolderUnlessForced) {
@@ -58,6 +65,7 @@ TEST_F(CliExport, RefusesANonEmptyFolderUnlessForced) {
     const CliRun forced = exportTo({"--force"});
     EXPECT_EQ(forced.exitCode, 0) << forced.err.toStdString();
     EXPECT_TRUE(QFile::exists(site_ + "/index.htm"));
+    expectEveryLinkFound(site_);
 }
 
 TEST_F(CliExport, ExportsTheSubtreeOfAFolder) {
@@ -85,6 +93,14 @@ TEST_F(CliExport, MissingSourcesAreListedAndTheStatusSaysSo) {
     }
     EXPECT_TRUE(QFile::exists(cli_.path("export/index.htm")));
     EXPECT_TRUE(QFile::exists(cli_.path("cd-export/image/00000001.png")));
+    // The missing source's name is the one link that dangles.
+    const CliRun check = cli_.run({"check", cli_.path("export")});
+    EXPECT_EQ(check.exitCode, 1);
+    for (const QByteArray& line : check.out.split('\n')) {
+        if (line.contains("broken link:")) {
+            EXPECT_TRUE(line.endsWith("gone.jpg")) << line.toStdString();
+        }
+    }
 }
 
 TEST_F(CliExport, RejectsBadArguments) {

@@ -5,8 +5,24 @@
 #include <QFileInfo>
 #include <QProcess>
 #include <QProcessEnvironment>
+#include <QRegularExpression>
+
+#include <unistd.h>
 
 namespace pictavo::test {
+
+QStringList withoutRootRights() {
+    if (::geteuid() != 0)
+        return {};
+    return {"setpriv", "--reuid=65534", "--regid=65534", "--clear-groups"};
+}
+
+int checkedLocalLinks(const QByteArray& output) {
+    static const QRegularExpression summary(
+        QStringLiteral("checked \\d+ pages and (\\d+) local links"));
+    const QRegularExpressionMatch match = summary.match(QString::fromUtf8(output));
+    return match.hasMatch() ? match.captured(1).toInt() : -1;
+}
 
 void CliRunner::start(QProcess& process, const QStringList& args) const {
     startWrapped(process, {}, args);

@@ -16,6 +16,14 @@ struct CliRun {
     QByteArray err;
 };
 
+// The wrapper that runs the tool as nobody when the tests run as root, who
+// may read and write anything; empty otherwise. For runWrapped().
+QStringList withoutRootRights();
+
+// The number of local links a "check" run looked up, read from its summary
+// line; -1 when there is none.
+int checkedLocalLinks(const QByteArray& output);
+
 class CliRunner {
 public:
     CliRun run(const QStringList& args) const;
