@@ -1,6 +1,7 @@
 #include "shell/app/AppCommands.h"
 
 #include "shell/app/ImportCommands.h"
+#include "shell/app/SheetCommands.h"
 #include "shell/dialogs/AboutDialog.h"
 #include "shell/dialogs/EnvironmentDialog.h"
 #include "shell/dialogs/TipOfTheDayDialog.h"
@@ -35,6 +36,7 @@ void registerAppCommands(AppContext& context, MainWindow& window) {
                         {[&context, parent] { showTipOfTheDay(context.settings(), parent); }});
     commands.setHandler(CommandId::About, {[parent] { showAboutDialog(parent); }});
     registerImportCommands(context);
+    registerSheetCommands(context, window);
 }
 
 void showTipAtStartup(AppContext& context, QWidget* parent) {

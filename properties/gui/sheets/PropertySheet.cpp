@@ -1,0 +1,38 @@
+#include "properties/gui/sheets/PropertySheet.h"
+
+#include "properties/gui/sheets/OkCancelButtons.h"
+#include "properties/gui/sheets/SheetPage.h"
+#include "resources/StringTable.h"
+
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+namespace pictavo {
+
+PropertySheet::PropertySheet(int titleId, QWidget* parent)
+    : QDialog(parent), tabs_(new QTabWidget(this)) {
+    setWindowTitle(uiText(titleId));
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(tabs_);
+    ok_ = addOkCancelButtons(*this, *layout);
+}
+
+void PropertySheet::addPage(SheetPage* page, const QString& caption) {
+    tabs_->addTab(page, caption);
+    pages_.push_back(page);
+}
+
+SheetPage* PropertySheet::page(const QString& caption) const {
+    for (int i = 0; i < tabs_->count(); ++i)
+        if (tabs_->tabText(i) == caption)
+            return static_cast<SheetPage*>(tabs_->widget(i));
+    return nullptr;
+}
+
+void PropertySheet::accept() {
+    for (SheetPage* page : pages_)
+        page->commitEdits();
+    QDialog::accept();
+}
+
+}  // namespace pictavo
