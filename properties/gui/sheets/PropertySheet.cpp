@@ -29,10 +29,13 @@ SheetPage* PropertySheet::page(const QString& caption) const {
     return nullptr;
 }
 
-void PropertySheet::accept() {
-    for (SheetPage* page : pages_)
-        page->commitEdits();
-    QDialog::accept();
+void PropertySheet::done(int result) {
+    for (SheetPage* page : pages_) {
+        if (result == Accepted)
+            page->commitEdits();
+        page->stopWriting();
+    }
+    QDialog::done(result);
 }
 
 }  // namespace pictavo

@@ -1,8 +1,8 @@
 #pragma once
 // PropertySheet: the tabbed dialog both property sheets are made of, with
 // "OK" and "Cancel" and no Apply. OK first commits every page's edits, the
-// one holding the focus included. What OK and Cancel mean for the album is
-// SheetSession's business.
+// one holding the focus included; once closed, the pages write no more.
+// What OK and Cancel mean for the album is SheetSession's business.
 
 #include <QDialog>
 
@@ -26,7 +26,7 @@ public:
     SheetPage* page(const QString& caption) const;
     QPushButton* okButton() const { return ok_; }
 
-    void accept() override;
+    void done(int result) override;
 
 private:
     QTabWidget* tabs_;

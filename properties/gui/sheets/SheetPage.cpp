@@ -13,21 +13,32 @@ void SheetPage::commitEdits() {
         commit();
 }
 
+std::function<void()> SheetPage::whileWriting(std::function<void()> commit) {
+    return [this, commit = std::move(commit)] {
+        if (writing_)
+            commit();
+    };
+}
+
 void SheetPage::bindLineEdit(QLineEdit* edit, std::function<void(const QString&)> store) {
-    auto commit = [edit, store = std::move(store)] { store(edit->text().left(kLineEditLimit)); };
+    auto commit = whileWriting(
+        [edit, store = std::move(store)] { store(edit->text().left(kLineEditLimit)); });
     connect(edit, &QLineEdit::editingFinished, this, commit);
     pendingEdits_.push_back(commit);
 }
 
 void SheetPage::bindTextEdit(QPlainTextEdit* edit, std::function<void(const QString&)> store) {
-    auto commit = [edit, store = std::move(store)] { store(edit->toPlainText()); };
+    auto commit = whileWriting([edit, store = std::move(store)] { store(edit->toPlainText()); });
     edit->installEventFilter(this);
     textEdits_.emplace_back(edit, commit);
     pendingEdits_.push_back(commit);
 }
 
 void SheetPage::bindNumber(NumberField* field, std::function<void(int)> store) {
-    connect(field, &NumberField::stored, this, std::move(store));
+    connect(field, &NumberField::stored, this, [this, store = std::move(store)](int value) {
+        if (writing_)
+            store(value);
+    });
     pendingEdits_.push_back([field] { field->commit(); });
 }
 

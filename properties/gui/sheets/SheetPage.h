@@ -23,6 +23,9 @@ public:
     explicit SheetPage(QWidget* parent = nullptr) : QWidget(parent) {}
 
     void commitEdits();
+    // After the sheet closed: edits that lose the focus now (the window
+    // going away) write nothing, so they cannot undo a Cancel.
+    void stopWriting() { writing_ = false; }
 
 protected:
     // store receives the text, cut to the single-line limit.
@@ -33,6 +36,10 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // Wraps an edit's commit so that it does nothing once writing stopped.
+    std::function<void()> whileWriting(std::function<void()> commit);
+
+    bool writing_ = true;
     std::vector<std::function<void()>> pendingEdits_;
     std::vector<std::pair<QPlainTextEdit*, std::function<void()>>> textEdits_;
 };
