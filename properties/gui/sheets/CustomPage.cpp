@@ -18,6 +18,7 @@ namespace pictavo {
 namespace {
 
 constexpr int kNameColumnWidth = 110;
+constexpr int kValueColumnWidth = 190;
 constexpr int kEntryRole = Qt::UserRole;
 
 }  // namespace
@@ -45,6 +46,7 @@ QWidget* CustomPage::listGroup(VariableList& list, int groupTitleId, const char*
     list.view->setHeaderLabels(
         {uiText(sid::SheetVariableColumnName), uiText(sid::SheetVariableColumnValue)});
     list.view->header()->resizeSection(0, kNameColumnWidth);
+    list.view->header()->resizeSection(1, kValueColumnWidth);
     grid->addWidget(list.view, 0, 0, 4, 1);
     using Action = void (CustomPage::*)(VariableList&);
     const struct {

@@ -9,9 +9,17 @@
 
 namespace pictavo {
 
+namespace {
+
+// Wide enough for several tabs side by side; the rest scroll.
+constexpr int kMinimumWidth = 560;
+
+}  // namespace
+
 PropertySheet::PropertySheet(int titleId, QWidget* parent)
     : QDialog(parent), tabs_(new QTabWidget(this)) {
     setWindowTitle(uiText(titleId));
+    setMinimumWidth(kMinimumWidth);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(tabs_);
     ok_ = addOkCancelButtons(*this, *layout);
