@@ -5,6 +5,7 @@
 #include "SheetTestSupport.h"
 
 #include "properties/LayoutProperty.h"
+#include "properties/gui/sheets/FontChoiceDialog.h"
 #include "properties/gui/sheets/LayoutSheet.h"
 #include "properties/gui/sheets/NumberField.h"
 #include "resources/StringIds.h"
@@ -134,6 +135,21 @@ TEST_F(LayoutSheetTest, FontDialogChoiceIsStoredWithBoldOnlyAtWeight700) {
         Qt::LeftButton);
     EXPECT_EQ(layout.img.font.clr, -1);
     EXPECT_EQ(fontColour->text(), uiText(sid::Transparent));
+}
+
+// The font dialog hands back what it was opened with when nothing is
+// changed: the size in tenths, the effects and the colour survive Qt's font.
+TEST(FontChoiceDialogTest, OkWithoutChangesGivesTheOpeningChoice) {
+    ScriptedSheetDialogs colours;
+    const FontChoice opening{QFont().family(), 140, 400, true, true, false, 0x336699};
+    FontChoiceDialog dialog(opening, colours);
+    const FontChoice chosen = dialog.choice();
+    EXPECT_EQ(chosen.tenthsOfPoint, 140);
+    EXPECT_EQ(chosen.weight, 400);
+    EXPECT_TRUE(chosen.italic);
+    EXPECT_TRUE(chosen.underline);
+    EXPECT_FALSE(chosen.strikeOut);
+    EXPECT_EQ(chosen.colour, 0x336699);
 }
 
 struct TabRow {
