@@ -2,6 +2,7 @@
 
 #include "shell/app/ExportCommands.h"
 #include "shell/app/ImportCommands.h"
+#include "shell/app/SheetCommands.h"
 #include "shell/dialogs/AboutDialog.h"
 #include "shell/dialogs/EnvironmentDialog.h"
 #include "shell/dialogs/TipOfTheDayDialog.h"
@@ -40,6 +41,7 @@ void registerAppCommands(AppContext& context, MainWindow& window) {
         &context, &AppContext::openAlbumRequested, &window,
         [&window](const QString& path) { window.documents().openAskingToSaveDocument(path); });
     registerExportCommands(context, &window);
+    registerSheetCommands(context, window);
 }
 
 void showTipAtStartup(AppContext& context, QWidget* parent) {

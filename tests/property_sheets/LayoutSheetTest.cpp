@@ -1,0 +1,201 @@
+// The Layout Properties sheet through its widgets: alignments, the grid's
+// rows and columns, the table sizes, colours with their reset, the font
+// dialog, and which bar each tab edits.
+#include "ScriptedPrompts.h"
+#include "SheetTestSupport.h"
+
+#include "properties/LayoutProperty.h"
+#include "properties/gui/sheets/FontChoiceDialog.h"
+#include "properties/gui/sheets/LayoutSheet.h"
+#include "properties/gui/sheets/NumberField.h"
+#include "resources/StringIds.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QToolButton>
+
+#include <memory>
+
+namespace pictavo::test {
+namespace {
+
+class LayoutSheetTest : public testing::Test {
+protected:
+    void open() {
+        sheet.reset(makeLayoutSheet(layout, dialogs, prompts, nullptr));
+        showSheet(sheet.get());
+    }
+    template <typename Widget>
+    Widget* canvas(const char* name) {
+        return control<Widget>(*sheet, sid::MainCanvasPage, name);
+    }
+    template <typename Widget>
+    Widget* topBar(const char* name) {
+        return control<Widget>(*sheet, sid::TopNavigatorBarPage, name);
+    }
+    void typeAndLeave(NumberField* field, const char* text) {
+        typeInto(field, QLatin1String(text));
+        leaveField(field);
+    }
+
+    LayoutProperty layout;
+    ScriptedPrompts prompts;
+    ScriptedSheetDialogs dialogs;
+    std::unique_ptr<PropertySheet> sheet;
+};
+
+TEST_F(LayoutSheetTest, LowerCaseCenterSelectsCenterAndDefaultStoresEmptyText) {
+    open();
+    EXPECT_EQ(layout.main.mainAlign.get(), QStringLiteral("center"));
+    EXPECT_EQ(canvas<QComboBox>("align")->currentText(), uiText(sid::AlignCenter));
+    EXPECT_EQ(control<QComboBox>(*sheet, sid::IndexBarPage, "align")->currentText(),
+              uiText(sid::AlignRight));
+    EXPECT_EQ(control<QComboBox>(*sheet, sid::HeaderBarPage, "align")->currentText(),
+              uiText(sid::AlignDefault));
+
+    topBar<QComboBox>("align")->setCurrentIndex(0);
+    EXPECT_EQ(layout.top.align.get(), QString());
+    canvas<QComboBox>("align")->setCurrentIndex(1);
+    EXPECT_EQ(layout.main.mainAlign.get(), QStringLiteral("Left"));
+}
+
+TEST_F(LayoutSheetTest, TypedRowsAndColumnsAreClampedWhileTableSizesAreKept) {
+    open();
+    auto* rows = canvas<NumberField>("rows");
+    typeAndLeave(rows, "0");
+    EXPECT_EQ(layout.main.rows, 1);
+    EXPECT_EQ(rows->value(), 1);
+    typeAndLeave(rows, "500");
+    EXPECT_EQ(layout.main.rows, 100);
+    EXPECT_EQ(rows->value(), 100);
+    typeAndLeave(canvas<NumberField>("cols"), "7");
+    EXPECT_EQ(layout.main.cols, 7);
+
+    auto* border = control<NumberField>(*sheet, sid::TablePropertiesPage, "borderwidth");
+    typeAndLeave(border, "500");
+    EXPECT_EQ(layout.table.borderwidth, 500);
+    border->setFocus();
+    QTest::keyClick(border, Qt::Key_Up);
+    EXPECT_EQ(layout.table.borderwidth, 100);
+    QTest::keyClick(border, Qt::Key_Up);
+    EXPECT_EQ(layout.table.borderwidth, 100);
+    // Text that is no number keeps the value.
+    typeAndLeave(border, "x");
+    EXPECT_EQ(layout.table.borderwidth, 100);
+}
+
+TEST_F(LayoutSheetTest, ResetTurnsAPickedColourTransparent) {
+    open();
+    auto* colour = topBar<QWidget>("bgclr");
+    auto* button = colour->findChild<QPushButton*>();
+    EXPECT_EQ(button->text(), uiText(sid::Transparent));
+    dialogs.colours = {0x336699};
+    QTest::mouseClick(button, Qt::LeftButton);
+    EXPECT_EQ(layout.top.bgclr, 0x336699);
+    EXPECT_NE(button->text(), uiText(sid::Transparent));
+
+    QTest::mouseClick(colour->findChild<QToolButton*>(), Qt::LeftButton);
+    EXPECT_EQ(layout.top.bgclr, -1);
+    EXPECT_EQ(button->text(), uiText(sid::Transparent));
+}
+
+TEST_F(LayoutSheetTest, FontDialogChoiceIsStoredWithBoldOnlyAtWeight700) {
+    layout.img.font.clr = 0x0000FF;
+    open();
+    auto* choose = control<QPushButton>(*sheet, sid::ImagePage, "chooseFont");
+    auto* description = control<QLabel>(*sheet, sid::ImagePage, "fontDescription");
+    auto* fontColour =
+        control<QWidget>(*sheet, sid::ImagePage, "fontclr")->findChild<QPushButton*>();
+    EXPECT_EQ(description->text(), QStringLiteral("Arial"));
+
+    FontChoice semibold{QStringLiteral("Verdana"), 140, 600, true, false, true, 0x00FF00};
+    dialogs.fonts = {semibold};
+    QTest::mouseClick(choose, Qt::LeftButton);
+    EXPECT_EQ(layout.img.font.name.get(), QStringLiteral("Verdana"));
+    EXPECT_EQ(layout.img.font.size, 140);
+    EXPECT_EQ(layout.img.font.b, 0);
+    EXPECT_EQ(layout.img.font.clr, 0x00FF00);
+    EXPECT_EQ(description->text(), QStringLiteral("Verdana I S"));
+
+    FontChoice bold = semibold;
+    bold.weight = 700;
+    dialogs.fonts = {bold, std::nullopt};
+    QTest::mouseClick(choose, Qt::LeftButton);
+    EXPECT_EQ(layout.img.font.b, 1);
+    EXPECT_EQ(description->text(), QStringLiteral("Verdana B I S"));
+    QTest::mouseClick(choose, Qt::LeftButton);  // cancelled
+    EXPECT_EQ(layout.img.font.b, 1);
+
+    // The font colour is only shown; its reset clears it.
+    QTest::mouseClick(fontColour, Qt::LeftButton);
+    EXPECT_EQ(layout.img.font.clr, 0x00FF00);
+    QTest::mouseClick(
+        control<QWidget>(*sheet, sid::ImagePage, "fontclr")->findChild<QToolButton*>(),
+        Qt::LeftButton);
+    EXPECT_EQ(layout.img.font.clr, -1);
+    EXPECT_EQ(fontColour->text(), uiText(sid::Transparent));
+}
+
+// The font dialog hands back what it was opened with when nothing is
+// changed: the size in tenths, the effects and the colour survive Qt's font.
+TEST(FontChoiceDialogTest, OkWithoutChangesGivesTheOpeningChoice) {
+    ScriptedSheetDialogs colours;
+    const FontChoice opening{QFont().family(), 140, 400, true, true, false, 0x336699};
+    FontChoiceDialog dialog(opening, colours);
+    const FontChoice chosen = dialog.choice();
+    EXPECT_EQ(chosen.tenthsOfPoint, 140);
+    EXPECT_EQ(chosen.weight, 400);
+    EXPECT_TRUE(chosen.italic);
+    EXPECT_TRUE(chosen.underline);
+    EXPECT_FALSE(chosen.strikeOut);
+    EXPECT_EQ(chosen.colour, 0x336699);
+}
+
+struct TabRow {
+    int captionId;
+    const char* keyPrefix;
+};
+
+class AreaTabTest : public LayoutSheetTest, public testing::WithParamInterface<TabRow> {};
+
+// Each tab writes the fields of its own bar and no other bar's.
+TEST_P(AreaTabTest, EditsTheBarWithItsKeyPrefix) {
+    open();
+    control<QComboBox>(*sheet, GetParam().captionId, "align")->setCurrentIndex(1);
+    const QString expectedKey = QLatin1String(GetParam().keyPrefix) + QStringLiteral("align");
+    int changed = 0;
+    for (const PropertyField& field : layout.fields()) {
+        if (!field.key.endsWith(QStringLiteral(".align")) ||
+            field.key == QStringLiteral("main.align"))
+            continue;
+        if (field.key == expectedKey) {
+            EXPECT_EQ(field.text->get(), QStringLiteral("Left"));
+        }
+        changed += field.text->get() == QStringLiteral("Left") ? 1 : 0;
+    }
+    EXPECT_EQ(changed, 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, AreaTabTest,
+    testing::Values(TabRow{sid::HeaderBarPage, "head."}, TabRow{sid::TopNavigatorBarPage, "top."},
+                    TabRow{sid::HistoryBarPage, "history."},
+                    TabRow{sid::NextNavigatorBarPage, "next."}, TabRow{sid::IndexBarPage, "idx."},
+                    TabRow{sid::FooterBarPage, "footer."}, TabRow{sid::ImagePage, "img."},
+                    TabRow{sid::ImageNavigatorBarPage, "imgnavi."}));
+
+TEST_F(LayoutSheetTest, TabsComeInTheSheetsOrder) {
+    open();
+    const int expected[] = {
+        sid::TablePropertiesPage,  sid::HeaderBarPage,        sid::TopNavigatorBarPage,
+        sid::HistoryBarPage,       sid::NextNavigatorBarPage, sid::MainCanvasPage,
+        sid::IndexBarPage,         sid::FooterBarPage,        sid::ImagePage,
+        sid::ImageNavigatorBarPage};
+    ASSERT_EQ(sheet->tabs()->count(), 10);
+    for (int i = 0; i < 10; ++i)
+        EXPECT_EQ(sheet->tabs()->tabText(i), uiText(expected[i])) << i;
+}
+
+}  // namespace
+}  // namespace pictavo::test
