@@ -130,6 +130,43 @@ const std::vector<std::pair<int, const char*>>& englishStrings() {
 
         {WorkCancelButton, "Cancel"},
         {WorkCancelling, "Cancelling..."},
+
+        {NavFirst, "First"},
+        {NavNext, "Next"},
+        {NavLast, "Last"},
+        {PosLeftImageRightText, "Left image,right text"},
+        {PosRightImageLeftText, "Right image, left text"},
+        {PosTopImageBottomText, "Top image, bottom text"},
+        {PosBottomImageTopText, "Bottom image, top text"},
+        {LinkStyleText, "Text link"},
+        {LinkStyleImage, "Image link"},
+        {LinkStyleBoth, "Both"},
+        {UseThumbnailImage, "Use thumbnail image"},
+        {NavPrevious, "Previous"},
+        {LabelLinkText, "Link text"},
+        {LabelLinkImage, "Link image"},
+        {LabelPositionStyle, "Position style"},
+        {LabelLinkStyle, "Link style"},
+        {LabelLinkTo, "Link to"},
+        {LabelDescription, "Description"},
+        {LabelRows, "Rows"},
+        {LabelColumns, "Columns"},
+        {LabelGlobal, "Global"},
+        {LabelName, "Name"},
+        {LabelPath, "Path"},
+        {EnterInteger, "Please enter an integer."},
+        {LinkImageFilter,
+         "JPG Files (*.jpg)|*.jpg|JPEG Files (*.jpeg)|*.jpeg|Gif Files (*.gif)|*.gif|"
+         "All Files (*.*)|*.*||"},
+        {FolderLinkToFilter,
+         "Html Files (*.htm)|*.htm|Html Files (*.html)|*.html|All Files (*.*)|*.*||"},
+        {PageLinkToFilter,
+         "JPG Files (*.jpg)|*.jpg|JPEG Files (*.jpeg)|*.jpeg|Gif Files (*.gif)|*.gif|"
+         "Html Files (*.htm)|*.htm|Html Files (*.html)|*.html|MP3 Files (*.mp3)|*.mp3|"
+         "Zip files (*.zip)|*.zip|All Files (*.*)|*.*||"},
+        {TipBrowse, "Browse..."},
+        {TipOpenTextEditor, "Edit in a larger box"},
+        {TipCloseTextEditor, "Close the editor"},
     };
     return texts;
 }
