@@ -30,7 +30,7 @@ FileForm::FileForm(QWidget* parent) : QWidget(parent) {
     layout->addRow(uiText(sid::LabelPath), path_);
 }
 
-void FileForm::show(const QString& path) {
+void FileForm::showFile(const QString& path) {
     name_->setText(QFileInfo(path).fileName());
     path_->setText(QDir::toNativeSeparators(path));
 }

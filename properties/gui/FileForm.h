@@ -15,7 +15,7 @@ class FileForm : public QWidget {
 public:
     explicit FileForm(QWidget* parent = nullptr);
 
-    void show(const QString& path);
+    void showFile(const QString& path);
 
 private:
     QLineEdit* name_ = nullptr;

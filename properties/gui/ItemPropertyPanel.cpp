@@ -69,12 +69,12 @@ void ItemPropertyPanel::showShownItem() {
     else if (node.kind == SiteNodeKind::Page)
         linkForm_ = pageForm_;
     // The form not shown lets go of its node.
-    folderForm_->show(linkForm_ == folderForm_ ? node : SiteNodeRef());
-    pageForm_->show(linkForm_ == pageForm_ ? node : SiteNodeRef());
+    folderForm_->showNode(linkForm_ == folderForm_ ? node : SiteNodeRef());
+    pageForm_->showNode(linkForm_ == pageForm_ ? node : SiteNodeRef());
     if (linkForm_) {
         showForm(linkForm_);
     } else if (!shown.filePath().isEmpty()) {
-        fileForm_->show(shown.filePath());
+        fileForm_->showFile(shown.filePath());
         showForm(fileForm_);
     } else {
         showForm(nothing_);
@@ -165,8 +165,8 @@ void ItemPropertyPanel::aboutToReset() {
     // The tree is rebuilt: the forms let go of its nodes now; the shown
     // item follows when the new tree is in place.
     linkForm_ = nullptr;
-    folderForm_->show(SiteNodeRef());
-    pageForm_->show(SiteNodeRef());
+    folderForm_->showNode(SiteNodeRef());
+    pageForm_->showNode(SiteNodeRef());
 }
 
 }  // namespace pictavo

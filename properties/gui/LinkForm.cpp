@@ -138,7 +138,7 @@ int LinkForm::nextRow() const {
     return grid_->rowCount();
 }
 
-void LinkForm::show(const SiteNodeRef& node) {
+void LinkForm::showNode(const SiteNodeRef& node) {
     node_ = node;
     fill(values());
 }

@@ -4,7 +4,7 @@
 // text editor), "Link image" and "Link to" (each with a browse button),
 // and the position and link style lists — and the writes they make.
 //
-// A form is bound to one node (show). Only the user's own changes write:
+// A form is bound to one node (showNode). Only the user's own changes write:
 // typing, choosing in a list, a browse result. Each write is one undoable
 // step; filling the controls from the node never writes. While the form
 // writes, notifications of its own edit do not fill the controls again, so
@@ -40,7 +40,7 @@ class LinkForm : public QWidget {
 public:
     LinkForm(AppContext& context, int linkToFilterId, QWidget* parent = nullptr);
 
-    void show(const SiteNodeRef& node);
+    void showNode(const SiteNodeRef& node);
     const SiteNodeRef& node() const { return node_; }
     // Fills the controls from the node again, unless the change came from
     // this form's own write.

@@ -74,6 +74,7 @@ void PicturePreview::startDecoding() {
     const int generation = generation_;
     const QString path = path_;
     const QSize size = area().size();
+    pool_.clear();  // queued decodes of items no longer shown
     pool_.start([this, generation, path, size] {
         const DecodedPreview decoded = decodePreview(path, size, &stopping_);
         if (stopping_)

@@ -10,6 +10,9 @@
 #include <QFile>
 #include <QImage>
 
+#include <utility>
+#include <vector>
+
 namespace pictavo::test {
 namespace {
 
@@ -51,8 +54,9 @@ TEST(PreviewIconRule, EmptyWebMissingAndLargeShowTheirIcon) {
     const QString small = dir.filePath(QStringLiteral("small.jpg"));
     const QString large = dir.filePath(QStringLiteral("large.jpg"));
     const QString justUnder = dir.filePath(QStringLiteral("under.jpg"));
-    for (const auto& [path, size] :
-         {std::pair{small, qint64(10)}, {large, qint64(5'242'880)}, {justUnder, 5'242'879}}) {
+    const std::vector<std::pair<QString, qint64>> files = {
+        {small, 10}, {large, 5'242'880}, {justUnder, 5'242'879}};
+    for (const auto& [path, size] : files) {
         QFile file(path);
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         ASSERT_TRUE(file.resize(size));
