@@ -34,7 +34,7 @@ FolderForm::FolderForm(AppContext& context, QWidget* parent)
     cols_ = addCountRow(sid::LabelColumns, QStringLiteral("colsEdit"), row + 1);
     global_ = new QCheckBox(uiText(sid::LabelGlobal));
     global_->setObjectName(QStringLiteral("globalCheck"));
-    grid()->addWidget(global_, row + 2, 1);
+    grid()->addWidget(global_, row + 2, 1, Qt::AlignLeft);
     grid()->setRowStretch(row + 3, 1);
     connect(global_, &QCheckBox::clicked, this, &FolderForm::globalClicked);
 }

@@ -1,7 +1,7 @@
 // What the property area shows while the album changes under it: showing
 // never modifies, removed items are let go of (also when an ancestor goes,
-// or New replaces the album) and come back with an undo, and field edits
-// are undone one at a time.
+// or New replaces the album), an undo keeps the shown item on the rebuilt
+// tree, and field edits are undone one at a time.
 #include "PanelFixture.h"
 
 namespace pictavo::test {
@@ -29,7 +29,7 @@ enum class Removal { Page, Folder, Ancestor, NewAlbum };
 
 class RemovalTest : public PanelFixture, public testing::WithParamInterface<Removal> {};
 
-TEST_P(RemovalTest, TheShownPageIsLetGoOfAndAnUndoShowsItAgain) {
+TEST_P(RemovalTest, TheShownPageIsLetGoOfAndTheRestoredOneCanBeShownAfterUndo) {
     CSiteFolder* inner = tree().insertFolder(trip, QStringLiteral("Inner"));
     auto page = std::make_unique<CSitePage>();
     page->caption = QStringLiteral("deep");
@@ -37,7 +37,6 @@ TEST_P(RemovalTest, TheShownPageIsLetGoOfAndAnUndoShowsItAgain) {
     context->shownItem().showNode(SiteNodeRef::forPage(inner, inner->page(0)));
     ASSERT_EQ(edit("captionEdit")->text(), QStringLiteral("deep"));
 
-    const bool undoable = GetParam() != Removal::NewAlbum;
     context->edit(1303, [&] {
         switch (GetParam()) {
             case Removal::Page:
@@ -54,32 +53,34 @@ TEST_P(RemovalTest, TheShownPageIsLetGoOfAndAnUndoShowsItAgain) {
     });
     EXPECT_EQ(context->shownItem().node().kind, SiteNodeKind::None);
     EXPECT_EQ(shownChild<QLineEdit>("captionEdit"), nullptr);
-    if (!undoable)
+    if (GetParam() == Removal::NewAlbum)
         return;
 
     undo();
-    const SiteNodeRef& shown = context->shownItem().node();
-    ASSERT_EQ(shown.kind, SiteNodeKind::Page);
-    EXPECT_EQ(shown.page, trip->child(0)->page(0));
-    EXPECT_EQ(edit("captionEdit")->text(), QStringLiteral("deep"));
+    EXPECT_EQ(context->shownItem().node().kind, SiteNodeKind::None);
+    CSiteFolder* restored = trip->child(0);
+    context->shownItem().showNode(SiteNodeRef::forPage(restored, restored->page(0)));
     retype(edit("captionEdit"), QStringLiteral("x"));
-    EXPECT_EQ(trip->child(0)->page(0)->caption, QStringLiteral("x"));
+    EXPECT_EQ(restored->page(0)->caption, QStringLiteral("x"));
 }
 
 INSTANTIATE_TEST_SUITE_P(Removals, RemovalTest,
                          testing::Values(Removal::Page, Removal::Folder, Removal::Ancestor,
                                          Removal::NewAlbum));
 
-TEST_F(PanelFixture, AFieldEditIsOneUndoStepAndUndoingItRestoresTheForm) {
-    showFolder(trip);
+TEST_F(PanelFixture, AFieldEditIsOneUndoStepAndTheUndoKeepsTheItemShown) {
+    showPage(1);
     QTest::keyClicks(edit("captionEdit"), QStringLiteral("!"));
-    EXPECT_EQ(trip->caption, QStringLiteral("Trip!"));
+    EXPECT_EQ(trip->page(1)->caption, QStringLiteral("b!"));
     EXPECT_TRUE(tree().isModified());
     undo();
-    EXPECT_EQ(trip->caption, QStringLiteral("Trip"));
-    EXPECT_EQ(edit("captionEdit")->text(), QStringLiteral("Trip"));
-    EXPECT_EQ(context->shownItem().node().folder, trip);
+    EXPECT_EQ(trip->page(1)->caption, QStringLiteral("b"));
+    EXPECT_EQ(edit("captionEdit")->text(), QStringLiteral("b"));
     EXPECT_FALSE(tree().isModified());
+    // The form follows the rebuilt tree: typing reaches the new page.
+    ASSERT_EQ(context->shownItem().node().page, trip->page(1));
+    QTest::keyClicks(edit("captionEdit"), QStringLiteral("?"));
+    EXPECT_EQ(trip->page(1)->caption, QStringLiteral("b?"));
 }
 
 }  // namespace
