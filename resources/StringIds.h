@@ -269,5 +269,36 @@ constexpr int CharsetTurkish = 1915;
 constexpr int CharsetWestern = 1916;
 constexpr int CharsetUnicode = 1917;
 constexpr int CharsetUnicodeBigEndian = 1918;
+// --- the property area (127..130 and 512..519 of old, 1600..)
+constexpr int NavFirst = 127;               // "First"
+constexpr int NavNext = 129;                // "Next"
+constexpr int NavLast = 130;                // "Last"
+constexpr int PosLeftImageRightText = 512;  // "Left image,right text"
+constexpr int PosRightImageLeftText = 513;  // "Right image, left text"
+constexpr int PosTopImageBottomText = 514;  // "Top image, bottom text"
+constexpr int PosBottomImageTopText = 515;  // "Bottom image, top text"
+constexpr int LinkStyleText = 516;          // "Text link"
+constexpr int LinkStyleImage = 517;         // "Image link"
+constexpr int LinkStyleBoth = 518;          // "Both"
+constexpr int UseThumbnailImage = 519;      // "Use thumbnail image"
+constexpr int NavPrevious = 1600;           // "Previous" (128 is the program's name)
+constexpr int LabelLinkText = 1601;         // "Link text"
+constexpr int LabelLinkImage = 1602;        // "Link image"
+constexpr int LabelPositionStyle = 1603;    // "Position style"
+constexpr int LabelLinkStyle = 1604;        // "Link style"
+constexpr int LabelLinkTo = 1605;           // "Link to"
+constexpr int LabelDescription = 1606;      // "Description"
+constexpr int LabelRows = 1607;             // "Rows"
+constexpr int LabelColumns = 1608;          // "Columns"
+constexpr int LabelGlobal = 1609;           // "Global"
+constexpr int LabelName = 1610;             // "Name"
+constexpr int LabelPath = 1611;             // "Path"
+constexpr int EnterInteger = 1612;          // "Please enter an integer."
+constexpr int LinkImageFilter = 1613;       // "|"-separated filter of "Link image"
+constexpr int FolderLinkToFilter = 1614;    // "|"-separated filter of a folder's "Link to"
+constexpr int PageLinkToFilter = 1615;      // "|"-separated filter of a page's "Link to"
+constexpr int TipBrowse = 1616;             // "Browse..."
+constexpr int TipOpenTextEditor = 1617;     // "Edit in a larger box"
+constexpr int TipCloseTextEditor = 1618;    // "Close the editor"
 
 }  // namespace pictavo::sid

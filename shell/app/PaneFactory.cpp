@@ -1,5 +1,6 @@
 #include "shell/app/PaneFactory.h"
 
+#include "properties/gui/ItemPropertyPanel.h"
 #include "resources/StringIds.h"
 #include "resources/StringTable.h"
 #include "shell/explorer/ExplorerLocation.h"
@@ -12,27 +13,23 @@
 
 namespace pictavo {
 
-namespace {
-
-void replacePane(std::array<Pane*, kPaneCount>& panes, Pane* pane) {
-    Pane*& slot = panes[static_cast<int>(pane->paneId())];
-    delete slot;
-    slot = pane;
-}
-
-}  // namespace
-
 std::array<Pane*, kPaneCount> createPanes(AppContext& context) {
     const std::array<int, kPaneCount> captions = {sid::PaneAlbumExplorer, sid::PaneAlbumFolderList,
                                                   sid::PaneFileTree, sid::PaneFileList,
                                                   sid::PanePropertyArea};
-    std::array<Pane*, kPaneCount> panes{};
-    for (int i = 0; i < kPaneCount; ++i)
-        panes[i] = new PlaceholderPane(static_cast<PaneId>(i), uiText(captions[i]));
+    auto placeholder = [&](PaneId id) -> Pane* {
+        return new PlaceholderPane(id, uiText(captions[static_cast<int>(id)]));
+    };
     // The file explorer's two panes share the folder shown, starting at home.
     auto* location = new ExplorerLocation(QDir::homePath(), &context);
-    replacePane(panes, new FileTreePane(*location, defaultExplorerRoots()));
-    replacePane(panes, new FileListPane(context, *location));
+    // One line per pane, in PaneId order.
+    const std::array<Pane*, kPaneCount> panes = {
+        placeholder(PaneId::AlbumExplorer),
+        placeholder(PaneId::AlbumFolderList),
+        new FileTreePane(*location, defaultExplorerRoots()),
+        new FileListPane(context, *location),
+        new ItemPropertyPanel(context),
+    };
     return panes;
 }
 

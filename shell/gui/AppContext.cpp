@@ -39,6 +39,7 @@ AppContext::AppContext(SettingsStore store, UserPrompts& prompts, QObject* paren
     : QObject(parent),
       store_(std::move(store)),
       prompts_(&prompts),
+      shownItem_(album_.tree),
       editor_(album_),
       undo_(album_),
       treeWatcher_(std::make_unique<TreeWatcher>(*this)),
@@ -73,11 +74,13 @@ CSiteFolder* AppContext::selectedFolder() const {
 
 void AppContext::setSelectedFolder(CSiteFolder* folder) {
     const int id = folder ? folder->id : (album_.tree.root() ? album_.tree.root()->id : 0);
-    if (id == selectedFolderId_)
-        return;
-    selectedFolderId_ = id;
-    emit selectedFolderChanged();
-    emit commandStateChanged();
+    if (id != selectedFolderId_) {
+        selectedFolderId_ = id;
+        emit selectedFolderChanged();
+        emit commandStateChanged();
+    }
+    if (CSiteFolder* selected = selectedFolder())
+        shownItem_.showNode(SiteNodeRef::forFolder(selected));
 }
 
 void AppContext::setPane(Pane* pane) {

@@ -13,6 +13,7 @@
 #include "properties/EnvironmentSettings.h"
 #include "shell/gui/CommandRegistry.h"
 #include "shell/gui/Pane.h"
+#include "shell/gui/ShownItem.h"
 #include "shell/gui/UserPrompts.h"
 #include "shell/settings/RecentFileList.h"
 #include "shell/settings/SettingsStore.h"
@@ -56,7 +57,13 @@ public:
     // was chosen; never a removed folder (a removed selection falls back to
     // the removed folder's parent).
     CSiteFolder* selectedFolder() const;
+    // Selecting a folder also shows it in the property area, also when it
+    // was selected already (the album explorer calls this again when it
+    // takes the focus back).
     void setSelectedFolder(CSiteFolder* folder);
+
+    // What the property area shows (see ShownItem.h).
+    ShownItem& shownItem() { return shownItem_; }
 
     void setPane(Pane* pane);
     Pane* pane(PaneId id) const { return panes_[static_cast<int>(id)]; }
@@ -96,6 +103,7 @@ private:
     SettingsStore store_;
     UserPrompts* prompts_;
     Album album_;
+    ShownItem shownItem_;
     AlbumEditor editor_;
     AlbumUndoStack undo_;
     EnvironmentSettings environment_;
