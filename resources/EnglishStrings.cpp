@@ -130,6 +130,10 @@ const std::vector<std::pair<int, const char*>>& englishStrings() {
 
         {WorkCancelButton, "Cancel"},
         {WorkCancelling, "Cancelling..."},
+
+        {DeleteThisItem, "Do you really want to delete this item?"},
+        {DeleteTheseItems, "Do you really want to delete these items?"},
+        {MenuPreviewFolder, "Preview web pages of selected folder"},
     };
     return texts;
 }

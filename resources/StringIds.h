@@ -135,4 +135,9 @@ constexpr int EditSort = 1310;
 constexpr int WorkCancelButton = 1400;  // "Cancel" on the progress dialog
 constexpr int WorkCancelling = 1401;    // "Cancelling..." once Cancel was pressed
 
+// --- the album explorer: its questions and the folder preview of its menu
+constexpr int DeleteThisItem = 292;     // "Do you really want to delete this item?"
+constexpr int DeleteTheseItems = 297;   // "Do you really want to delete these items?"
+constexpr int MenuPreviewFolder = 521;  // "Preview web pages of selected folder"
+
 }  // namespace pictavo::sid
