@@ -97,11 +97,13 @@ TEST_F(AlbumExplorerPaneTest, NewFolderIsSelectedWithItsLabelOpenForTyping) {
 
     QTest::keyClicks(editor, "Dunes");
     QTest::keyClick(editor, Qt::Key_Return);
-    EXPECT_EQ(created->caption, "Dunes");
+    QApplication::processEvents();  // the editor commits after handling the key
+    ASSERT_EQ(created->caption, "Dunes");
 
     const int coastId = coast->id;
     const int createdId = created->id;
     run(C::Undo);  // the rename
+    ASSERT_NE(tree().findFolderById(createdId), nullptr);
     EXPECT_EQ(tree().findFolderById(createdId)->caption, "New Folder0");
     run(C::Undo);  // the new folder
     EXPECT_EQ(childCaptions(tree().findFolderById(coastId)), QStringList{"Beach"});
