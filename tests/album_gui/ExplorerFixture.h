@@ -1,8 +1,8 @@
 #pragma once
 // The main window with the real album explorer (the other panes are fakes),
-// its settings in a temporary folder and every question answered by the
-// test. Helpers build albums directly on the tree and then make that state
-// the saved one, so that every later change is the test's.
+// settings in a temporary folder and every question answered by the test.
+// Albums are built directly on the tree, then settle() makes that the saved
+// state, so that every later change is the test's.
 
 #include "FakePane.h"
 #include "ScriptedPrompts.h"
@@ -17,14 +17,10 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QContextMenuEvent>
-#include <QMenu>
 #include <QTemporaryDir>
 #include <QtTest/QTest>
 
 #include <gtest/gtest.h>
-
-#include <memory>
 
 namespace pictavo::test {
 
@@ -33,8 +29,7 @@ protected:
     void SetUp() override {
         context = std::make_unique<AppContext>(SettingsStore(dir.filePath("Pictavo.ini")), prompts);
         explorer = new AlbumExplorerPane(*context);
-        std::array<Pane*, kPaneCount> panes{};
-        panes[0] = explorer;
+        std::array<Pane*, kPaneCount> panes{explorer};
         for (int i = 1; i < kPaneCount; ++i)
             panes[i] = new FakePane(static_cast<PaneId>(i));
         window = std::make_unique<MainWindow>(*context, panes);
@@ -42,7 +37,8 @@ protected:
         window->show();
         QApplication::setActiveWindow(window.get());
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
-        focusTree();
+        view().setFocus(Qt::OtherFocusReason);
+        QApplication::processEvents();
     }
     void TearDown() override {
         window.reset();
@@ -54,17 +50,10 @@ protected:
     AlbumTreeView& view() { return *explorer->treeView(); }
     AlbumTreeModel& model() { return *explorer->treeModel(); }
     CSiteFolder* current() { return AlbumTreeModel::folderAt(view().currentIndex()); }
-    QAction* action(CommandId id) { return context->commands().action(id); }
-    void run(CommandId id) { action(id)->trigger(); }
-
-    void focusTree() {
-        view().setFocus(Qt::OtherFocusReason);
-        QApplication::processEvents();
-    }
+    void run(CommandId id) { context->commands().action(id)->trigger(); }
     CSiteFolder* add(CSiteFolder* parent, const QString& caption) {
         return tree().insertFolder(parent, caption);
     }
-    // The album as it is now is the saved one: not modified, nothing to undo.
     void settle() {
         view().expandAll();
         tree().setModified(false);
@@ -74,21 +63,13 @@ protected:
         view().setCurrentIndex(model().indexOf(folder));
         QApplication::processEvents();
     }
+    bool isExpanded(CSiteFolder* folder) { return view().isExpanded(model().indexOf(folder)); }
     // The middle of folder's row (scrolled into view), in viewport pixels.
     QPoint centreOf(CSiteFolder* folder) {
-        const QModelIndex index = model().indexOf(folder);
-        view().scrollTo(index);
-        return view().visualRect(index).center();
+        view().scrollTo(model().indexOf(folder));
+        return view().visualRect(model().indexOf(folder)).center();
     }
     QPoint belowLastItem() { return {10, view().viewport()->height() - 4}; }
-    QByteArray albumBytes() { return serializeAlbum(context->album()); }
-
-    // Right click at pos; the menu it opened (owned by the pane), or null.
-    QMenu* rightClick(QPoint pos) {
-        QContextMenuEvent event(QContextMenuEvent::Mouse, pos, view().viewport()->mapToGlobal(pos));
-        QApplication::sendEvent(view().viewport(), &event);
-        return explorer->findChild<QMenu*>();
-    }
 
     QTemporaryDir dir;
     ScriptedPrompts prompts;
