@@ -303,6 +303,9 @@ const std::vector<std::pair<int, const char*>>& englishStrings() {
         {TipBrowse, "Browse..."},
         {TipOpenTextEditor, "Edit in a larger box"},
         {TipCloseTextEditor, "Close the editor"},
+        {DeleteThisItem, "Do you really want to delete this item?"},
+        {DeleteTheseItems, "Do you really want to delete these items?"},
+        {MenuPreviewFolder, "Preview web pages of selected folder"},
     };
     return texts;
 }

@@ -300,5 +300,9 @@ constexpr int PageLinkToFilter = 1615;      // "|"-separated filter of a page's 
 constexpr int TipBrowse = 1616;             // "Browse..."
 constexpr int TipOpenTextEditor = 1617;     // "Edit in a larger box"
 constexpr int TipCloseTextEditor = 1618;    // "Close the editor"
+// --- the album explorer: its questions and the folder preview of its menu
+constexpr int DeleteThisItem = 292;     // "Do you really want to delete this item?"
+constexpr int DeleteTheseItems = 297;   // "Do you really want to delete these items?"
+constexpr int MenuPreviewFolder = 521;  // "Preview web pages of selected folder"
 
 }  // namespace pictavo::sid

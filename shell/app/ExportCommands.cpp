@@ -21,11 +21,9 @@ void registerExportCommands(AppContext& context, QWidget* window) {
     set(CommandId::PreviewWeb, [exports] { exports->previewSite(); });
     set(CommandId::ExportCd, [exports] { (void)exports->exportCdAlbum(); });
     set(CommandId::PreviewCd, [exports] { exports->previewCdAlbum(); });
-
-    QObject::connect(&context, &AppContext::previewFolderRequested, exports,
-                     [exports, &context](int folderId) {
-                         exports->previewFolder(context.album().tree.findFolderById(folderId));
-                     });
+    // "Preview web pages of selected folder", from the album explorer's menu.
+    set(CommandId::PreviewFolder,
+        [exports, &context] { exports->previewFolder(context.selectedFolder()); });
     QObject::connect(&context, &AppContext::convertImagesRequested, window,
                      [&context, window](const QStringList& paths) {
                          convertImageFiles(context, paths, window);

@@ -5,7 +5,7 @@
 #include "resources/StringTable.h"
 #include "shell/gui/AppContext.h"
 #include "shell/gui/FileDialogFilter.h"
-#include "shell/gui/WaitCursor.h"
+#include "shell/gui/ImportRunner.h"
 
 #include <QDir>
 
@@ -13,30 +13,13 @@ namespace pictavo {
 
 namespace {
 
-using ImportFunction = std::function<ImportResult(Album&, CSiteFolder*)>;
-
-void runImport(AppContext& context, const ImportFunction& import) {
-    ImportResult result;
-    {
-        WaitCursor wait;
-        context.edit(sid::EditImport, [&] {
-            result = import(context.album(), context.selectedFolder());
-            return result.pagesAdded > 0 || result.foldersAdded > 0;
-        });
-    }
-    context.announceCommandStateChanged();
-    if (!result.problems.isEmpty())
-        context.prompts().showInformation(
-            uiText(sid::ImportProblems).arg(result.problems.join(QLatin1Char('\n'))));
-}
-
 void importFolder(AppContext& context) {
     const QString folder =
         context.prompts().askFolder(uiText(sid::SelectImportFolder), QDir::homePath());
     if (folder.isEmpty())
         return;
     const EnvironmentSettings settings = context.environment();
-    runImport(context, [&](Album& album, CSiteFolder* target) {
+    runImport(context, context.selectedFolder(), [&](Album& album, CSiteFolder* target) {
         return importPath(album, target, folder, settings);
     });
 }
@@ -47,7 +30,7 @@ void importSelectedFiles(AppContext& context) {
     if (files.isEmpty())
         return;
     const EnvironmentSettings settings = context.environment();
-    runImport(context, [&](Album& album, CSiteFolder* target) {
+    runImport(context, context.selectedFolder(), [&](Album& album, CSiteFolder* target) {
         return importFiles(album, target, files, settings);
     });
 }

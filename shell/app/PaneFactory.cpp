@@ -1,5 +1,6 @@
 #include "shell/app/PaneFactory.h"
 
+#include "album/gui/AlbumExplorerPane.h"
 #include "properties/gui/ItemPropertyPanel.h"
 #include "resources/StringIds.h"
 #include "resources/StringTable.h"
@@ -24,7 +25,7 @@ std::array<Pane*, kPaneCount> createPanes(AppContext& context) {
     auto* location = new ExplorerLocation(QDir::homePath(), &context);
     // One line per pane, in PaneId order.
     const std::array<Pane*, kPaneCount> panes = {
-        placeholder(PaneId::AlbumExplorer),
+        new AlbumExplorerPane(context),
         placeholder(PaneId::AlbumFolderList),
         new FileTreePane(*location, defaultExplorerRoots()),
         new FileListPane(context, *location),

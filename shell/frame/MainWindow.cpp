@@ -58,7 +58,11 @@ MainWindow::MainWindow(AppContext& context, const std::array<Pane*, kPaneCount>&
     context_.commands().refresh();
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow() {
+    // Deleting the panes moves the focus; by then this is no MainWindow any
+    // more, so it must not hear of it.
+    disconnect(qApp, &QApplication::focusChanged, this, nullptr);
+}
 
 void MainWindow::applyInitialLayout(QSize screen) {
     resize(screen);

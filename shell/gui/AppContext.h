@@ -92,10 +92,9 @@ signals:
 
     // Requests between panes and commands (emitted by one, handled by
     // another): open an album file (after the save question), convert these
-    // image files, preview the site from an album folder.
+    // image files.
     void openAlbumRequested(const QString& path);
     void convertImagesRequested(const QStringList& paths);
-    void previewFolderRequested(int folderId);
 
 private:
     class TreeWatcher;

@@ -34,6 +34,8 @@ enum class CommandId : int {
     PreviewWeb = 152,
     ExportCd = 445,
     PreviewCd = 446,
+    // The album explorer's menu: preview of the selected folder's pages.
+    PreviewFolder = 520,
 
     Toolbar = 443,
     StatusBar = 59393,

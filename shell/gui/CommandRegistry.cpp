@@ -59,6 +59,7 @@ const QList<CommandSpec>& commandSpecs() {
         {C::PreviewWeb, sid::MenuPreviewWeb, {}, "preview-web", false},
         {C::ExportCd, sid::MenuExportCd, {}, "export-cd", false},
         {C::PreviewCd, sid::MenuPreviewCd, {}, "preview-cd", false},
+        {C::PreviewFolder, sid::MenuPreviewFolder, {}, nullptr, false},
         {C::Toolbar, sid::MenuToolbar, {}, nullptr, true},
         {C::StatusBar, sid::MenuStatusBar, {}, nullptr, true},
         {C::AlbumExplorer, sid::MenuAlbumExplorer, {}, nullptr, true},

@@ -242,7 +242,7 @@ TEST_F(GuiExportTest, TheCdAlbumIsWrittenOnTheWorkerAndItsPreviewStartsTheViewer
     EXPECT_EQ(started, QStringList{cd + "/image"});
 }
 
-TEST_F(GuiExportTest, TheMenuCommandsAndTheAlbumExplorersRequestReachTheExport) {
+TEST_F(GuiExportTest, TheMenuCommandsAndTheSelectedFoldersPreviewReachTheExport) {
     registerExportCommands(context, &window);
     addPhotos(1);
     CSiteFolder* trip = album().tree.insertFolder(root(), "Trip");
@@ -253,7 +253,11 @@ TEST_F(GuiExportTest, TheMenuCommandsAndTheAlbumExplorersRequestReachTheExport) 
     preview->trigger();
     EXPECT_EQ(prompts.opened, QStringList{site() + "/index.htm"});
 
-    emit context.previewFolderRequested(trip->id);  // unchanged: no new export
+    context.setSelectedFolder(trip);
+    context.commands().refresh();
+    QAction* previewFolder = context.commands().action(CommandId::PreviewFolder);
+    ASSERT_TRUE(previewFolder->isEnabled());
+    previewFolder->trigger();  // unchanged: no new export
     EXPECT_EQ(folderDialog.shown, 1);
     EXPECT_EQ(prompts.opened.last(), site() + QStringLiteral("/d%1p0.htm").arg(trip->id));
 }
