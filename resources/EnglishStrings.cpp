@@ -130,6 +130,11 @@ const std::vector<std::pair<int, const char*>>& englishStrings() {
 
         {WorkCancelButton, "Cancel"},
         {WorkCancelling, "Cancelling..."},
+
+        {ListLinkText, "Link text"},
+        {ListLinkTo, "Link to"},
+        {DeleteItemQuestion, "Do you really want to delete this item?"},
+        {DeleteItemsQuestion, "Do you really want to delete these items?"},
     };
     return texts;
 }

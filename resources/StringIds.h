@@ -135,4 +135,10 @@ constexpr int EditSort = 1310;
 constexpr int WorkCancelButton = 1400;  // "Cancel" on the progress dialog
 constexpr int WorkCancelling = 1401;    // "Cancelling..." once Cancel was pressed
 
+// --- the album folder list (its old numbers, and 1550..1599)
+constexpr int ListLinkText = 164;         // "Link text" column
+constexpr int ListLinkTo = 166;           // "Link to" column
+constexpr int DeleteItemQuestion = 292;   // "Do you really want to delete this item?"
+constexpr int DeleteItemsQuestion = 297;  // "Do you really want to delete these items?"
+
 }  // namespace pictavo::sid

@@ -80,6 +80,13 @@ void AppContext::setSelectedFolder(CSiteFolder* folder) {
     emit commandStateChanged();
 }
 
+void AppContext::openFolderInTree(CSiteFolder* folder) {
+    if (!folder)
+        return;
+    setSelectedFolder(folder);
+    emit folderExpandRequested(folder);
+}
+
 void AppContext::setPane(Pane* pane) {
     panes_[static_cast<int>(pane->paneId())] = pane;
 }

@@ -56,6 +56,12 @@ public:
     // the removed folder's parent).
     CSiteFolder* selectedFolder() const;
     void setSelectedFolder(CSiteFolder* folder);
+    // Selects folder and asks the album explorer to expand it (a folder row
+    // opened in the folder list).
+    void openFolderInTree(CSiteFolder* folder);
+    // Asks the property area to show item (a folder or page chosen in the
+    // folder list); an item of kind None clears it.
+    void showInPropertyArea(const SiteNodeRef& item) { emit propertyItemRequested(item); }
 
     void setPane(Pane* pane);
     Pane* pane(PaneId id) const { return panes_[static_cast<int>(id)]; }
@@ -72,6 +78,8 @@ public:
 signals:
     void commandStateChanged();
     void selectedFolderChanged();
+    void folderExpandRequested(CSiteFolder* folder);
+    void propertyItemRequested(const SiteNodeRef& item);
     void recentFilesChanged();
     // The title of the window changes with the path and the modified flag.
     void titleChanged();
