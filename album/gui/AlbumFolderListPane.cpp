@@ -15,6 +15,7 @@
 #include <QTreeView>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <optional>
 
 namespace pictavo {
@@ -82,6 +83,7 @@ AlbumFolderListPane::AlbumFolderListPane(AppContext& context, QWidget* parent)
             &AlbumFolderListPane::showSelectionInPropertyArea);
     connect(model_, &QAbstractItemModel::modelReset, this,
             &AlbumFolderListPane::showSelectionInPropertyArea);
+    connect(&context_, &AppContext::pageStepRequested, this, &AlbumFolderListPane::stepToPage);
     connect(list_, &ListViewBase::activated, this, &AlbumFolderListPane::openRow);
     connect(list_, &ListViewBase::contextMenuRequested, this,
             &AlbumFolderListPane::showContextMenu);
@@ -334,6 +336,31 @@ void AlbumFolderListPane::sortByColumn(int column) {
                   [&] { return sortPagesByColumn(context_.album().tree, folder, column, order); });
     sortAscending_ = !sortAscending_;
     list_->setSortIndicator(column, order);
+}
+
+void AlbumFolderListPane::stepToPage(PageStep step) {
+    const int firstPage = model_->folderRowCount();
+    const int lastPage = model_->rowCount() - 1;
+    const QModelIndexList selected = list_->selectedRows();
+    const int from = selected.isEmpty() ? -1 : selected.front().row();
+    int row = -1;
+    switch (step) {
+        case PageStep::First:
+            row = firstPage;
+            break;
+        case PageStep::Last:
+            row = lastPage;
+            break;
+        case PageStep::Previous:
+            // Folder rows are skipped: above the first page there is none.
+            row = from > firstPage ? from - 1 : -1;
+            break;
+        case PageStep::Next:
+            row = from >= 0 ? std::max(from + 1, firstPage) : -1;
+            break;
+    }
+    if (row >= firstPage && row <= lastPage)
+        selectRow(row);
 }
 
 }  // namespace pictavo

@@ -29,6 +29,7 @@ namespace pictavo {
 
 class AppContext;
 enum class MoveDirection : int;
+enum class PageStep : int;
 
 class AlbumFolderListPane : public QWidget, public Pane {
     Q_OBJECT
@@ -67,6 +68,7 @@ private:
     void openPage(const SiteNodeRef& page);
     void showContextMenu(const QModelIndex& index, const QPoint& globalPos);
     void sortByColumn(int column);
+    void stepToPage(PageStep step);
 
     void newLink();
     void takeToClipboard(bool cut);

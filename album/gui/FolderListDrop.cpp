@@ -15,21 +15,18 @@ namespace pictavo {
 
 namespace {
 
-DropAction dropAlbumItems(AppContext& context, const AlbumDragItems& items, CSiteFolder* target,
-                          bool copy) {
+bool dropAlbumItems(AppContext& context, const AlbumDragItems& items, CSiteFolder* target,
+                    bool copy) {
     AlbumEditor& editor = context.editor();
-    DropAction action = DropAction::Refuse;
-    context.edit(sid::EditDragDrop, [&] {
-        if (items.isTreeFolder()) {
-            action = editor.dropFolder(context.album().tree.findFolderById(items.sourceFolderId),
-                                       target, copy);
-        } else {
-            action = editor.dropListEntries(items.listedFolderId, items.folderIds, items.pageIds,
-                                            target, copy);
-        }
+    return context.edit(sid::EditDragDrop, [&] {
+        const DropAction action =
+            items.isTreeFolder()
+                ? editor.dropFolder(context.album().tree.findFolderById(items.sourceFolderId),
+                                    target, copy)
+                : editor.dropListEntries(items.listedFolderId, items.folderIds, items.pageIds,
+                                         target, copy);
         return action != DropAction::Refuse;
     });
-    return action != DropAction::Refuse;
 }
 
 bool importDiskPaths(AppContext& context, const QStringList& paths, CSiteFolder* target) {

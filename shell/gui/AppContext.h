@@ -24,6 +24,10 @@
 
 namespace pictavo {
 
+// The page buttons of the property area: which page row of the folder list
+// to go to.
+enum class PageStep : int { First, Previous, Next, Last };
+
 class AppContext : public QObject {
     Q_OBJECT
 public:
@@ -62,6 +66,9 @@ public:
     // Asks the property area to show item (a folder or page chosen in the
     // folder list); an item of kind None clears it.
     void showInPropertyArea(const SiteNodeRef& item) { emit propertyItemRequested(item); }
+    // Asks the folder list to select the page row step names (and so show
+    // that page in the property area).
+    void stepPage(PageStep step) { emit pageStepRequested(step); }
 
     void setPane(Pane* pane);
     Pane* pane(PaneId id) const { return panes_[static_cast<int>(id)]; }
@@ -80,6 +87,7 @@ signals:
     void selectedFolderChanged();
     void folderExpandRequested(CSiteFolder* folder);
     void propertyItemRequested(const SiteNodeRef& item);
+    void pageStepRequested(PageStep step);
     void recentFilesChanged();
     // The title of the window changes with the path and the modified flag.
     void titleChanged();

@@ -57,8 +57,9 @@ TEST_P(ListDelete, AsksAndDeletesTheChosenRows) {
     EXPECT_EQ(pageIds(folder), ids);
     EXPECT_EQ(folder->pagecount, c.remaining.size());
     EXPECT_EQ(rowTexts(), c.remaining);
-    if (c.selectedAfter >= 0)
+    if (c.selectedAfter >= 0) {
         EXPECT_EQ(selectedRows(), QList<int>{c.selectedAfter});
+    }
     EXPECT_EQ(tree().isModified(), c.answer == Answer::Yes);
 
     if (c.answer == Answer::Yes) {
@@ -91,7 +92,7 @@ INSTANTIATE_TEST_SUITE_P(Rows, ListDelete,
                                                     "Do you really want to delete these items?",
                                                     {"p0", "p1", "p2", "p3"},
                                                     -1}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& row) { return std::string(row.param.name); });
 
 TEST_F(FolderListEditing, CutTwoPagesAndPasteMovesThem) {
     CSiteFolder* other = addFolder(root(), "Other");
@@ -208,7 +209,7 @@ INSTANTIATE_TEST_SUITE_P(
                  1},
         MoveCase{
             "LastFolderUp", 1, CommandId::MoveUp, true, {"F1", "F0", "p0", "p1", "p2", "p3"}, 0}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& row) { return std::string(row.param.name); });
 
 struct RenameCase {
     const char* name;
@@ -229,6 +230,7 @@ TEST_P(ListRename, FolderRefusesBlankPageMayBeEmptied) {
     ASSERT_NE(editor, nullptr);
     editor->setText(c.typed);
     QTest::keyClick(editor, Qt::Key_Return);
+    QApplication::processEvents();  // the edit is committed from the event loop
 
     const QString stored = c.row == 0 ? birds->caption : folder->page(0)->caption;
     EXPECT_EQ(stored, c.caption);
@@ -247,7 +249,7 @@ INSTANTIATE_TEST_SUITE_P(Rows, ListRename,
                                          RenameCase{"FolderLeadingBlank", 0, " Alps", " Alps"},
                                          RenameCase{"EmptiedPage", 1, "", ""},
                                          RenameCase{"RenamedPage", 1, "Gull", "Gull"}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& row) { return std::string(row.param.name); });
 
 TEST_F(FolderListEditing, ListStyleCommandsAreCheckedByStyle) {
     run(CommandId::Thumbnails);

@@ -12,6 +12,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QHeaderView>
+#include <QMouseEvent>
 #include <QTemporaryDir>
 #include <QTreeView>
 #include <QtTest/QTest>
@@ -35,6 +36,7 @@ protected:
         });
         pane->resize(640, 480);
         pane->show();
+        QApplication::setActiveWindow(pane.get());
         ASSERT_TRUE(QTest::qWaitForWindowExposed(pane.get()));
         context->setFocusedPane(pane.get());
     }
@@ -75,8 +77,16 @@ protected:
             first = false;
         }
     }
+    // A click, then the double-click event and its release, as the window
+    // system delivers them.
     void doubleClick(int row) {
-        QTest::mouseDClick(view()->viewport(), Qt::LeftButton, Qt::NoModifier, centreOf(row));
+        QWidget* viewport = view()->viewport();
+        const QPoint at = centreOf(row);
+        click(row);
+        QMouseEvent event(QEvent::MouseButtonDblClick, at, viewport->mapToGlobal(at),
+                          Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(viewport, &event);
+        QTest::mouseRelease(viewport, Qt::LeftButton, Qt::NoModifier, at);
     }
     void clickHeader(int column) {
         QHeaderView* header = view()->header();

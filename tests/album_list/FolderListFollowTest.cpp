@@ -67,7 +67,7 @@ TEST_P(ShownFolderRemoved, ListMovesToTheParentAndBackOnUndo) {
 INSTANTIATE_TEST_SUITE_P(Folders, ShownFolderRemoved,
                          testing::Values(RemovalCase{"Itself", false, {"t0"}, {"Day", "t0"}},
                                          RemovalCase{"Ancestor", true, {}, {"Trip"}}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& row) { return std::string(row.param.name); });
 
 TEST_F(FolderListFollow, UndoKeepsShowingTheSameFolder) {
     click(1);

@@ -63,7 +63,7 @@ INSTANTIATE_TEST_SUITE_P(
         OpenCase{"BlankLinkDoesNothing", 4, true, {}, {}, {}, -1},
         OpenCase{"FirstImage", 0, true, {}, {}, kImages, 0},
         OpenCase{"SecondImage", 3, true, {}, {}, kImages, 1}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& row) { return std::string(row.param.name); });
 
 TEST_F(FolderListOpening, FolderRowOpensInTheTree) {
     QSignalSpy expand(context.get(), &AppContext::folderExpandRequested);
@@ -82,12 +82,44 @@ TEST_F(FolderListOpening, OneSelectedRowIsShownInThePropertyArea) {
     auto last = [&] { return shown.last().at(0).value<SiteNodeRef>(); };
     EXPECT_EQ(last().kind, SiteNodeKind::Page);
     EXPECT_EQ(last().page, folder->page(0));
-    click(0, Qt::ControlModifier);
+    click(2, Qt::ControlModifier);
     EXPECT_EQ(last().kind, SiteNodeKind::None);
     click(0);
     EXPECT_EQ(last().kind, SiteNodeKind::Folder);
     EXPECT_EQ(last().folder, sub);
 }
+
+struct StepCase {
+    const char* name;
+    int fromRow;
+    PageStep step;
+    int toRow;
+};
+
+class PageStepping : public FolderListOpening, public testing::WithParamInterface<StepCase> {};
+
+TEST_P(PageStepping, SelectsPageRowsOnly) {
+    const StepCase& c = GetParam();
+    click(c.fromRow);
+    QSignalSpy shown(context.get(), &AppContext::propertyItemRequested);
+    context->stepPage(c.step);
+    EXPECT_EQ(selectedRows(), QList<int>{c.toRow});
+    if (c.toRow != c.fromRow) {
+        ASSERT_FALSE(shown.isEmpty());
+        EXPECT_EQ(shown.last().at(0).value<SiteNodeRef>().page,
+                  folder->page(c.toRow - pane->model()->folderRowCount()));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Steps, PageStepping,
+                         testing::Values(StepCase{"First", 4, PageStep::First, 1},
+                                         StepCase{"Last", 2, PageStep::Last, 6},
+                                         StepCase{"Previous", 4, PageStep::Previous, 3},
+                                         StepCase{"NoPreviousAboveFirstPage", 1, PageStep::Previous,
+                                                  1},
+                                         StepCase{"NextFromFolderRow", 0, PageStep::Next, 1},
+                                         StepCase{"NoNextAfterLast", 6, PageStep::Next, 6}),
+                         [](const auto& row) { return std::string(row.param.name); });
 
 }  // namespace
 }  // namespace pictavo::test
