@@ -78,11 +78,12 @@ AlbumFolderListPane::AlbumFolderListPane(AppContext& context, QWidget* parent)
             &AlbumFolderListPane::followSelectedFolder);
     connect(list_, &ListViewBase::selectionChanged, this,
             &AlbumFolderListPane::showSelectionInPropertyArea);
-    // Rows that go away take their selection with them.
-    connect(model_, &QAbstractItemModel::rowsRemoved, this,
-            &AlbumFolderListPane::showSelectionInPropertyArea);
-    connect(model_, &QAbstractItemModel::modelReset, this,
-            &AlbumFolderListPane::showSelectionInPropertyArea);
+    // Another folder listed (or the album rebuilt): the property area shows
+    // the listed folder, as after a selection in the album explorer.
+    connect(model_, &QAbstractItemModel::modelReset, this, [this] {
+        if (CSiteFolder* folder = shownFolder())
+            context_.showInPropertyArea(SiteNodeRef::forFolder(folder));
+    });
     connect(&context_, &AppContext::pageStepRequested, this, &AlbumFolderListPane::stepToPage);
     connect(list_, &ListViewBase::activated, this, &AlbumFolderListPane::openRow);
     connect(list_, &ListViewBase::contextMenuRequested, this,
@@ -247,8 +248,11 @@ void AlbumFolderListPane::deleteSelection() {
         result = context_.editor().deleteListEntries(folder, entries, rows.front().row());
         return result.deleted;
     });
-    if (result.deleted)
-        selectRow(result.rowToSelect);
+    if (!result.deleted)
+        return;
+    selectRow(result.rowToSelect);
+    if (result.rowToSelect < 0)
+        context_.showInPropertyArea({});  // the list is empty
 }
 
 bool AlbumFolderListPane::canMove(MoveDirection direction) const {

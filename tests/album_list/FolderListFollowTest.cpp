@@ -51,7 +51,9 @@ TEST_P(ShownFolderRemoved, ListMovesToTheParentAndBackOnUndo) {
     EXPECT_EQ(rowTexts(), c.rowsAfter);
     EXPECT_EQ(pane->model()->folder(), context->selectedFolder());
     ASSERT_FALSE(shown.isEmpty());
-    EXPECT_EQ(shown.last().at(0).value<SiteNodeRef>().kind, SiteNodeKind::None);
+    // The property area moved on from d0 to the folder now listed.
+    EXPECT_EQ(shown.last().at(0).value<SiteNodeRef>().kind, SiteNodeKind::Folder);
+    EXPECT_EQ(shown.last().at(0).value<SiteNodeRef>().folder, context->selectedFolder());
     for (int row = 0; row < pane->model()->rowCount(); ++row)
         click(row);  // every row still names a live node
 
@@ -76,17 +78,6 @@ TEST_F(FolderListFollow, UndoKeepsShowingTheSameFolder) {
     undo();
     EXPECT_EQ(pane->model()->folder()->caption, "Day");
     EXPECT_EQ(rowTexts(), (QStringList{"Evening", "d0", "d1"}));
-}
-
-TEST_F(FolderListFollow, TreeCutAndPasteOfTheShownFolder) {
-    CSiteFolder* other = addFolder(root(), "Other");
-    startEditing();
-    ASSERT_TRUE(context->editor().cutFolder(day));
-    context->edit(sid::EditPaste, [&] { return context->editor().paste(other); });
-    EXPECT_EQ(pane->model()->folder(), trip);
-    EXPECT_EQ(rowTexts(), (QStringList{"t0"}));
-    show(other);
-    EXPECT_EQ(rowTexts(), (QStringList{"Day"}));
 }
 
 class FolderListDrops : public FolderListFollow {
@@ -134,12 +125,17 @@ TEST_F(FolderListDrops, ListRowsMoveIntoAFolderRowOrCopyWithCtrl) {
     EXPECT_EQ(rowTexts(), (QStringList{"Evening"}));
 }
 
-TEST_F(FolderListDrops, TreeFolderOntoItsOwnParentRowIsRefused) {
+TEST_F(FolderListDrops, DropsOntoTheDraggedFolderOrItsParentAreRefused) {
+    std::unique_ptr<QMimeData> evening(pane->model()->mimeData({rowIndex(0)}));
+    EXPECT_FALSE(drop(*evening, 0));  // a list row onto itself
+
     show(trip);
     QMimeData data;
-    setAlbumItems(data, AlbumDragItems::treeFolder(day->child(0)->id));  // Evening
-    EXPECT_FALSE(drop(data, 0));                                         // onto Day, its parent
+    // Evening from the tree onto Day, its parent.
+    setAlbumItems(data, AlbumDragItems::treeFolder(day->child(0)->id));
+    EXPECT_FALSE(drop(data, 0));
     EXPECT_EQ(day->childCount(), 1);
+    EXPECT_EQ(day->child(0)->caption, "Evening");
     EXPECT_FALSE(tree().isModified());
 }
 
