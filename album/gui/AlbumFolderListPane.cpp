@@ -101,7 +101,7 @@ AlbumFolderListPane::~AlbumFolderListPane() {
 }
 
 void AlbumFolderListPane::albumReplaced() {
-    model_->setFolder(context_.selectedFolder());
+    followSelectedFolder();
 }
 
 void AlbumFolderListPane::followSelectedFolder() {
