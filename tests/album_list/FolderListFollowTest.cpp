@@ -71,6 +71,16 @@ INSTANTIATE_TEST_SUITE_P(Folders, ShownFolderRemoved,
                                          RemovalCase{"Ancestor", true, {}, {"Trip"}}),
                          [](const auto& row) { return std::string(row.param.name); });
 
+// The model on its own, with no pane following the album's selection.
+TEST_F(FolderListFollow, ModelAloneMovesOffARemovedFolder) {
+    FolderListModel model(*context);
+    model.setFolder(day->child(0));  // Evening
+    context->edit(sid::EditDelete, [&] { return context->editor().deleteFolder(day); });
+    EXPECT_EQ(model.folder(), trip);
+    EXPECT_EQ(model.rowCount(), 1);
+    EXPECT_EQ(model.index(0, 0).data().toString(), "t0");
+}
+
 TEST_F(FolderListFollow, UndoKeepsShowingTheSameFolder) {
     click(1);
     run(CommandId::MoveDown);
