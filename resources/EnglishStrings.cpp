@@ -306,6 +306,8 @@ const std::vector<std::pair<int, const char*>>& englishStrings() {
         {DeleteThisItem, "Do you really want to delete this item?"},
         {DeleteTheseItems, "Do you really want to delete these items?"},
         {MenuPreviewFolder, "Preview web pages of selected folder"},
+        {ListLinkText, "Link text"},
+        {ListLinkTo, "Link to"},
     };
     return texts;
 }

@@ -304,5 +304,8 @@ constexpr int TipCloseTextEditor = 1618;    // "Close the editor"
 constexpr int DeleteThisItem = 292;     // "Do you really want to delete this item?"
 constexpr int DeleteTheseItems = 297;   // "Do you really want to delete these items?"
 constexpr int MenuPreviewFolder = 521;  // "Preview web pages of selected folder"
+// --- the album folder list (its old numbers, and 1550..1599)
+constexpr int ListLinkText = 164;         // "Link text" column
+constexpr int ListLinkTo = 166;           // "Link to" column
 
 }  // namespace pictavo::sid

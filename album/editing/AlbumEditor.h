@@ -131,6 +131,12 @@ public:
     // action taken (Refuse: nothing changed, the view beeps). After a Move
     // the dragged folder is destroyed; the copy under target has new ids.
     DropAction dropFolder(CSiteFolder* dragged, CSiteFolder* target, bool ctrlOnly);
+    // Drops entries dragged out of the folder list (subfolders and pages of
+    // listed, by id) onto target: pasted as copies and, for a move, removed
+    // from listed afterwards. Refused when target is listed itself or lies
+    // inside one of the dragged folders. The Cut/Copy clipboard is left alone.
+    DropAction dropListEntries(int listedFolderId, std::vector<int> folderIds,
+                               std::vector<int> pageIds, CSiteFolder* target, bool ctrlOnly);
 
     // New and Open empty the clipboard; an undo or redo restores the album
     // exactly, so the ids it holds stay valid and it is kept.

@@ -99,4 +99,25 @@ DropAction AlbumEditor::dropFolder(CSiteFolder* dragged, CSiteFolder* target, bo
     return pasteFrom(dragClipboard, target) ? action : DropAction::Refuse;
 }
 
+DropAction AlbumEditor::dropListEntries(int listedFolderId, std::vector<int> folderIds,
+                                        std::vector<int> pageIds, CSiteFolder* target,
+                                        bool ctrlOnly) {
+    const CSiteFolder* listed = tree_.findFolderById(listedFolderId);
+    if (!listed || !target || target == listed)
+        return DropAction::Refuse;
+    for (const int id : folderIds) {
+        const CSiteFolder* dragged = childById(listed, id);
+        if (dragged && target->isSameOrInside(dragged))
+            return DropAction::Refuse;
+    }
+    const DropAction action = ctrlOnly ? DropAction::Copy : DropAction::Move;
+    AlbumClipboard dragClipboard;
+    dragClipboard.mode = action == DropAction::Copy ? ClipboardMode::Copy : ClipboardMode::Cut;
+    dragClipboard.fromList = true;
+    dragClipboard.listedFolderId = listedFolderId;
+    dragClipboard.folderIds = std::move(folderIds);
+    dragClipboard.pageIds = std::move(pageIds);
+    return pasteFrom(dragClipboard, target) ? action : DropAction::Refuse;
+}
+
 }  // namespace pictavo

@@ -1,6 +1,7 @@
 #pragma once
-// The five panes of the main window, in creation order. Panes the program
-// does not have yet are placeholders showing their caption.
+// The five panes of the main window, in creation order: the album explorer,
+// the album folder list, the file explorer's folder tree and file list, and
+// the property area.
 
 #include "shell/gui/Pane.h"
 

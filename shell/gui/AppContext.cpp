@@ -83,6 +83,13 @@ void AppContext::setSelectedFolder(CSiteFolder* folder) {
         shownItem_.showNode(SiteNodeRef::forFolder(selected));
 }
 
+void AppContext::showInPropertyArea(const SiteNodeRef& item) {
+    if (item.kind == SiteNodeKind::None)
+        shownItem_.clear();
+    else
+        shownItem_.showNode(item);
+}
+
 void AppContext::setPane(Pane* pane) {
     panes_[static_cast<int>(pane->paneId())] = pane;
 }

@@ -61,6 +61,9 @@ public:
     // was selected already (the album explorer calls this again when it
     // takes the focus back).
     void setSelectedFolder(CSiteFolder* folder);
+    // The property area shows item (a folder or page chosen in the folder
+    // list); an item of kind None clears it.
+    void showInPropertyArea(const SiteNodeRef& item);
 
     // What the property area shows (see ShownItem.h).
     ShownItem& shownItem() { return shownItem_; }

@@ -3,6 +3,7 @@
 #include "shell/gui/FileIcons.h"
 #include "shell/gui/ThumbnailGeometry.h"
 
+#include <QApplication>
 #include <QEvent>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -43,6 +44,12 @@ namespace {
 bool namesFile(const QModelIndex& index) {
     return index.column() == 0 && (index.data(ListViewBase::FilePathRole).isValid() ||
                                    index.data(ListViewBase::IsFolderRole).isValid());
+}
+
+// True while a child of view (a label editor) holds the focus.
+bool isEditorFocused(const QWidget* view) {
+    const QWidget* focus = QApplication::focusWidget();
+    return focus && focus != view && view->isAncestorOf(focus);
 }
 
 }  // namespace
@@ -101,8 +108,10 @@ void ListViewBase::connectView(QAbstractItemView* view) {
 }
 
 bool ListViewBase::eventFilter(QObject* watched, QEvent* event) {
-    // While a label is edited the keys go to the editor, not to the view.
-    if (event->type() == QEvent::KeyPress && (watched == list_ || watched == details_)) {
+    // While a label is edited the keys go to the editor, not to the view;
+    // the Enter that ends the edit comes on to the view and opens nothing.
+    if (event->type() == QEvent::KeyPress && (watched == list_ || watched == details_) &&
+        !isEditorFocused(static_cast<QWidget*>(watched))) {
         const auto* key = static_cast<QKeyEvent*>(event);
         const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
         if (enter && (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier &&
