@@ -1,4 +1,4 @@
-// The album tree model: a new album, node defaults, ids, pages and their
+// The album tree model: a new album, ids, pages and their
 // numbering, the pre-order walk, structural edits and the change flags.
 
 #include "album/Album.h"
@@ -29,30 +29,6 @@ TEST(AlbumTree, NewAlbumHoldsOnlyTheIndexRoot) {
 
     CSiteFolder* next = tree.insertFolder(tree.root(), QStringLiteral("A"));
     EXPECT_EQ(next->id, 1);
-}
-
-TEST(AlbumTree, NewNodesHaveTheirDefaults) {
-    AlbumTree tree;
-    const CSiteFolder* folder = tree.insertFolder(tree.root(), QStringLiteral("A"));
-    EXPECT_EQ(folder->rows, -1);
-    EXPECT_EQ(folder->cols, -1);
-    EXPECT_EQ(folder->posstyle, kTopImageBottomText);
-    EXPECT_EQ(folder->lnkstyle, kTextLink);
-    EXPECT_EQ(folder->col, 0);
-    EXPECT_TRUE(folder->desc.isEmpty());
-    EXPECT_TRUE(folder->url.isEmpty());
-    EXPECT_TRUE(folder->lnkimg.isEmpty());
-
-    const CSitePage page;
-    EXPECT_EQ(page.id, -1);
-    EXPECT_EQ(page.posstyle, kTopImageBottomText);
-    EXPECT_EQ(page.lnkstyle, kBothLink);
-    EXPECT_TRUE(page.caption.isEmpty());
-    EXPECT_TRUE(page.url.isEmpty());
-
-    const SiteNodeRef ref;
-    EXPECT_EQ(ref.kind, SiteNodeKind::None);
-    EXPECT_EQ(ref.folder, nullptr);
 }
 
 TEST(AlbumTree, FolderIdsAreUniqueAndFindable) {

@@ -50,8 +50,7 @@ TEST_P(ImageNavigatorButtonsTest, LinksWhatExists) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Positions, ImageNavigatorButtonsTest,
-                         ::testing::Values(ButtonCase{"single", 0, 1, false, false, false, false},
-                                           ButtonCase{"first", 0, 4, false, false, true, true},
+                         ::testing::Values(ButtonCase{"first", 0, 4, false, false, true, true},
                                            ButtonCase{"middle", 2, 4, true, true, true, true},
                                            ButtonCase{"last", 3, 4, true, true, false, false}),
                          [](const auto& testInfo) { return std::string(testInfo.param.name); });

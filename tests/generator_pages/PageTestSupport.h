@@ -55,22 +55,10 @@ inline QString readGolden(const QString& name) {
     return QString::fromUtf8(file.readAll());
 }
 
-// Compares a page with its golden file byte for byte; on a mismatch reports
-// the first differing line.
+// Compares a page with its golden file byte for byte; as standard strings,
+// so that a mismatch is reported as a line diff.
 inline void expectGolden(const QString& golden, const QString& actual) {
-    const QString expected = readGolden(golden);
-    if (expected == actual)
-        return;
-    const QStringList expectedLines = expected.split('\n');
-    const QStringList actualLines = actual.split('\n');
-    const qsizetype common = std::min(expectedLines.size(), actualLines.size());
-    qsizetype line = 0;
-    while (line < common && expectedLines[line] == actualLines[line])
-        ++line;
-    ADD_FAILURE() << golden.toStdString() << " differs at line " << line + 1 << "\nexpected: "
-                  << (line < expectedLines.size() ? expectedLines[line] : "<end>").toStdString()
-                  << "\nactual:   "
-                  << (line < actualLines.size() ? actualLines[line] : "<end>").toStdString();
+    EXPECT_EQ(readGolden(golden).toStdString(), actual.toStdString()) << golden.toStdString();
 }
 
 }  // namespace pictavo::test

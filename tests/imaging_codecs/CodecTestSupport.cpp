@@ -1,5 +1,6 @@
 #include "CodecTestSupport.h"
 
+#include <cstdlib>
 #include <fstream>
 #include <iterator>
 #include <sstream>
@@ -96,6 +97,41 @@ int effectiveAlpha(const RasterImage& image, int x, int y) {
     const bool transparent = image.bitsPerPixel() <= 8 && image.transparentIndex() >= 0 &&
                              image.pixelIndex(x, y) == image.transparentIndex();
     return transparent ? 0 : 255;
+}
+
+Bytes bytes(const char* numbers) {
+    Bytes out;
+    for (char* end = nullptr;; numbers = end) {
+        const unsigned long value = std::strtoul(numbers, &end, 0);
+        if (end == numbers)
+            return out;
+        out.push_back(static_cast<std::uint8_t>(value));
+    }
+}
+
+void appendLe(Bytes& out, std::uint32_t value, int size) {
+    for (int i = 0; i < size; ++i)
+        out.push_back(std::uint8_t(value >> (8 * i)));
+}
+
+Bytes bitmap(int width, int height, int bits, int compression,
+             const std::vector<std::uint32_t>& palette, const Bytes& pixels) {
+    Bytes out = {'B', 'M'};
+    const auto offset = std::uint32_t(14 + 40 + 4 * palette.size());
+    appendLe(out, offset + std::uint32_t(pixels.size()), 4);
+    appendLe(out, 0, 4);
+    appendLe(out, offset, 4);
+    for (std::uint32_t v : {40u, std::uint32_t(width), std::uint32_t(height)})
+        appendLe(out, v, 4);
+    appendLe(out, 1, 2);
+    appendLe(out, std::uint32_t(bits), 2);
+    for (std::uint32_t v : {std::uint32_t(compression), std::uint32_t(pixels.size()), 0u, 0u,
+                            std::uint32_t(palette.size()), 0u})
+        appendLe(out, v, 4);
+    for (std::uint32_t entry : palette)
+        appendLe(out, entry, 4);
+    out.insert(out.end(), pixels.begin(), pixels.end());
+    return out;
 }
 
 Bytes patchedLe(Bytes bytes, std::size_t offset, std::uint32_t value, int size) {

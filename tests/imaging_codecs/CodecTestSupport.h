@@ -36,8 +36,17 @@ RasterImage greyImage(int width, int height);
 // Alpha of a pixel, a transparent palette index counting as 0.
 int effectiveAlpha(const RasterImage& image, int x, int y);
 
+// Bytes written as numbers separated by blanks, e.g. "0 2 0xFF".
+Bytes bytes(const char* numbers);
+// Appends value little-endian in size bytes.
+void appendLe(Bytes& out, std::uint32_t value, int size);
 // Copy of bytes with value written at offset, little-endian, size bytes.
 Bytes patchedLe(Bytes bytes, std::size_t offset, std::uint32_t value, int size);
+
+// A bitmap file with a 40-byte header, the given palette (0x00RRGGBB
+// entries) and pixel bytes.
+Bytes bitmap(int width, int height, int bits, int compression,
+             const std::vector<std::uint32_t>& palette, const Bytes& pixels);
 
 // Empty-image check and error text prefix of a failed decode.
 struct DecodeOutcome {

@@ -10,32 +10,6 @@
 namespace pictavo::test {
 namespace {
 
-void appendLe(Bytes& out, std::uint32_t value, int size) {
-    for (int i = 0; i < size; ++i)
-        out.push_back(std::uint8_t(value >> (8 * i)));
-}
-
-// A bitmap with a 40-byte header, the given palette and pixel bytes.
-Bytes bitmap(int width, int height, int bits, int compression,
-             const std::vector<std::uint32_t>& palette, const Bytes& pixels) {
-    Bytes out = {'B', 'M'};
-    const auto offset = std::uint32_t(14 + 40 + 4 * palette.size());
-    appendLe(out, offset + std::uint32_t(pixels.size()), 4);
-    appendLe(out, 0, 4);
-    appendLe(out, offset, 4);
-    for (std::uint32_t v : {40u, std::uint32_t(width), std::uint32_t(height)})
-        appendLe(out, v, 4);
-    appendLe(out, 1, 2);
-    appendLe(out, std::uint32_t(bits), 2);
-    for (std::uint32_t v : {std::uint32_t(compression), std::uint32_t(pixels.size()), 0u, 0u,
-                            std::uint32_t(palette.size()), 0u})
-        appendLe(out, v, 4);
-    for (std::uint32_t entry : palette)
-        appendLe(out, entry, 4);
-    out.insert(out.end(), pixels.begin(), pixels.end());
-    return out;
-}
-
 std::vector<int> rowIndexes(const RasterImage& image, int y) {
     std::vector<int> row;
     for (int x = 0; x < image.width(); ++x)

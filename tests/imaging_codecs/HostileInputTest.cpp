@@ -6,7 +6,6 @@
 
 #include <gtest/gtest.h>
 
-#include <map>
 #include <string>
 
 namespace pictavo::test {
@@ -17,32 +16,9 @@ Bytes truncated(Bytes bytes, std::size_t size) {
     return bytes;
 }
 
-// An 8-bit RLE bitmap of the given size with a two-entry palette.
+// An 8-bit RLE bitmap of the given size with a black and white palette.
 Bytes rle8Bitmap(int width, int height, const Bytes& rle) {
-    Bytes out = {'B', 'M'};
-    const std::uint32_t offset = 14 + 40 + 8;
-    auto le = [&](std::uint32_t v, int n) {
-        for (int i = 0; i < n; ++i)
-            out.push_back(std::uint8_t(v >> (8 * i)));
-    };
-    le(offset + std::uint32_t(rle.size()), 4);
-    le(0, 4);
-    le(offset, 4);
-    le(40, 4);
-    le(std::uint32_t(width), 4);
-    le(std::uint32_t(height), 4);
-    le(1, 2);
-    le(8, 2);
-    le(1, 4);  // RLE8
-    le(std::uint32_t(rle.size()), 4);
-    le(0, 4);
-    le(0, 4);
-    le(2, 4);  // colours used
-    le(0, 4);
-    le(0x00000000, 4);
-    le(0x00FFFFFF, 4);
-    out.insert(out.end(), rle.begin(), rle.end());
-    return out;
+    return bitmap(width, height, 8, 1, {0x000000, 0xFFFFFF}, rle);
 }
 
 // A 2 x 2 GIF with a two-entry palette and the given LZW bytes (code size 2).
@@ -78,10 +54,13 @@ Bytes tinyPcx(const Bytes& runs) {
     return out;
 }
 
+// A hostile file and the error it must produce: a check that is lost in a
+// codec shows up as another (or no) error here.
 struct HostileCase {
     const char* fault;
     const Codec& (*codec)();
     Bytes (*make)();
+    const char* error;
 };
 
 void PrintTo(const HostileCase& c, std::ostream* os) {
@@ -90,240 +69,178 @@ void PrintTo(const HostileCase& c, std::ostream* os) {
 
 class HostileInputTest : public testing::TestWithParam<HostileCase> {};
 
-// The error each hostile file must produce: a check that is lost in a codec
-// shows up as another (or no) error here.
-const std::map<std::string, std::string> kExpectedErrors = {
-    {"bmp_huge_dimensions", "BMP: image of 100000 x 100000 exceeds the size limit"},
-    {"bmp_zero_width", "BMP: invalid image size 0 x 12"},
-    {"bmp_pixel_offset_past_end", "BMP: pixel offset 16777201 lies past the end of the file"},
-    {"bmp_pixel_data_ends_early", "BMP: RLE data ends before the end-of-bitmap code"},
-    {"bmp_palette_ends_early", "BMP: pixel offset 1064 lies past the end of the file"},
-    {"bmp_unknown_header_size", "BMP: not a BMP file"},
-    {"bmp_unsupported_depth", "BMP: unsupported depth of 7 bits"},
-    {"bmp_rle_on_24_bits", "BMP: compression 1 does not fit 24 bits per pixel"},
-    {"bmp_bitfield_mask_not_contiguous", "BMP: invalid bit-field mask 0000f0f0"},
-    {"bmp_rle8_run_overruns_row", "BMP: RLE run overruns the image"},
-    {"bmp_rle8_literal_overruns_row", "BMP: RLE literal run overruns the image"},
-    {"bmp_rle8_delta_leaves_image", "BMP: RLE delta leaves the image"},
-    {"bmp_rle8_rows_past_the_last", "BMP: RLE run overruns the image"},
-    {"bmp_rle8_ends_without_end_of_bitmap", "BMP: RLE data ends before the end-of-bitmap code"},
-    {"bmp_rle8_literal_ends_early", "BMP: RLE literal run overruns the image"},
-    {"bmp_top_down_rle", "BMP: compression 1 does not fit 8 bits per pixel top-down"},
-    {"gif_huge_screen", "GIF: image of 65535 x 65535 exceeds the size limit"},
-    {"gif_colour_table_ends_early", "GIF: colour table ends early"},
-    {"gif_image_data_ends_early", "GIF: data sub-block ends early"},
-    {"gif_no_image", "GIF: the file holds no image"},
-    {"gif_unknown_block", "GIF: unknown block 0x99"},
-    {"gif_lzw_code_beyond_table", "GIF: LZW code 7 beyond the table"},
-    {"gif_lzw_starts_with_table_code", "GIF: LZW data starts with a non-literal code"},
-    {"gif_lzw_ends_before_all_pixels", "GIF: image data ends early (1 of 4 pixels)"},
-    {"gif_lzw_garbage", "GIF: LZW data starts with a non-literal code"},
-    {"gif_invalid_code_size", "GIF: invalid LZW code size 12"},
-    {"gif_zero_sized_image", "GIF: invalid image size 0 x 2"},
-    {"ico_entry_offset_past_end", "ICO: entry 0 lies outside the file"},
-    {"ico_entry_size_past_end", "ICO: entry 0 lies outside the file"},
-    {"ico_no_entries", "ICO: the icon holds no image"},
-    {"ico_directory_ends_early", "ICO: icon directory ends early"},
-    {"ico_huge_bitmap_entry",
-     "ICO: bitmap entry: BMP: pixel data ends early (3600000 bytes needed, 624 available)"},
-    {"ico_and_mask_ends_early", "ICO: AND mask ends early (48 bytes needed, 8 available)"},
-    {"tga_huge_dimensions", "TGA: image of 65535 x 65535 exceeds the size limit"},
-    {"tga_raw_pixels_end_early", "TGA: pixel data ends early (576 bytes needed, 282 available)"},
-    {"tga_rle_ends_early", "TGA: RLE data ends early"},
-    {"tga_rle_packet_overruns_image", "TGA: RLE packet overruns the image"},
-    {"tga_rle_declares_more_than_data_can_hold",
-     "TGA: RLE data too short for 16000 x 16000 pixels"},
-    {"tga_invalid_colour_map_entry_size", "TGA: invalid colour map entry size 7"},
-    {"tga_colour_map_ends_early", "TGA: colour map ends early"},
-    {"tga_colour_map_first_index_past_255", "TGA: invalid colour map"},
-    {"tga_unsupported_type", "TGA: unsupported image type 5"},
-    {"tga_unsupported_depth", "TGA: unsupported depth of 12 bits"},
-    {"pcx_huge_window", "PCX: image of 65536 x 65536 exceeds the size limit"},
-    {"pcx_inverted_window", "PCX: invalid image window"},
-    {"pcx_line_too_short", "PCX: line length 2 too short for 16 pixels"},
-    {"pcx_unsupported_layout", "PCX: unsupported layout of 8 bits in 2 planes"},
-    {"pcx_run_overruns_image", "PCX: byte run overruns the image"},
-    {"pcx_data_ends_early", "PCX: image data ends early"},
-    {"pcx_declares_more_than_data_can_hold", "PCX: image data too short for 10000 x 10000 pixels"},
-    {"wbmp_integer_too_long", "WBMP: invalid dimensions"},
-    {"wbmp_not_type_0", "WBMP: not a type 0 wireless bitmap"},
-    {"wbmp_huge_dimensions", "WBMP: image of 134217727 x 134217727 exceeds the size limit"},
-    {"wbmp_pixels_end_early", "WBMP: pixel data ends early (28 bytes needed, 20 available)"},
-    {"wbmp_zero_height", "WBMP: invalid image size 8 x 0"},
-};
-
 TEST_P(HostileInputTest, FailsCleanly) {
     const HostileCase& c = GetParam();
     RasterImage image = paletteImage(3, 3, 8);  // decoding must empty it
     const DecodeOutcome outcome = decodeWith(c.codec(), c.make(), &image);
     EXPECT_FALSE(outcome.ok);
     EXPECT_TRUE(outcome.imageEmpty);
-    const auto expected = kExpectedErrors.find(c.fault);
-    ASSERT_NE(expected, kExpectedErrors.end()) << "no expected error for " << c.fault;
-    EXPECT_EQ(outcome.error.toStdString(), expected->second);
+    EXPECT_EQ(outcome.error.toStdString(), c.error);
 }
 
 const HostileCase kCases[] = {
     // BMP (bmp-8bit.bmp: 40-byte header, 256 colours, 16 x 12)
     {"bmp_huge_dimensions", bmpCodec,
-     [] { return patchedLe(patchedLe(fixture("bmp-8bit.bmp"), 18, 100000, 4), 22, 100000, 4); }},
-    {"bmp_zero_width", bmpCodec, [] { return patchedLe(fixture("bmp-8bit.bmp"), 18, 0, 4); }},
+     [] { return patchedLe(patchedLe(fixture("bmp-8bit.bmp"), 18, 100000, 4), 22, 100000, 4); },
+     "BMP: image of 100000 x 100000 exceeds the size limit"},
+    {"bmp_zero_width", bmpCodec, [] { return patchedLe(fixture("bmp-8bit.bmp"), 18, 0, 4); },
+     "BMP: invalid image size 0 x 12"},
     {"bmp_pixel_offset_past_end", bmpCodec,
-     [] { return patchedLe(fixture("bmp-8bit.bmp"), 10, 0xFFFFFF, 4); }},
+     [] { return patchedLe(fixture("bmp-8bit.bmp"), 10, 0xFFFFFF, 4); },
+     "BMP: pixel offset 16777201 lies past the end of the file"},
     {"bmp_pixel_data_ends_early", bmpCodec,
-     [] { return truncated(fixture("bmp-8bit.bmp"), 14 + 40 + 1024 + 50); }},
+     [] { return truncated(fixture("bmp-8bit.bmp"), 14 + 40 + 1024 + 50); },
+     "BMP: RLE data ends before the end-of-bitmap code"},
     {"bmp_palette_ends_early", bmpCodec,
-     [] { return truncated(fixture("bmp-8bit.bmp"), 14 + 40 + 100); }},
+     [] { return truncated(fixture("bmp-8bit.bmp"), 14 + 40 + 100); },
+     "BMP: pixel offset 1064 lies past the end of the file"},
     {"bmp_unknown_header_size", bmpCodec,
-     [] { return patchedLe(fixture("bmp-8bit.bmp"), 14, 41, 4); }},
-    {"bmp_unsupported_depth", bmpCodec,
-     [] { return patchedLe(fixture("bmp-8bit.bmp"), 28, 7, 2); }},
-    {"bmp_rle_on_24_bits", bmpCodec, [] { return patchedLe(fixture("bmp-24bit.bmp"), 30, 1, 4); }},
+     [] { return patchedLe(fixture("bmp-8bit.bmp"), 14, 41, 4); }, "BMP: not a BMP file"},
+    {"bmp_unsupported_depth", bmpCodec, [] { return patchedLe(fixture("bmp-8bit.bmp"), 28, 7, 2); },
+     "BMP: unsupported depth of 7 bits"},
+    {"bmp_rle_on_24_bits", bmpCodec, [] { return patchedLe(fixture("bmp-24bit.bmp"), 30, 1, 4); },
+     "BMP: compression 1 does not fit 24 bits per pixel"},
     {"bmp_bitfield_mask_not_contiguous", bmpCodec,
-     [] { return patchedLe(fixture("bmp-bitfields-565.bmp"), 54, 0xF0F0, 4); }},
-    {"bmp_rle8_run_overruns_row", bmpCodec,
-     [] {
-         return rle8Bitmap(4, 2, {5, 1, 0, 1});
-     }},
+     [] { return patchedLe(fixture("bmp-bitfields-565.bmp"), 54, 0xF0F0, 4); },
+     "BMP: invalid bit-field mask 0000f0f0"},
+    {"bmp_rle8_run_overruns_row", bmpCodec, [] { return rle8Bitmap(4, 2, bytes("5 1 0 1")); },
+     "BMP: RLE run overruns the image"},
     {"bmp_rle8_literal_overruns_row", bmpCodec,
-     [] {
-         return rle8Bitmap(4, 2, {0, 6, 1, 1, 1, 1, 1, 1, 0, 1});
-     }},
-    {"bmp_rle8_delta_leaves_image", bmpCodec,
-     [] {
-         return rle8Bitmap(4, 2, {0, 2, 9, 0, 0, 1});
-     }},
-    {"bmp_rle8_rows_past_the_last", bmpCodec,
-     [] {
-         return rle8Bitmap(4, 1, {0, 0, 2, 1, 0, 1});
-     }},
-    {"bmp_rle8_ends_without_end_of_bitmap", bmpCodec,
-     [] {
-         return rle8Bitmap(4, 2, {2, 1});
-     }},
-    {"bmp_rle8_literal_ends_early", bmpCodec,
-     [] {
-         return rle8Bitmap(4, 2, {0, 4, 1});
-     }},
+     [] { return rle8Bitmap(4, 2, bytes("0 6 1 1 1 1 1 1 0 1")); },
+     "BMP: RLE literal run overruns the image"},
+    {"bmp_rle8_delta_leaves_image", bmpCodec, [] { return rle8Bitmap(4, 2, bytes("0 2 9 0 0 1")); },
+     "BMP: RLE delta leaves the image"},
+    {"bmp_rle8_rows_past_the_last", bmpCodec, [] { return rle8Bitmap(4, 1, bytes("0 0 2 1 0 1")); },
+     "BMP: RLE run overruns the image"},
+    {"bmp_rle8_ends_without_end_of_bitmap", bmpCodec, [] { return rle8Bitmap(4, 2, bytes("2 1")); },
+     "BMP: RLE data ends before the end-of-bitmap code"},
+    {"bmp_rle8_literal_ends_early", bmpCodec, [] { return rle8Bitmap(4, 2, bytes("0 4 1")); },
+     "BMP: RLE literal run overruns the image"},
     {"bmp_top_down_rle", bmpCodec,
-     [] {
-         return patchedLe(rle8Bitmap(4, 2, {0, 1}), 22, std::uint32_t(-2), 4);
-     }},
+     [] { return patchedLe(rle8Bitmap(4, 2, bytes("0 1")), 22, std::uint32_t(-2), 4); },
+     "BMP: compression 1 does not fit 8 bits per pixel top-down"},
     // GIF
     {"gif_huge_screen", gifCodec,
-     [] {
-         return patchedLe(patchedLe(fixture("gif-64-colours.gif"), 6, 0xFFFF, 2), 8, 0xFFFF, 2);
-     }},
+     [] { return patchedLe(patchedLe(fixture("gif-64-colours.gif"), 6, 0xFFFF, 2), 8, 0xFFFF, 2); },
+     "GIF: image of 65535 x 65535 exceeds the size limit"},
     {"gif_colour_table_ends_early", gifCodec,
-     [] { return truncated(fixture("gif-64-colours.gif"), 40); }},
+     [] { return truncated(fixture("gif-64-colours.gif"), 40); }, "GIF: colour table ends early"},
     {"gif_image_data_ends_early", gifCodec,
      [] {
          return truncated(fixture("gif-64-colours.gif"), fixture("gif-64-colours.gif").size() - 40);
-     }},
+     },
+     "GIF: data sub-block ends early"},
     {"gif_no_image", gifCodec,
-     [] { return Bytes{'G', 'I', 'F', '8', '9', 'a', 2, 0, 2, 0, 0, 0, 0, 0x3B}; }},
+     [] { return Bytes{'G', 'I', 'F', '8', '9', 'a', 2, 0, 2, 0, 0, 0, 0, 0x3B}; },
+     "GIF: the file holds no image"},
     {"gif_unknown_block", gifCodec,
-     [] { return Bytes{'G', 'I', 'F', '8', '9', 'a', 2, 0, 2, 0, 0, 0, 0, 0x99}; }},
-    {"gif_lzw_code_beyond_table", gifCodec,
-     [] {
-         return tinyGif({0xCC, 0x01});
-     }},
-    {"gif_lzw_starts_with_table_code", gifCodec,
-     [] {
-         return tinyGif({0x34, 0x00});
-     }},
-    {"gif_lzw_ends_before_all_pixels", gifCodec,
-     [] {
-         return tinyGif({0x4C, 0x01});
-     }},
-    {"gif_lzw_garbage", gifCodec,
-     [] {
-         return tinyGif({0xFF, 0xFF, 0xFF, 0xFF});
-     }},
+     [] { return Bytes{'G', 'I', 'F', '8', '9', 'a', 2, 0, 2, 0, 0, 0, 0, 0x99}; },
+     "GIF: unknown block 0x99"},
+    {"gif_lzw_code_beyond_table", gifCodec, [] { return tinyGif(bytes("0xCC 0x01")); },
+     "GIF: LZW code 7 beyond the table"},
+    {"gif_lzw_starts_with_table_code", gifCodec, [] { return tinyGif(bytes("0x34 0x00")); },
+     "GIF: LZW data starts with a non-literal code"},
+    {"gif_lzw_ends_before_all_pixels", gifCodec, [] { return tinyGif(bytes("0x4C 0x01")); },
+     "GIF: image data ends early (1 of 4 pixels)"},
+    {"gif_lzw_garbage", gifCodec, [] { return tinyGif(bytes("0xFF 0xFF 0xFF 0xFF")); },
+     "GIF: LZW data starts with a non-literal code"},
     {"gif_invalid_code_size", gifCodec,
      [] {
          return tinyGif({0x4C, 0x01}, 12);
-     }},
+     },
+     "GIF: invalid LZW code size 12"},
     {"gif_zero_sized_image", gifCodec,
-     [] {
-         return patchedLe(tinyGif({0x4C, 0x01}), 24, 0, 2);
-     }},
+     [] { return patchedLe(tinyGif(bytes("0x4C 0x01")), 24, 0, 2); },
+     "GIF: invalid image size 0 x 2"},
     // ICO (icon-24bit-and-mask.ico: one 16 x 12 entry at 22)
     {"ico_entry_offset_past_end", icoCodec,
-     [] { return patchedLe(fixture("icon-24bit-and-mask.ico"), 18, 0xFFFFF, 4); }},
+     [] { return patchedLe(fixture("icon-24bit-and-mask.ico"), 18, 0xFFFFF, 4); },
+     "ICO: entry 0 lies outside the file"},
     {"ico_entry_size_past_end", icoCodec,
-     [] { return patchedLe(fixture("icon-24bit-and-mask.ico"), 14, 0xFFFFF, 4); }},
+     [] { return patchedLe(fixture("icon-24bit-and-mask.ico"), 14, 0xFFFFF, 4); },
+     "ICO: entry 0 lies outside the file"},
     {"ico_no_entries", icoCodec,
-     [] { return patchedLe(fixture("icon-24bit-and-mask.ico"), 4, 0, 2); }},
+     [] { return patchedLe(fixture("icon-24bit-and-mask.ico"), 4, 0, 2); },
+     "ICO: the icon holds no image"},
     {"ico_directory_ends_early", icoCodec,
-     [] { return patchedLe(fixture("icon-24bit-and-mask.ico"), 4, 500, 2); }},
+     [] { return patchedLe(fixture("icon-24bit-and-mask.ico"), 4, 500, 2); },
+     "ICO: icon directory ends early"},
     {"ico_huge_bitmap_entry", icoCodec,
-     [] { return patchedLe(fixture("icon-24bit-and-mask.ico"), 22 + 4, 100000, 4); }},
+     [] { return patchedLe(fixture("icon-24bit-and-mask.ico"), 22 + 4, 100000, 4); },
+     "ICO: bitmap entry: BMP: pixel data ends early (3600000 bytes needed, 624 available)"},
     {"ico_and_mask_ends_early", icoCodec,
      [] {
          Bytes bytes = truncated(fixture("icon-24bit-and-mask.ico"),
                                  fixture("icon-24bit-and-mask.ico").size() - 40);
          return patchedLe(bytes, 14, std::uint32_t(bytes.size() - 22), 4);
-     }},
+     },
+     "ICO: AND mask ends early (48 bytes needed, 8 available)"},
     // TGA
     {"tga_huge_dimensions", tgaCodec,
      [] {
          return patchedLe(patchedLe(fixture("tga-raw-24bit.tga"), 12, 0xFFFF, 2), 14, 0xFFFF, 2);
-     }},
+     },
+     "TGA: image of 65535 x 65535 exceeds the size limit"},
     {"tga_raw_pixels_end_early", tgaCodec,
-     [] { return truncated(fixture("tga-raw-24bit.tga"), 300); }},
+     [] { return truncated(fixture("tga-raw-24bit.tga"), 300); },
+     "TGA: pixel data ends early (576 bytes needed, 282 available)"},
     {"tga_rle_ends_early", tgaCodec,
-     [] { return truncated(fixture("tga-rle-bottom-left.tga"), 200); }},
-    {"tga_rle_packet_overruns_image", tgaCodec,
-     [] {
-         return tinyRleTga({0x83, 1, 2, 3});
-     }},
+     [] { return truncated(fixture("tga-rle-bottom-left.tga"), 200); }, "TGA: RLE data ends early"},
+    {"tga_rle_packet_overruns_image", tgaCodec, [] { return tinyRleTga(bytes("0x83 1 2 3")); },
+     "TGA: RLE packet overruns the image"},
     {"tga_rle_declares_more_than_data_can_hold", tgaCodec,
      [] {
-         return patchedLe(patchedLe(tinyRleTga({0x81, 1, 2, 3}), 12, 16000, 2), 14, 16000, 2);
-     }},
+         return patchedLe(patchedLe(tinyRleTga(bytes("0x81 1 2 3")), 12, 16000, 2), 14, 16000, 2);
+     },
+     "TGA: RLE data too short for 16000 x 16000 pixels"},
     {"tga_invalid_colour_map_entry_size", tgaCodec,
-     [] { return patchedLe(fixture("tga-colour-mapped.tga"), 7, 7, 1); }},
+     [] { return patchedLe(fixture("tga-colour-mapped.tga"), 7, 7, 1); },
+     "TGA: invalid colour map entry size 7"},
     {"tga_colour_map_ends_early", tgaCodec,
-     [] { return patchedLe(fixture("tga-colour-mapped.tga"), 5, 60000, 2); }},
+     [] { return patchedLe(fixture("tga-colour-mapped.tga"), 5, 60000, 2); },
+     "TGA: colour map ends early"},
     {"tga_colour_map_first_index_past_255", tgaCodec,
-     [] { return patchedLe(fixture("tga-colour-mapped.tga"), 3, 0x402E, 2); }},
+     [] { return patchedLe(fixture("tga-colour-mapped.tga"), 3, 0x402E, 2); },
+     "TGA: invalid colour map"},
     {"tga_unsupported_type", tgaCodec,
-     [] { return patchedLe(fixture("tga-raw-24bit.tga"), 2, 5, 1); }},
+     [] { return patchedLe(fixture("tga-raw-24bit.tga"), 2, 5, 1); },
+     "TGA: unsupported image type 5"},
     {"tga_unsupported_depth", tgaCodec,
-     [] { return patchedLe(fixture("tga-raw-24bit.tga"), 16, 12, 1); }},
+     [] { return patchedLe(fixture("tga-raw-24bit.tga"), 16, 12, 1); },
+     "TGA: unsupported depth of 12 bits"},
     // PCX
     {"pcx_huge_window", pcxCodec,
-     [] { return patchedLe(patchedLe(fixture("pcx-24bit.pcx"), 8, 0xFFFF, 2), 10, 0xFFFF, 2); }},
-    {"pcx_inverted_window", pcxCodec,
-     [] { return patchedLe(fixture("pcx-24bit.pcx"), 4, 100, 2); }},
-    {"pcx_line_too_short", pcxCodec, [] { return patchedLe(fixture("pcx-24bit.pcx"), 66, 2, 2); }},
+     [] { return patchedLe(patchedLe(fixture("pcx-24bit.pcx"), 8, 0xFFFF, 2), 10, 0xFFFF, 2); },
+     "PCX: image of 65536 x 65536 exceeds the size limit"},
+    {"pcx_inverted_window", pcxCodec, [] { return patchedLe(fixture("pcx-24bit.pcx"), 4, 100, 2); },
+     "PCX: invalid image window"},
+    {"pcx_line_too_short", pcxCodec, [] { return patchedLe(fixture("pcx-24bit.pcx"), 66, 2, 2); },
+     "PCX: line length 2 too short for 16 pixels"},
     {"pcx_unsupported_layout", pcxCodec,
-     [] { return patchedLe(fixture("pcx-24bit.pcx"), 65, 2, 1); }},
-    {"pcx_run_overruns_image", pcxCodec,
-     [] {
-         return tinyPcx({0xC5, 7});
-     }},
-    {"pcx_data_ends_early", pcxCodec, [] { return tinyPcx({0xC1}); }},
+     [] { return patchedLe(fixture("pcx-24bit.pcx"), 65, 2, 1); },
+     "PCX: unsupported layout of 8 bits in 2 planes"},
+    {"pcx_run_overruns_image", pcxCodec, [] { return tinyPcx(bytes("0xC5 7")); },
+     "PCX: byte run overruns the image"},
+    {"pcx_data_ends_early", pcxCodec, [] { return tinyPcx(bytes("0xC1")); },
+     "PCX: image data ends early"},
     {"pcx_declares_more_than_data_can_hold", pcxCodec,
      [] {
-         return patchedLe(patchedLe(patchedLe(tinyPcx({0xC2, 7}), 8, 9999, 2), 10, 9999, 2), 66,
-                          10000, 2);
-     }},
+         return patchedLe(patchedLe(patchedLe(tinyPcx(bytes("0xC2 7")), 8, 9999, 2), 10, 9999, 2),
+                          66, 10000, 2);
+     },
+     "PCX: image data too short for 10000 x 10000 pixels"},
     // WBMP
-    {"wbmp_integer_too_long", wbmpCodec,
-     [] { return Bytes{0, 0, 0xFF, 0xFF, 0xFF, 0xFF, 0x7F, 1, 0}; }},
-    {"wbmp_not_type_0", wbmpCodec,
-     [] {
-         return Bytes{1, 0, 8, 1, 0};
-     }},
+    {"wbmp_integer_too_long", wbmpCodec, [] { return bytes("0 0 0xFF 0xFF 0xFF 0xFF 0x7F 1 0"); },
+     "WBMP: invalid dimensions"},
+    {"wbmp_not_type_0", wbmpCodec, [] { return bytes("1 0 8 1 0"); },
+     "WBMP: not a type 0 wireless bitmap"},
     {"wbmp_huge_dimensions", wbmpCodec,
-     [] { return Bytes{0, 0, 0xBF, 0xFF, 0xFF, 0x7F, 0xBF, 0xFF, 0xFF, 0x7F, 0}; }},
-    {"wbmp_pixels_end_early", wbmpCodec, [] { return truncated(fixture("wbmp-mono.wbmp"), 20); }},
-    {"wbmp_zero_height", wbmpCodec,
-     [] {
-         return Bytes{0, 0, 8, 0};
-     }},
+     [] { return bytes("0 0 0xBF 0xFF 0xFF 0x7F 0xBF 0xFF 0xFF 0x7F 0"); },
+     "WBMP: image of 134217727 x 134217727 exceeds the size limit"},
+    {"wbmp_pixels_end_early", wbmpCodec, [] { return truncated(fixture("wbmp-mono.wbmp"), 20); },
+     "WBMP: pixel data ends early (28 bytes needed, 20 available)"},
+    {"wbmp_zero_height", wbmpCodec, [] { return bytes("0 0 8 0"); },
+     "WBMP: invalid image size 8 x 0"},
 };
 
 INSTANTIATE_TEST_SUITE_P(Faults, HostileInputTest, testing::ValuesIn(kCases),

@@ -90,12 +90,9 @@ TEST_F(ImageViewerWindowTest, KeypadKeysZoomAndFit) {
     press(&viewer, Qt::Key_Plus);  // not on the keypad: no zoom
     EXPECT_EQ(viewer.state().zoom(), 100);
 
+    // The fit zoom itself is pinned by the window and state tests.
     press(&viewer, Qt::Key_Asterisk, Qt::KeypadModifier);
-    const QSize area = viewer.imageArea().size();
-    const int expected = static_cast<int>(
-        std::min(area.width() / 2000.0, static_cast<double>(area.height() / 1000.0f)) * 100);
     EXPECT_EQ(viewer.state().mode(), ZoomMode::FitWindow);
-    EXPECT_EQ(viewer.state().zoom(), std::max(5, expected));
     EXPECT_TRUE(viewer.originalSizeAction()->isEnabled());
 }
 

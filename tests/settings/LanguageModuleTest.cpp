@@ -75,14 +75,6 @@ TEST(LanguageModule, ModulePathLiesInTheDataFolder) {
     qunsetenv("PICTAVO_DATA_DIR");
 }
 
-TEST(LanguageModule, OnlyTheThreeChineseVariantsAreReplaced) {
-    EXPECT_EQ(moduleLanguageId(1028), 3076);
-    EXPECT_EQ(moduleLanguageId(4100), 3076);
-    EXPECT_EQ(moduleLanguageId(5124), 3076);
-    EXPECT_EQ(moduleLanguageId(2052), 2052);
-    EXPECT_EQ(moduleLanguageId(3076), 3076);
-}
-
 // The four variables that choose the language of messages and the data
 // folder, cleared for each test and restored after it; the current string
 // table is the built-in one again after each test.

@@ -44,17 +44,9 @@ TEST_F(SettingsStoreTest, MissingStoreKeepsEveryDefault) {
     EXPECT_FALSE(store().exists());
 }
 
-TEST_F(SettingsStoreTest, StoreWithoutEnvSettingKeepsEnvironmentDefaults) {
-    writeStore("[ViewWnd]\nAlbumExplorer=0\n[Other]\nThumbnailMaxSizeX=40\n");
-    EnvironmentSettings env;
-    store().loadEnvironment(env);
-    EXPECT_EQ(env.ThumbnailMaxSizeX, 150);
-    EXPECT_EQ(env.ThumbnailMaxSizeY, 150);
-    EXPECT_EQ(env.ExportImgMaxSizeX, 0);
-}
-
-TEST_F(SettingsStoreTest, UnreadableValuesKeepTheirDefaults) {
+TEST_F(SettingsStoreTest, UnreadableValuesAndKeysOfOtherGroupsKeepTheirDefaults) {
     writeStore(
+        "[Other]\nUseFilenameAsDefCaption=0\n"
         "[EnvSetting]\nThumbnailMaxSizeX=200\nThumbnailMaxSizeY=wide\n"
         "ExportImgMaxSizeX=4294967295\nExportImgMaxSizeY=99999999999\n");
     EnvironmentSettings env;
@@ -63,7 +55,7 @@ TEST_F(SettingsStoreTest, UnreadableValuesKeepTheirDefaults) {
     EXPECT_EQ(env.ThumbnailMaxSizeY, 150);      // not a number
     EXPECT_EQ(env.ExportImgMaxSizeX, -1);       // a DWORD read into a signed value
     EXPECT_EQ(env.ExportImgMaxSizeY, 0);        // more than 32 bits
-    EXPECT_EQ(env.UseFilenameAsDefCaption, 1);  // missing
+    EXPECT_EQ(env.UseFilenameAsDefCaption, 1);  // only in another group
 }
 
 TEST_F(SettingsStoreTest, EverySettingRoundTripsUnderItsKeyName) {
