@@ -25,23 +25,6 @@ namespace {
 constexpr int kLinkTextWidth = 150;
 constexpr int kLinkToWidth = 350;
 
-std::optional<ListStyle> listStyleOf(CommandId id) {
-    switch (id) {
-        case CommandId::LargeIcons:
-            return ListStyle::LargeIcons;
-        case CommandId::SmallIcons:
-            return ListStyle::SmallIcons;
-        case CommandId::List:
-            return ListStyle::List;
-        case CommandId::Details:
-            return ListStyle::Details;
-        case CommandId::Thumbnails:
-            return ListStyle::Thumbnails;
-        default:
-            return std::nullopt;
-    }
-}
-
 void showInViewer(QWidget* parent, const QStringList& paths, int startIndex) {
     ImageViewerWindow viewer(paths, startIndex, parent);
     viewer.exec();
@@ -161,12 +144,12 @@ bool AlbumFolderListPane::isCommandEnabled(CommandId id) const {
         case CommandId::MoveDown:
             return canMove(MoveDirection::Down);
         default:
-            return listStyleOf(id).has_value();
+            return listStyleForCommand(id).has_value();
     }
 }
 
 bool AlbumFolderListPane::isCommandChecked(CommandId id) const {
-    const std::optional<ListStyle> style = listStyleOf(id);
+    const std::optional<ListStyle> style = listStyleForCommand(id);
     return style && *style == list_->listStyle();
 }
 
@@ -194,7 +177,7 @@ void AlbumFolderListPane::runCommand(CommandId id) {
             moveSelection(MoveDirection::Down);
             break;
         default:
-            if (const std::optional<ListStyle> style = listStyleOf(id))
+            if (const std::optional<ListStyle> style = listStyleForCommand(id))
                 list_->setListStyle(*style);
             break;
     }

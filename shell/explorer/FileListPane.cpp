@@ -18,24 +18,6 @@ namespace pictavo {
 
 namespace {
 
-std::optional<ListStyle> listStyleOf(CommandId id) {
-    switch (id) {
-        case CommandId::LargeIcons:
-            return ListStyle::LargeIcons;
-        case CommandId::SmallIcons:
-            return ListStyle::SmallIcons;
-        case CommandId::List:
-            return ListStyle::List;
-        case CommandId::Details:
-            return ListStyle::Details;
-        case CommandId::Thumbnails:
-            return ListStyle::Thumbnails;
-        default:
-            break;
-    }
-    return std::nullopt;
-}
-
 constexpr int kColumnWidths[kFileColumnCount] = {150, 100, 100, 150};
 
 }  // namespace
@@ -165,7 +147,7 @@ void FileListPane::showContextMenu(const QModelIndex& index, const QPoint& globa
 }
 
 bool FileListPane::isCommandEnabled(CommandId id) const {
-    if (listStyleOf(id))
+    if (listStyleForCommand(id))
         return true;
     switch (id) {
         case CommandId::Refresh:
@@ -179,12 +161,12 @@ bool FileListPane::isCommandEnabled(CommandId id) const {
 }
 
 bool FileListPane::isCommandChecked(CommandId id) const {
-    const std::optional<ListStyle> style = listStyleOf(id);
+    const std::optional<ListStyle> style = listStyleForCommand(id);
     return style && *style == list_->listStyle();
 }
 
 void FileListPane::runCommand(CommandId id) {
-    if (const std::optional<ListStyle> style = listStyleOf(id)) {
+    if (const std::optional<ListStyle> style = listStyleForCommand(id)) {
         list_->setListStyle(*style);
         return;
     }

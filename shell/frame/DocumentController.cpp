@@ -116,23 +116,16 @@ bool DocumentController::openAskingToSaveDocument(const QString& path) {
 }
 
 bool DocumentController::askToSaveDocument() {
-    if (!context_.album().tree.isModified())
-        return true;
-    switch (context_.prompts().askYesNoCancel(uiText(sid::SaveChangesToDocument))) {
-        case Answer::Yes:
-            return save();
-        case Answer::No:
-            return true;
-        case Answer::Cancel:
-            break;
-    }
-    return false;
+    return askToSave(uiText(sid::SaveChangesToDocument));
 }
 
 bool DocumentController::confirmDiscard() {
+    return askToSave(uiText(sid::SaveChangesTo).arg(context_.albumDisplayName()));
+}
+
+bool DocumentController::askToSave(const QString& question) {
     if (!context_.album().tree.isModified())
         return true;
-    const QString question = uiText(sid::SaveChangesTo).arg(context_.albumDisplayName());
     switch (context_.prompts().askYesNoCancel(question)) {
         case Answer::Yes:
             return save();

@@ -45,6 +45,9 @@ private:
     // The question of the recent list and the file list: true when the
     // caller may go on (not modified, saved, or No).
     bool askToSaveDocument();
+    // Asks question unless the album is unmodified; Yes saves. False when
+    // the user cancelled or the save failed.
+    bool askToSave(const QString& question);
     bool saveTo(const QString& path);
     bool loadAlbum(const QString& path, QString& error);
     void albumLoaded(const QString& path);

@@ -54,6 +54,23 @@ bool isEditorFocused(const QWidget* view) {
 
 }  // namespace
 
+std::optional<ListStyle> listStyleForCommand(CommandId id) {
+    switch (id) {
+        case CommandId::LargeIcons:
+            return ListStyle::LargeIcons;
+        case CommandId::SmallIcons:
+            return ListStyle::SmallIcons;
+        case CommandId::List:
+            return ListStyle::List;
+        case CommandId::Details:
+            return ListStyle::Details;
+        case CommandId::Thumbnails:
+            return ListStyle::Thumbnails;
+        default:
+            return std::nullopt;
+    }
+}
+
 ListViewBase::ListViewBase(QWidget* parent) : QWidget(parent) {
     stack_ = new QStackedLayout(this);
     stack_->setContentsMargins(0, 0, 0, 0);

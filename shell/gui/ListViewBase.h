@@ -23,6 +23,7 @@
 // selection model (replaced by setModel) and, unless one is set, its
 // thumbnail loader. Threading: GUI thread only.
 
+#include "shell/gui/CommandId.h"
 #include "shell/gui/ThumbnailLoader.h"
 
 #include <QAbstractItemView>
@@ -34,6 +35,7 @@
 #include <QWidget>
 
 #include <memory>
+#include <optional>
 
 class QListView;
 class QStackedLayout;
@@ -43,6 +45,10 @@ class QTreeView;
 namespace pictavo {
 
 enum class ListStyle : int { LargeIcons, SmallIcons, List, Details, Thumbnails };
+
+// The style the View menu's list-style command id chooses; none for any
+// other command.
+std::optional<ListStyle> listStyleForCommand(CommandId id);
 
 class ListViewBase : public QWidget {
     Q_OBJECT
