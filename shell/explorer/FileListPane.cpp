@@ -39,8 +39,10 @@ FileListPane::FileListPane(AppContext& context, ExplorerLocation& location, QWid
     connect(list_, &ListViewBase::activated, this, &FileListPane::openEntry);
     connect(list_, &ListViewBase::headerClicked, this, &FileListPane::headerClicked);
     connect(list_, &ListViewBase::contextMenuRequested, this, &FileListPane::showContextMenu);
-    connect(list_, &ListViewBase::selectionChanged, &context_,
-            &AppContext::announceCommandStateChanged);
+    connect(list_, &ListViewBase::selectionChanged, this, [this] {
+        showSelectedFile();
+        context_.announceCommandStateChanged();
+    });
     connect(list_, &ListViewBase::listStyleChanged, &context_,
             &AppContext::announceCommandStateChanged);
     connect(&location_, &ExplorerLocation::folderChanged, this, &FileListPane::showFolder);
@@ -82,6 +84,12 @@ void FileListPane::headerClicked(int column) {
     sortOrder_ = sortOrder_ == Qt::AscendingOrder ? Qt::DescendingOrder : Qt::AscendingOrder;
     model_.sortBy(sortColumn_, sortOrder_);
     list_->setSortIndicator(column, sortOrder_);
+}
+
+void FileListPane::showSelectedFile() {
+    const QModelIndexList rows = list_->selectedRows();
+    if (rows.size() == 1 && !model_.entry(rows.front()).isFolder)
+        context_.shownItem().showFile(model_.entry(rows.front()).path);
 }
 
 QStringList FileListPane::selectedPaths() const {

@@ -47,6 +47,8 @@ public:
 
 private:
     void showFolder(const QString& folder);
+    // One selected file is shown in the property area's file form.
+    void showSelectedFile();
     void reread();
     void folderContentsChanged(const QString& folder);
     void headerClicked(int column);

@@ -126,6 +126,16 @@ TEST_F(FileListPaneTest, ConvertImagesIsOfferedOnlyWhenEverySelectedEntryIsAnIma
               (QStringList{path("photos/a.jpg"), path("photos/b.png")}));
 }
 
+TEST_F(FileListPaneTest, OneSelectedFileIsShownInThePropertyArea) {
+    // A folder leaves the property area as it was.
+    select({"notes.txt"});
+    EXPECT_EQ(context->shownItem().filePath(), path("photos/notes.txt"));
+    select({"trip"});
+    EXPECT_EQ(context->shownItem().filePath(), path("photos/notes.txt"));
+    select({"b.png"});
+    EXPECT_EQ(context->shownItem().filePath(), path("photos/b.png"));
+}
+
 TEST_F(FileListPaneTest, RowsDragAsFileUrlsAndWritesIntoTheShownFolderAreShown) {
     std::unique_ptr<QMimeData> mime(list->model().mimeData(
         {rowNamed("trip"), rowNamed("b.png"), rowNamed("b.png").siblingAtColumn(2)}));
