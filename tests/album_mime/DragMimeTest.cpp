@@ -156,7 +156,8 @@ TEST(DiskPathsMime, OnlyLocalFilesOfAFileManagersListAreTaken) {
                            QStringLiteral("/home/me/100%.png"), QStringLiteral("/home/me/e.jpg")}));
 
     QMimeData garbage;
-    garbage.setData(QStringLiteral("text/uri-list"), QByteArray("\0\xFF\xFE%%%\r\n\r\n", 12));
+    static const char bytes[] = "\0\xFF\xFE%%%\r\n\r\n";
+    garbage.setData(QStringLiteral("text/uri-list"), QByteArray(bytes, sizeof bytes - 1));
     EXPECT_TRUE(diskPaths(garbage).isEmpty());
     QMimeData none;
     EXPECT_TRUE(diskPaths(none).isEmpty());
