@@ -79,8 +79,8 @@ void writeTree(JsonWriter& json, const CSiteFolder& root) {
 
 }  // namespace
 
-QByteArray albumToJson(Album& album) {
-    JsonWriter json;
+void writeAlbumJson(Album& album, const JsonWriter::Sink& sink) {
+    JsonWriter json(sink);
     json.beginObject();
     json.key(QStringLiteral("website"));
     writeFields(json, album.website.fields());
@@ -97,7 +97,13 @@ QByteArray albumToJson(Album& album) {
     else
         json.null();
     json.endObject();
-    return json.finish();
+    json.finish();
+}
+
+QByteArray albumToJson(Album& album) {
+    QByteArray text;
+    writeAlbumJson(album, [&text](const QByteArray& piece) { text += piece; });
+    return text;
 }
 
 }  // namespace pictavo

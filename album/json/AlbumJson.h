@@ -5,11 +5,16 @@
 // them (col and pagecount included, not recomputed).
 
 #include "album/Album.h"
+#include "album/json/JsonWriter.h"
 
 #include <QByteArray>
 
 namespace pictavo {
 
+// Writes the JSON text to sink piece by piece, as it is made.
+void writeAlbumJson(Album& album, const JsonWriter::Sink& sink);
+
+// The whole JSON text at once.
 QByteArray albumToJson(Album& album);
 
 }  // namespace pictavo

@@ -4,6 +4,8 @@ namespace pictavo {
 
 namespace {
 
+constexpr qsizetype kPieceSize = 64 * 1024;
+
 QByteArray quoted(const QString& text) {
     QByteArray out = "\"";
     for (const char c : text.toUtf8()) {
@@ -104,7 +106,21 @@ void JsonWriter::close(char bracket) {
     out_ += bracket;
 }
 
+void JsonWriter::finish() {
+    out_ += '\n';
+    sink_(out_);
+    out_.clear();
+}
+
+void JsonWriter::flushIfFull() {
+    if (out_.size() < kPieceSize)
+        return;
+    sink_(out_);
+    out_.clear();
+}
+
 void JsonWriter::newLine() {
+    flushIfFull();
     out_ += '\n';
     out_ += QByteArray(2 * static_cast<int>(hasItems_.size()), ' ');
 }

@@ -3,7 +3,9 @@
 #include "album/json/AlbumJson.h"
 #include "cli/Command.h"
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 
 namespace pictavo::cli {
 
@@ -35,8 +37,12 @@ int runDump(const QStringList& args) {
     Album album;
     if (Status opened = openAlbumFile(album, args.first()); !opened)
         return failure(opened.error().message());
-    const QByteArray json = albumToJson(album);
-    std::fwrite(json.constData(), 1, static_cast<size_t>(json.size()), stdout);
+    writeAlbumJson(album, [](const QByteArray& piece) {
+        std::fwrite(piece.constData(), 1, static_cast<size_t>(piece.size()), stdout);
+    });
+    if (std::fflush(stdout) != 0 || std::ferror(stdout))
+        return failure(QStringLiteral("cannot write the JSON: %1")
+                           .arg(QString::fromLocal8Bit(std::strerror(errno))));
     return kSuccess;
 }
 

@@ -5,6 +5,9 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QImage>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 
 #include <gtest/gtest.h>
 
@@ -35,8 +38,8 @@ TEST_F(CliWriteFailure, ASaveCutShortGivesTheSystemsReasonAndKeepsTheOldFile) {
 TEST_F(CliWriteFailure, ASaveIntoAReadOnlyFolderFailsAndKeepsTheOldFile) {
     const QByteArray before = cli_.readFile("album.www");
     const QString folder = cli_.path("");
-    QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther |
-                                      QFile::ExeOther);
+    QFile::setPermissions(folder,
+                          QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther);
     const CliRun run = cli_.runWrapped(withoutRootRights(), {"save", album_, album_});
     QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     EXPECT_EQ(run.exitCode, 1);
@@ -73,6 +76,30 @@ TEST_F(CliWriteFailure, AnExportIntoAFolderItMayNotWriteStopsAtTheFirstFile) {
     EXPECT_TRUE(run.err.contains("1 problem(s)")) << run.err.toStdString();
     EXPECT_TRUE(run.err.contains("Permission denied")) << run.err.toStdString();
     EXPECT_TRUE(run.err.contains("the export stopped early")) << run.err.toStdString();
+}
+
+// An album whose JSON is many times the dump's piece size: it comes out
+// whole, and a full output device is an error, not a success.
+TEST_F(CliWriteFailure, ADumpStreamsALargeAlbumWholeAndFailsOnAFullDevice) {
+    QByteArray text =
+        "version=3\nobject=websiteproperty\nobject=layoutproperty\n"
+        "object=folder\nid=0\ncol=0\npagecount=3000\ncaption=Index\n";
+    for (int i = 0; i < 3000; ++i)
+        text += "object=page\nid=" + QByteArray::number(i) + "\ncaption=Item " +
+                QByteArray::number(i) + "\nurl=http://example.com/" + QByteArray::number(i) + "\n";
+    cli_.writeFile("large.www", text);
+
+    const CliRun run = cli_.run({"dump", cli_.path("large.www")});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    ASSERT_GT(run.out.size(), 4 * 64 * 1024);
+    const QJsonArray pages = QJsonDocument::fromJson(run.out)[u"root"][u"pages"].toArray();
+    ASSERT_EQ(pages.size(), 3000);
+    EXPECT_EQ(pages.last()[u"caption"].toString(), "Item 2999");
+
+    const QString toFullDevice = QStringLiteral("exec \"$0\" \"$@\" >/dev/full");
+    const CliRun full = cli_.runWrapped({"sh", "-c", toFullDevice}, {"dump", album_});
+    EXPECT_EQ(full.exitCode, 1);
+    EXPECT_TRUE(full.err.contains("No space left on device")) << full.err.toStdString();
 }
 
 }  // namespace
