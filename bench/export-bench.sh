@@ -6,7 +6,9 @@
 # times `pictavo-cli export` (wall time and peak memory from /usr/bin/time -v)
 # and, on the same files, two side-by-side processes of Debian's
 # vipsthumbnail (-s 150x150) and two of `djpeg -scale 1/8`. Prints photos
-# per second, peak memory and the ratios of the times.
+# per second, peak memory and the ratios of the times, then, with perf
+# (Debian's linux-perf), the split of the export's time between decoding,
+# resampling, encoding, copying the photos and writing the pages.
 set -euo pipefail
 n=${1:?usage: export-bench.sh N [BUILD_DIR]}
 build=${2:-build}
@@ -81,3 +83,26 @@ echo "djpeg -scale 1/8 x2:      ${djpeg_s} s wall  $(cat "$work/djpeg.cpu") s CP
 echo "export / vipsthumbnail: wall $(ratio "$export_s" "$vips_s"), CPU $(ratio "$export_cpu" "$(cat "$work/vips.cpu")")"
 echo "export / djpeg:         wall $(ratio "$export_s" "$djpeg_s"), CPU $(ratio "$export_cpu" "$(cat "$work/djpeg.cpu")")"
 echo "load average after the run: $(cut -d' ' -f1-3 /proc/loadavg)"
+
+# Where the export's time goes: one more export under perf (cpu-clock
+# samples with DWARF call stacks), each phase's share of all samples taken
+# inclusively at the function that does it.
+if ! command -v perf >/dev/null; then
+  echo "time split: perf not found (Debian's linux-perf)"
+  exit 0
+fi
+rm -rf "$out"
+perf record -q -e cpu-clock -F 200 --call-graph dwarf,16384 -o "$work/perf.data" \
+  "$cli" export "$album" --to "$out" --force --thumb-size 150x150 >/dev/null 2>&1
+perf report -i "$work/perf.data" --children --sort sym --stdio -g none 2>/dev/null \
+  >"$work/perf.txt"
+share() { # FUNCTION: its inclusive share of the samples, in per cent
+  awk -v f="$1" '$NF == f { gsub(/%/, "", $1); if ($1 > s) s = $1 } END { printf "%5.1f", s }' \
+    "$work/perf.txt"
+}
+echo "time split (share of all CPU samples of the export):"
+echo "  decoding         $(share pictavo::SourceImage::decodeUpright) %"
+echo "  resampling       $(share pictavo::RasterImage::resample) %"
+echo "  encoding         $(share pictavo::RasterImage::encode) %"
+echo "  copying photos   $(share pictavo::copyFileData) %"
+echo "  writing pages    $(share pictavo::GenerateSite) % (walking the album, both passes)"
