@@ -2,37 +2,21 @@
 
 namespace pictavo::cli {
 
-// Add a command: declare its run function here and list it below.
-int runConvert(const QStringList& args);
-int runNew(const QStringList& args);
-int runDump(const QStringList& args);
-int runSave(const QStringList& args);
-int runImport(const QStringList& args);
-int runExport(const QStringList& args);
-int runCdExport(const QStringList& args);
-int runCheck(const QStringList& args);
+// Add a command: define it in commands/, declare it here and list it below.
+extern const Command kVersionCommand;
+extern const Command kNewCommand;
+extern const Command kDumpCommand;
+extern const Command kSaveCommand;
+extern const Command kImportCommand;
+extern const Command kExportCommand;
+extern const Command kCdExportCommand;
+extern const Command kCheckCommand;
+extern const Command kConvertCommand;
 
-std::span<const Command> allCommands() {
-    static const Command kCommands[] = {
-        {"version", "print the program version",
-         [](const QStringList& args) {
-             if (wantsHelp(args)) {
-                 printOut(
-                     QStringLiteral("usage: pictavo-cli version (or pictavo-cli --version)\n"
-                                    "\nPrints the program version."));
-                 return int(kSuccess);
-             }
-             printOut(QStringLiteral("pictavo-cli 0.1.0"));
-             return int(kSuccess);
-         }},
-        {"new", "write a new, empty album", runNew},
-        {"dump", "print an album as JSON", runDump},
-        {"save", "read an album and write it again", runSave},
-        {"import", "import files and folders into an album", runImport},
-        {"export", "export an album as a web site", runExport},
-        {"cd-export", "export an album as a CD photo album", runCdExport},
-        {"check", "list the broken links of a written site", runCheck},
-        {"convert", "convert image files into another format", runConvert},
+std::span<const Command* const> allCommands() {
+    static const Command* const kCommands[] = {
+        &kVersionCommand, &kNewCommand,      &kDumpCommand,  &kSaveCommand,    &kImportCommand,
+        &kExportCommand,  &kCdExportCommand, &kCheckCommand, &kConvertCommand,
     };
     return kCommands;
 }

@@ -1,6 +1,5 @@
 #pragma once
-// The table of pictavo-cli's sub-commands. Each command lives in
-// cli/commands/<Name>Command.cpp and is listed once in Commands.cpp.
+// The list of pictavo-cli's commands, in the order the usage text gives them.
 
 #include "cli/Command.h"
 
@@ -8,6 +7,6 @@
 
 namespace pictavo::cli {
 
-std::span<const Command> allCommands();
+std::span<const Command* const> allCommands();
 
 }  // namespace pictavo::cli

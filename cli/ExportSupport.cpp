@@ -13,6 +13,7 @@
 #include <unistd.h>
 #include <csignal>
 #include <cstdio>
+#include <string_view>
 
 namespace pictavo::cli {
 
@@ -24,74 +25,46 @@ extern "C" void onInterrupt(int) {
     interrupted.store(true);
 }
 
-bool isSiteOnlyOption(const QString& arg) {
-    return arg == QLatin1String("--folder") || arg == QLatin1String("--thumb-size") ||
-           arg == QLatin1String("--threads") || arg == QLatin1String("--check");
-}
-
 }  // namespace
 
-QString parseExportArgs(const QStringList& args, ExportCommandKind kind, ExportArgs& out) {
-    for (qsizetype i = 0; i < args.size(); ++i) {
-        const QString& arg = args.at(i);
-        auto value = [&]() -> std::optional<QString> {
-            if (i + 1 >= args.size())
-                return std::nullopt;
-            return args.at(++i);
-        };
-        if (kind == ExportCommandKind::CdAlbum && isSiteOnlyOption(arg)) {
-            return QStringLiteral("unknown option %1").arg(arg);
-        } else if (arg == QLatin1String("--force")) {
-            out.force = true;
-        } else if (arg == QLatin1String("--check")) {
-            out.check = true;
-        } else if (arg == QLatin1String("--to")) {
-            const auto v = value();
-            if (!v)
-                return QStringLiteral("--to needs a folder");
-            out.to = *v;
-        } else if (arg == QLatin1String("--folder")) {
-            const auto v = value();
-            bool ok = false;
-            out.folderId = v ? v->toInt(&ok) : -1;
-            if (!ok || out.folderId < 0)
-                return QStringLiteral("--folder needs a folder id");
-        } else if (arg == QLatin1String("--thumb-size") || arg == QLatin1String("--export-max")) {
-            const bool thumb = arg == QLatin1String("--thumb-size");
-            const auto v = value();
-            const std::optional<QSize> size = v ? parseSize(*v, thumb ? 1 : 0) : std::nullopt;
-            if (!size)
-                return arg + QStringLiteral(" needs WIDTHxHEIGHT");
-            (thumb ? out.thumbSize : out.exportMax) = size;
-        } else if (arg == QLatin1String("--threads")) {
-            const auto v = value();
-            bool ok = false;
-            out.threads = v ? v->toInt(&ok) : 0;
-            if (!ok || out.threads < 1)
-                return QStringLiteral("--threads needs a positive number");
-        } else if (arg.startsWith(QLatin1String("--"))) {
-            return QStringLiteral("unknown option %1").arg(arg);
-        } else if (out.album.isEmpty()) {
-            out.album = arg;
-        } else {
-            return QStringLiteral("unexpected argument '%1'").arg(arg);
-        }
-    }
-    if (out.album.isEmpty())
-        return QStringLiteral("expected an album path");
+QString readExportArgs(const ParsedArgs& args, ExportArgs& out) {
+    if (args.positional().size() != 1)
+        return args.positional().isEmpty()
+                   ? QStringLiteral("expected an album path")
+                   : QStringLiteral("unexpected argument '%1'").arg(args.positional().at(1));
+    out.album = args.positional().first();
+    out.to = args.value("--to").value_or(QString());
     if (out.to.isEmpty())
         return QStringLiteral("expected --to DIR");
+    out.force = args.has("--force");
+    out.check = args.has("--check");
+    if (const std::optional<QString> id = args.value("--folder")) {
+        bool ok = false;
+        out.folderId = id->toInt(&ok);
+        if (!ok || out.folderId < 0)
+            return QStringLiteral("--folder needs a folder id");
+    }
+    for (const char* option : {"--thumb-size", "--export-max"}) {
+        const bool thumb = option == std::string_view("--thumb-size");
+        if (const std::optional<QString> text = args.value(option)) {
+            const std::optional<QSize> size = parseSize(*text, thumb ? 1 : 0);
+            if (!size)
+                return QLatin1String(option) + QStringLiteral(" needs WIDTHxHEIGHT");
+            (thumb ? out.thumbSize : out.exportMax) = size;
+        }
+    }
+    if (const std::optional<QString> threads = args.value("--threads")) {
+        bool ok = false;
+        out.threads = threads->toInt(&ok);
+        if (!ok || out.threads < 1)
+            return QStringLiteral("--threads needs a positive number");
+    }
     return {};
 }
 
-std::optional<int> startExportCommand(const QStringList& args, ExportCommandKind kind,
-                                      const char* name, void (*printHelp)(), ExportArgs& out,
+std::optional<int> startExportCommand(const ParsedArgs& args, const char* name, ExportArgs& out,
                                       Album& album) {
-    if (wantsHelp(args)) {
-        printHelp();
-        return kSuccess;
-    }
-    if (const QString problem = parseExportArgs(args, kind, out); !problem.isEmpty())
+    if (const QString problem = readExportArgs(args, out); !problem.isEmpty())
         return usageError(name, problem);
     if (Status opened = openAlbumFile(album, out.album); !opened)
         return failure(opened.error().message());

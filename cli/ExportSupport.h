@@ -4,6 +4,7 @@
 // progress bar and Ctrl-C handling.
 
 #include "album/Album.h"
+#include "cli/Command.h"
 #include "generator/export/ExportCallbacks.h"
 #include "properties/EnvironmentSettings.h"
 
@@ -17,7 +18,18 @@
 namespace pictavo::cli {
 
 // The options of the export commands. The CD export takes --to, --force and
-// --export-max; the site export all of them.
+// --export-max (kCdExportOptions); the site export all of them
+// (kSiteExportOptions).
+inline constexpr OptionSpec kSiteExportOptions[] = {
+    {"--to", true},         {"--folder", true},  {"--force", false}, {"--thumb-size", true},
+    {"--export-max", true}, {"--threads", true}, {"--check", false},
+};
+inline constexpr OptionSpec kCdExportOptions[] = {
+    {"--to", true},
+    {"--force", false},
+    {"--export-max", true},
+};
+
 struct ExportArgs {
     QString album;
     QString to;
@@ -29,16 +41,13 @@ struct ExportArgs {
     bool check = false;  // check the links of the written site
 };
 
-enum class ExportCommandKind { Site, CdAlbum };
-
 // Fills out from args; gives the usage problem, or an empty text.
-QString parseExportArgs(const QStringList& args, ExportCommandKind kind, ExportArgs& out);
+QString readExportArgs(const ParsedArgs& args, ExportArgs& out);
 
-// The start of an export command: answers --help, parses the options and
-// opens the album (relative file paths taken from the album's folder). Gives
-// the exit code when the command ends here.
-std::optional<int> startExportCommand(const QStringList& args, ExportCommandKind kind,
-                                      const char* name, void (*printHelp)(), ExportArgs& out,
+// The start of an export command: reads the options and opens the album
+// (relative file paths taken from the album's folder). Gives the exit code
+// when the command ends here.
+std::optional<int> startExportCommand(const ParsedArgs& args, const char* name, ExportArgs& out,
                                       Album& album);
 
 // "WxH" with both sides at least minimum, or nothing.

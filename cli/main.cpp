@@ -20,10 +20,10 @@ void quietMessageHandler(QtMsgType type, const QMessageLogContext& context,
 void printUsage() {
     using namespace pictavo::cli;
     printOut(QStringLiteral("usage: pictavo-cli <command> [options]\n\ncommands:"));
-    for (const Command& command : allCommands())
+    for (const Command* command : allCommands())
         printOut(QStringLiteral("  %1  %2")
-                     .arg(QLatin1String(command.name), -10)
-                     .arg(QLatin1String(command.summary)));
+                     .arg(QLatin1String(command->name), -10)
+                     .arg(QLatin1String(command->summary)));
     printOut(QStringLiteral("\n'pictavo-cli <command> --help' describes one command."));
 }
 
@@ -50,9 +50,9 @@ int main(int argc, char** argv) {
         printUsage();
         return kSuccess;
     }
-    for (const Command& command : allCommands()) {
-        if (name == QLatin1String(command.name))
-            return command.run(args);
+    for (const Command* command : allCommands()) {
+        if (name == QLatin1String(command->name))
+            return runCommand(*command, args);
     }
     printError(QStringLiteral("pictavo-cli: unknown command '%1'").arg(name));
     printUsage();

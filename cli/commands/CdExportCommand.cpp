@@ -12,28 +12,27 @@ namespace {
 
 const char kName[] = "cd-export";
 
-void printHelp() {
-    printOut(QStringLiteral(
-        "usage: pictavo-cli cd-export ALBUM.www --to DIR [--force] [--export-max WxH]\n"
-        "\n"
-        "Writes the album as a CD photo album into DIR (created when missing, one\n"
-        "level only): the slide-show viewer lumabox.exe with its language files,\n"
-        "every album image under an 8-digit number in album order, a title card\n"
-        "before each folder's images, and autorun.inf. Prints DIR on success.\n"
-        "\n"
-        "  --to DIR          the output folder\n"
-        "  --force           write into a folder that is not empty\n"
-        "  --export-max WxH  larger images are shrunk to fit this box, which is\n"
-        "                    also the size of the title cards; 0x0 copies images\n"
-        "                    unchanged and draws cards at the screen size\n"
-        "                    (default: the settings file, else 0x0)\n"
-        "\n"
-        "Ctrl-C stops the run cleanly.\n"
-        "\n"
-        "Exit status: 0 all written; 1 nothing exported (error, refusal or Ctrl-C);\n"
-        "2 usage error; 3 exported, but some images could not be read or written\n"
-        "(each problem is listed on stderr)."));
-}
+const char kHelp[] =
+
+    "usage: pictavo-cli cd-export ALBUM.www --to DIR [--force] [--export-max WxH]\n"
+    "\n"
+    "Writes the album as a CD photo album into DIR (created when missing, one\n"
+    "level only): the slide-show viewer lumabox.exe with its language files,\n"
+    "every album image under an 8-digit number in album order, a title card\n"
+    "before each folder's images, and autorun.inf. Prints DIR on success.\n"
+    "\n"
+    "  --to DIR          the output folder\n"
+    "  --force           write into a folder that is not empty\n"
+    "  --export-max WxH  larger images are shrunk to fit this box, which is\n"
+    "                    also the size of the title cards; 0x0 copies images\n"
+    "                    unchanged and draws cards at the screen size\n"
+    "                    (default: the settings file, else 0x0)\n"
+    "\n"
+    "Ctrl-C stops the run cleanly.\n"
+    "\n"
+    "Exit status: 0 all written; 1 nothing exported (error, refusal or Ctrl-C);\n"
+    "2 usage error; 3 exported, but some images could not be read or written\n"
+    "(each problem is listed on stderr).";
 
 void printProblems(const QStringList& failures) {
     if (failures.isEmpty())
@@ -43,13 +42,10 @@ void printProblems(const QStringList& failures) {
         printError(QStringLiteral("  ") + failure);
 }
 
-}  // namespace
-
-int runCdExport(const QStringList& args) {
+int run(const ParsedArgs& args) {
     ExportArgs parsed;
     Album album;
-    if (const std::optional<int> exit =
-            startExportCommand(args, ExportCommandKind::CdAlbum, kName, printHelp, parsed, album))
+    if (const std::optional<int> exit = startExportCommand(args, kName, parsed, album))
         return *exit;
 
     const EnvironmentSettings settings = environmentWith(std::nullopt, parsed.exportMax);
@@ -81,5 +77,10 @@ int runCdExport(const QStringList& args) {
     printOut(QFileInfo(parsed.to).absoluteFilePath());
     return report->failures.isEmpty() ? kSuccess : kIncomplete;
 }
+
+}  // namespace
+
+extern const Command kCdExportCommand{kName, "export an album as a CD photo album", kHelp,
+                                      kCdExportOptions, run};
 
 }  // namespace pictavo::cli

@@ -13,29 +13,12 @@ namespace {
 
 const char kName[] = "dump";
 
-void printHelp() {
-    printOut(QStringLiteral(
-        "usage: pictavo-cli dump ALBUM.www\n"
-        "\n"
-        "Reads an album (current or old format) and prints it as JSON:\n"
-        "  {\"website\": {...}, \"meta\": [...], \"layout\": {...}, \"root\": {...}}\n"
-        "Property keys are those of the album file, in file order; \"root\" is the\n"
-        "folder tree (\"pages\" and \"children\" per folder), null for an album\n"
-        "without folders."));
-}
-
-}  // namespace
-
-int runDump(const QStringList& args) {
-    if (wantsHelp(args)) {
-        printHelp();
-        return kSuccess;
-    }
-    if (args.size() != 1 || args.first().startsWith(QLatin1String("--")))
+int run(const ParsedArgs& args) {
+    if (args.positional().size() != 1)
         return usageError(kName, QStringLiteral("expected one album path"));
 
     Album album;
-    if (Status opened = openAlbumFile(album, args.first()); !opened)
+    if (Status opened = openAlbumFile(album, args.positional().first()); !opened)
         return failure(opened.error().message());
     writeAlbumJson(album, [](const QByteArray& piece) {
         std::fwrite(piece.constData(), 1, static_cast<size_t>(piece.size()), stdout);
@@ -45,5 +28,20 @@ int runDump(const QStringList& args) {
                            .arg(QString::fromLocal8Bit(std::strerror(errno))));
     return kSuccess;
 }
+
+}  // namespace
+
+extern const Command kDumpCommand{
+    kName,
+    "print an album as JSON",
+    "usage: pictavo-cli dump ALBUM.www\n"
+    "\n"
+    "Reads an album (current or old format) and prints it as JSON:\n"
+    "  {\"website\": {...}, \"meta\": [...], \"layout\": {...}, \"root\": {...}}\n"
+    "Property keys are those of the album file, in file order; \"root\" is the\n"
+    "folder tree (\"pages\" and \"children\" per folder), null for an album\n"
+    "without folders.",
+    {},
+    run};
 
 }  // namespace pictavo::cli

@@ -12,34 +12,33 @@ namespace {
 
 const char kName[] = "export";
 
-void printHelp() {
-    printOut(QStringLiteral(
-        "usage: pictavo-cli export ALBUM.www --to DIR [--folder ID] [--force]\n"
-        "                          [--thumb-size WxH] [--export-max WxH] [--threads N]\n"
-        "                          [--check]\n"
-        "\n"
-        "Exports the album as a static web site into DIR (created when missing, one\n"
-        "level only) and prints the path of its entry page. Relative file paths in\n"
-        "the album are taken relative to the album file's folder.\n"
-        "\n"
-        "  --to DIR          the output folder\n"
-        "  --folder ID       export only the subtree of the album folder with this id,\n"
-        "                    as the program does for a selected folder\n"
-        "  --force           write into a folder that is not empty\n"
-        "  --thumb-size WxH  thumbnail box (default: the settings file, else 150x150)\n"
-        "  --export-max WxH  largest shown image size, 0x0 for none (default: the\n"
-        "                    settings file, else 0x0)\n"
-        "  --threads N       image work threads (default: one per core)\n"
-        "  --check           then check the links of the written site as\n"
-        "                    'pictavo-cli check DIR' does, reporting on stderr\n"
-        "\n"
-        "Ctrl-C stops the run cleanly; no partly written file is left behind.\n"
-        "\n"
-        "Exit status: 0 all written; 1 nothing exported (error, refusal or Ctrl-C);\n"
-        "2 usage error; 3 exported, but some sources were missing or some files\n"
-        "could not be written (each problem is listed on stderr); 4 (--check) all\n"
-        "written, but some links of the site are broken."));
-}
+const char kHelp[] =
+
+    "usage: pictavo-cli export ALBUM.www --to DIR [--folder ID] [--force]\n"
+    "                          [--thumb-size WxH] [--export-max WxH] [--threads N]\n"
+    "                          [--check]\n"
+    "\n"
+    "Exports the album as a static web site into DIR (created when missing, one\n"
+    "level only) and prints the path of its entry page. Relative file paths in\n"
+    "the album are taken relative to the album file's folder.\n"
+    "\n"
+    "  --to DIR          the output folder\n"
+    "  --folder ID       export only the subtree of the album folder with this id,\n"
+    "                    as the program does for a selected folder\n"
+    "  --force           write into a folder that is not empty\n"
+    "  --thumb-size WxH  thumbnail box (default: the settings file, else 150x150)\n"
+    "  --export-max WxH  largest shown image size, 0x0 for none (default: the\n"
+    "                    settings file, else 0x0)\n"
+    "  --threads N       image work threads (default: one per core)\n"
+    "  --check           then check the links of the written site as\n"
+    "                    'pictavo-cli check DIR' does, reporting on stderr\n"
+    "\n"
+    "Ctrl-C stops the run cleanly; no partly written file is left behind.\n"
+    "\n"
+    "Exit status: 0 all written; 1 nothing exported (error, refusal or Ctrl-C);\n"
+    "2 usage error; 3 exported, but some sources were missing or some files\n"
+    "could not be written (each problem is listed on stderr); 4 (--check) all\n"
+    "written, but some links of the site are broken.";
 
 void printFailureSummary(const std::vector<RunFailure>& failures) {
     if (failures.empty())
@@ -64,13 +63,10 @@ bool checkWrittenSite(const QString& folder) {
     return report->allFound();
 }
 
-}  // namespace
-
-int runExport(const QStringList& args) {
+int run(const ParsedArgs& args) {
     ExportArgs parsed;
     Album album;
-    if (const std::optional<int> exit =
-            startExportCommand(args, ExportCommandKind::Site, kName, printHelp, parsed, album))
+    if (const std::optional<int> exit = startExportCommand(args, kName, parsed, album))
         return *exit;
     const CSiteFolder* start = nullptr;
     if (parsed.folderId >= 0) {
@@ -107,5 +103,10 @@ int runExport(const QStringList& args) {
     const bool linksFound = checkWrittenSite(parsed.to);
     return status == kSuccess && !linksFound ? int(kBrokenLinks) : status;
 }
+
+}  // namespace
+
+extern const Command kExportCommand{kName, "export an album as a web site", kHelp,
+                                    kSiteExportOptions, run};
 
 }  // namespace pictavo::cli

@@ -12,20 +12,7 @@ namespace {
 
 const char kName[] = "import";
 
-void printHelp() {
-    printOut(
-        QStringLiteral("usage: pictavo-cli import ALBUM.www [--folder ID] [--as-folder] PATH...\n"
-                       "\n"
-                       "Imports files and folders into the album folder with the given id (the\n"
-                       "root when --folder is not given) and saves the album. A file becomes a\n"
-                       "page; a folder's files become pages and its subfolders album folders,\n"
-                       "recursively, in name order. Captions follow the user's settings\n"
-                       "(UseFilenameAsDefCaption in the settings file).\n"
-                       "\n"
-                       "  --folder ID   the album folder that receives the imports\n"
-                       "  --as-folder   import each folder PATH as a new album folder named after\n"
-                       "                it, instead of importing its contents directly"));
-}
+const OptionSpec kOptions[] = {{"--folder", true}, {"--as-folder", false}};
 
 struct ImportArgs {
     QString album;
@@ -34,32 +21,19 @@ struct ImportArgs {
     QStringList paths;
 };
 
-// Parses the arguments; returns an error text for a usage error.
-QString parse(const QStringList& args, ImportArgs& out) {
-    bool optionsEnded = false;
-    for (qsizetype i = 0; i < args.size(); ++i) {
-        const QString& arg = args.at(i);
-        if (!optionsEnded && arg == QLatin1String("--")) {
-            optionsEnded = true;
-        } else if (!optionsEnded && arg == QLatin1String("--folder")) {
-            if (++i >= args.size())
-                return QStringLiteral("--folder needs an id");
-            bool ok = false;
-            out.folderId = args.at(i).toInt(&ok);
-            if (!ok || out.folderId < 0)
-                return QStringLiteral("bad folder id '%1'").arg(args.at(i));
-        } else if (!optionsEnded && arg == QLatin1String("--as-folder")) {
-            out.asFolder = true;
-        } else if (!optionsEnded && arg.startsWith(QLatin1String("--"))) {
-            return QStringLiteral("unknown option %1").arg(arg);
-        } else if (out.album.isEmpty()) {
-            out.album = arg;
-        } else {
-            out.paths << arg;
-        }
+// Reads the arguments; returns an error text for a usage error.
+QString read(const ParsedArgs& args, ImportArgs& out) {
+    if (const std::optional<QString> id = args.value("--folder")) {
+        bool ok = false;
+        out.folderId = id->toInt(&ok);
+        if (!ok || out.folderId < 0)
+            return QStringLiteral("bad folder id '%1'").arg(*id);
     }
-    if (out.album.isEmpty())
+    out.asFolder = args.has("--as-folder");
+    out.paths = args.positional();
+    if (out.paths.isEmpty())
         return QStringLiteral("expected an album path");
+    out.album = out.paths.takeFirst();
     if (out.paths.isEmpty())
         return QStringLiteral("expected at least one path to import");
     return {};
@@ -73,15 +47,9 @@ ImportResult importOne(Album& album, CSiteFolder* target, const QString& path, b
     return importPath(album, target, absolute, settings);
 }
 
-}  // namespace
-
-int runImport(const QStringList& args) {
-    if (wantsHelp(args)) {
-        printHelp();
-        return kSuccess;
-    }
+int run(const ParsedArgs& args) {
     ImportArgs parsed;
-    if (const QString problem = parse(args, parsed); !problem.isEmpty())
+    if (const QString problem = read(args, parsed); !problem.isEmpty())
         return usageError(kName, problem);
     for (const QString& path : parsed.paths) {
         if (!QFileInfo::exists(path))
@@ -117,5 +85,22 @@ int runImport(const QStringList& args) {
                  .arg(target->id));
     return kSuccess;
 }
+
+}  // namespace
+
+extern const Command kImportCommand{
+    kName, "import files and folders into an album",
+    "usage: pictavo-cli import ALBUM.www [--folder ID] [--as-folder] PATH...\n"
+    "\n"
+    "Imports files and folders into the album folder with the given id (the\n"
+    "root when --folder is not given) and saves the album. A file becomes a\n"
+    "page; a folder's files become pages and its subfolders album folders,\n"
+    "recursively, in name order. Captions follow the user's settings\n"
+    "(UseFilenameAsDefCaption in the settings file).\n"
+    "\n"
+    "  --folder ID   the album folder that receives the imports\n"
+    "  --as-folder   import each folder PATH as a new album folder named after\n"
+    "                it, instead of importing its contents directly",
+    kOptions, run};
 
 }  // namespace pictavo::cli

@@ -1,6 +1,8 @@
 // Exit codes, help and usage errors of every command.
 #include "CliRunner.h"
 
+#include <QFile>
+
 #include <gtest/gtest.h>
 
 namespace pictavo::test {
@@ -49,6 +51,10 @@ TEST_F(CliCommandLine, UsageErrorsExitWithTwo) {
         {"import", "a.www", "--folder", "x", "p"},
         {"import", "a.www", "--folder", "-3", "p"},
         {"import", "a.www", "--deep", "p"},
+        {"cd-export", "a.www", "--to", "out", "--thumb-size", "9x9"},
+        {"export", "a.www", "--to"},
+        {"convert", "--format", "png", "--to", "out", "--x", "a.bmp"},
+        {"version", "extra"},
     };
     for (const QStringList& args : cases) {
         const CliRun run = cli.run(args);
@@ -68,6 +74,9 @@ TEST_F(CliCommandLine, FailuresExitWithOneAndSayWhy) {
     EXPECT_EQ(exists.exitCode, 1);
     EXPECT_TRUE(exists.err.contains("already exists"));
     EXPECT_EQ(cli.run({"new", "--force", cli.path("a.www")}).exitCode, 0);
+    // After "--" every word is a path, even one that looks like an option.
+    ASSERT_EQ(cli.run({"new", "--", "--odd.www"}).exitCode, 0);
+    EXPECT_TRUE(QFile::exists(cli.path("--odd.www")));
 
     const CliRun noFolder =
         cli.run({"import", cli.path("a.www"), "--folder", "7", cli.path("a.www")});
