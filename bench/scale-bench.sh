@@ -2,8 +2,9 @@
 # Scale benchmark (not a test): bench/scale-bench.sh [BUILD_DIR] [SIZES...]
 #
 # For each size N (default 10000 and 100000) writes an album of N pages in
-# folders of 100 (a third of them links, the rest pointing at a few hundred
-# small images made once with ImageMagick), then times with /usr/bin/time:
+# folders of 100, at most ten subfolders to a folder (a third of the pages
+# links, the rest pointing at a few hundred small images made once with
+# ImageMagick), then times with /usr/bin/time:
 #   save    open the album and write it again (pictavo-cli save)
 #   dump    the album as JSON to /dev/null
 #   export  the whole site into an empty folder
@@ -51,14 +52,34 @@ def page(pid, k):
     out.write("object=page\nid=%d\ncaption=Item %d\ndesc=Description of item %d\nurl=%s\n"
               "lnkimg=\nposstyle=2\nlnkstyle=%d\n" % (pid, k, k, url, style))
 
-folder(0, 0, "Index", 0)
+# Folders of 100 pages, grouped ten to a folder level by level, so that
+# no folder has more than ten subfolders: every page lists its folder's
+# siblings, and a flat tree of a thousand folders would make the site grow
+# with the square of the album.
+fid = 0
 k = 0
-for f in range(folders):
-    count = min(per_folder, n - k)
-    folder(f + 1, 1, "Folder %d" % (f + 1), count)
-    for p in range(count):
-        page(p, k)
-        k += 1
+def subtree(depth, leaves, caption):
+    global fid, k
+    fid += 1
+    if leaves == 1:
+        count = min(per_folder, n - k)
+        folder(fid, depth, caption, count)
+        for p in range(count):
+            page(p, k)
+            k += 1
+        return
+    folder(fid, depth, caption, 0)
+    size = 1
+    while size * 10 < leaves:
+        size *= 10
+    done = 0
+    while done < leaves:
+        part = min(size, leaves - done)
+        subtree(depth + 1, part, "%s.%d" % (caption, done // size + 1))
+        done += part
+
+folder(0, 0, "Index", 0)
+subtree(1, folders, "Folder")
 EOF
 }
 
