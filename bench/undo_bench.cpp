@@ -8,10 +8,13 @@
 //   compress    those bytes (qCompress)
 //   edit        one step renaming one page (two snapshots)
 //   undo        taking that step back (uncompress and parse)
+//   import      the whole album added from an import plan as one step
+//               (applying the plan, snapshots of the empty and the full album)
 // and the size of one snapshot.
 //
 //   undo_bench [--runs N] [PAGES]
 #include "album/Album.h"
+#include "album/editing/ImportPlan.h"
 #include "album/file/AlbumFile.h"
 #include "album/undo/AlbumUndoStack.h"
 #include "bench/BestTime.h"
@@ -23,6 +26,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <memory>
+#include <vector>
 
 namespace {
 
@@ -31,20 +36,18 @@ using bench::bestMs;
 
 constexpr int kPagesPerFolder = 100;
 
-void fill(Album& album, int pages) {
-    AlbumTree& tree = album.tree;
-    CSiteFolder* folder = nullptr;
+// An import of pages image pages in folders of 100, as a walk would plan it.
+ImportPlan planOf(int pages) {
+    ImportPlan plan;
     for (int i = 0; i < pages; ++i) {
         if (i % kPagesPerFolder == 0)
-            folder = tree.insertFolder(tree.root(),
-                                       QStringLiteral("Folder %1").arg(i / kPagesPerFolder));
-        auto page = std::make_unique<CSitePage>();
-        page->caption = QStringLiteral("Photo %1").arg(i);
-        page->url = QStringLiteral("/home/user/photos/2024/trip/IMG_%1.jpg")
-                        .arg(i, 6, 10, QLatin1Char('0'));
-        page->lnkstyle = kImageLink;
-        tree.appendPage(folder, std::move(page));
+            plan.items.push_back({ImportItem::Type::Folder, 0,
+                                  QStringLiteral("Folder %1").arg(i / kPagesPerFolder), QString()});
+        plan.items.push_back({ImportItem::Type::ImagePage, 1, QStringLiteral("Photo %1").arg(i),
+                              QStringLiteral("/home/user/photos/2024/trip/IMG_%1.jpg")
+                                  .arg(i, 6, 10, QLatin1Char('0'))});
     }
+    return plan;
 }
 
 }  // namespace
@@ -59,8 +62,21 @@ int main(int argc, char** argv) {
             pages = std::max(1, std::atoi(argv[i]));
     }
 
+    const ImportPlan plan = planOf(pages);
+    std::vector<std::unique_ptr<Album>> empty;
+    for (int i = 0; i < runs; ++i)
+        empty.push_back(std::make_unique<Album>());
+    std::size_t next = 0;
+    const double import = bestMs(runs, [&] {
+        Album& into = *empty[next++];
+        AlbumUndoStack steps(into);
+        steps.perform(QStringLiteral("Import"), [&] {
+            return applyImportPlan(into.tree, into.tree.root(), plan).addedAnything();
+        });
+    });
+
     Album album;
-    fill(album, pages);
+    (void)applyImportPlan(album.tree, album.tree.root(), plan);
     AlbumUndoStack undo(album);
     const QByteArray bytes = serializeAlbum(album);
     const QByteArray compressed = qCompress(bytes);
@@ -88,5 +104,6 @@ int main(int argc, char** argv) {
     std::printf("compress  %8.1f ms\n", compress);
     std::printf("edit      %8.1f ms  (one step: snapshots before and after)\n", edit);
     std::printf("undo      %8.1f ms  (restore of one snapshot)\n", undoMs / 2);
+    std::printf("import    %8.1f ms  (the whole album applied from a plan as one step)\n", import);
     return 0;
 }
