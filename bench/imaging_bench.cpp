@@ -7,6 +7,7 @@
 // several runs), then the thumbnail throughput on every core.
 //
 //   imaging_bench [--runs N] PHOTO.jpg...   (bench/make-photos.sh makes some)
+#include "bench/BestTime.h"
 #include "imaging/RasterImage.h"
 
 #include <QFile>
@@ -16,7 +17,6 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <functional>
 #include <string_view>
 #include <thread>
 #include <vector>
@@ -24,6 +24,7 @@
 namespace {
 
 using namespace pictavo;
+using bench::bestMs;
 using Clock = std::chrono::steady_clock;
 
 constexpr int kBox = 150;
@@ -34,18 +35,6 @@ std::vector<std::uint8_t> readFile(const char* path) {
         return {};
     const QByteArray data = file.readAll();
     return {data.begin(), data.end()};
-}
-
-// Best wall time of runs calls, in milliseconds.
-double bestMs(int runs, const std::function<void()>& work) {
-    double best = 1e30;
-    for (int i = 0; i < runs; ++i) {
-        const auto start = Clock::now();
-        work();
-        best =
-            std::min(best, std::chrono::duration<double, std::milli>(Clock::now() - start).count());
-    }
-    return best;
 }
 
 // The size that fits width x height into the box, keeping the aspect.

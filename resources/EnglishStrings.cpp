@@ -92,6 +92,7 @@ const std::vector<std::pair<int, const char*>>& englishStrings() {
         {WorkCancelled, "Cancelled."},
         {WorkInProgress, "%1 of %2: %3"},
         {ImportProblems, "Some entries were not imported:\n%1"},
+        {ImportProgress, "Importing"},
 
         {PaneAlbumExplorer, "Album Explorer"},
         {PaneAlbumFolderList, "Album Folder"},

@@ -94,6 +94,7 @@ constexpr int ToolbarToolsTitle = 1021;      // "Tools"
 constexpr int WorkCancelled = 1022;          // "Cancelled."
 constexpr int WorkInProgress = 1023;         // "%1 of %2: %3"
 constexpr int ImportProblems = 1024;         // "Some entries were not imported:\n%1"
+constexpr int ImportProgress = 1025;         // "Importing" (the progress dialog's title)
 
 // --- pane captions (1100..)
 constexpr int PaneAlbumExplorer = 1100;   // "Album Explorer"

@@ -10,6 +10,7 @@
 #include "core/AtomicFile.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 namespace pictavo {
 
@@ -89,6 +90,10 @@ Status saveAlbumFile(Album& album, const QString& path) {
         return written.error().withContext(QStringLiteral("cannot save the album"));
     album.tree.setModified(false);
     return Status::success();
+}
+
+bool isAlbumFilePath(const QString& path) {
+    return QFileInfo(path).suffix().compare(QLatin1String("www"), Qt::CaseInsensitive) == 0;
 }
 
 Status openAlbumFile(Album& album, const QString& path) {

@@ -29,6 +29,9 @@ Status parseAlbum(Album& album, const QByteArray& bytes);
 // modified flag as it was.
 Status saveAlbumFile(Album& album, const QString& path);
 
+// True when path names an album file by its suffix (".www", any case).
+bool isAlbumFilePath(const QString& path);
+
 // Open flow: resets the properties, reads the file and replaces the album.
 // A file that cannot be opened leaves the album as it was; a file that
 // cannot be parsed leaves a new album.

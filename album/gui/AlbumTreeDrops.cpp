@@ -1,12 +1,10 @@
 #include "album/gui/AlbumTreeDrops.h"
 
-#include "album/editing/AlbumImport.h"
 #include "album/mime/DragMime.h"
 #include "resources/StringIds.h"
 #include "shell/gui/AppContext.h"
-#include "shell/gui/ImportRunner.h"
+#include "shell/gui/DiskDrop.h"
 
-#include <QFileInfo>
 #include <QMimeData>
 
 namespace pictavo {
@@ -38,19 +36,6 @@ Qt::DropAction dropTreeFolder(AppContext& context, int draggedId, CSiteFolder* t
     return action == DropAction::Copy ? Qt::CopyAction : Qt::MoveAction;
 }
 
-Qt::DropAction importDiskPaths(AppContext& context, const QStringList& paths, CSiteFolder* target) {
-    const EnvironmentSettings settings = context.environment();
-    const ImportResult result = runImport(context, target, [&](Album& album, CSiteFolder* folder) {
-        ImportResult all;
-        for (const QString& path : paths) {
-            all += QFileInfo(path).isDir() ? importAsNewFolder(album, folder, path, settings)
-                                           : importFile(album, folder, path, settings);
-        }
-        return all;
-    });
-    return result.pagesAdded > 0 || result.foldersAdded > 0 ? Qt::CopyAction : Qt::IgnoreAction;
-}
-
 }  // namespace
 
 Qt::DropAction folderDropAction(const QMimeData& mime, Qt::KeyboardModifiers modifiers) {
@@ -72,7 +57,9 @@ Qt::DropAction dropOnFolder(AppContext& context, const QMimeData& mime, CSiteFol
                          : Qt::IgnoreAction;
     }
     const QStringList paths = diskPaths(mime);
-    return paths.isEmpty() ? Qt::IgnoreAction : importDiskPaths(context, paths, target);
+    if (paths.isEmpty() || dropDiskPaths(context, paths, target) == DiskDropOutcome::Nothing)
+        return Qt::IgnoreAction;
+    return Qt::CopyAction;
 }
 
 }  // namespace pictavo

@@ -5,8 +5,7 @@
 //   drop rule (AlbumEditor::treeDropAction): no target, the folder itself,
 //   one of its descendants or its own parent refuse the drop;
 // - disk files and folders (file URLs, as file managers drag them) are
-//   imported: a folder becomes a new album folder under the target named
-//   after it and filled with its contents, a file becomes a page; the
+//   imported, or an album file among them opened (DiskDrop.h); the
 //   originals are only read, so the drop is reported as a copy.
 // Anything else, album items of another process among them, is refused.
 // Every change is one undoable step.

@@ -1,14 +1,11 @@
 #include "album/gui/FolderListDrop.h"
 
-#include "album/editing/AlbumImport.h"
 #include "album/mime/DragMime.h"
 #include "resources/StringIds.h"
-#include "resources/StringTable.h"
 #include "shell/gui/AppContext.h"
-#include "shell/gui/WaitCursor.h"
+#include "shell/gui/DiskDrop.h"
 
 #include <QApplication>
-#include <QFileInfo>
 #include <QMimeData>
 
 namespace pictavo {
@@ -29,26 +26,6 @@ bool dropAlbumItems(AppContext& context, const AlbumDragItems& items, CSiteFolde
     });
 }
 
-bool importDiskPaths(AppContext& context, const QStringList& paths, CSiteFolder* target) {
-    ImportResult result;
-    {
-        WaitCursor wait;
-        const EnvironmentSettings settings = context.environment();
-        context.edit(sid::EditImport, [&] {
-            for (const QString& path : paths) {
-                result += QFileInfo(path).isDir()
-                              ? importAsNewFolder(context.album(), target, path, settings)
-                              : importFile(context.album(), target, path, settings);
-            }
-            return result.pagesAdded > 0 || result.foldersAdded > 0;
-        });
-    }
-    if (!result.problems.isEmpty())
-        context.prompts().showInformation(
-            uiText(sid::ImportProblems).arg(result.problems.join(QLatin1Char('\n'))));
-    return result.pagesAdded > 0 || result.foldersAdded > 0;
-}
-
 }  // namespace
 
 bool canDropOnFolder(const QMimeData& data) {
@@ -64,7 +41,7 @@ bool dropOntoFolder(AppContext& context, const QMimeData& data, CSiteFolder* tar
         if (const std::optional<AlbumDragItems> items = albumItems(data))
             changed = dropAlbumItems(context, *items, target, copy);
     } else {
-        changed = importDiskPaths(context, diskPaths(data), target);
+        changed = dropDiskPaths(context, diskPaths(data), target) != DiskDropOutcome::Nothing;
     }
     if (!changed)
         QApplication::beep();

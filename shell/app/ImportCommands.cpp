@@ -1,6 +1,5 @@
 #include "shell/app/ImportCommands.h"
 
-#include "album/editing/AlbumImport.h"
 #include "resources/StringIds.h"
 #include "resources/StringTable.h"
 #include "shell/gui/AppContext.h"
@@ -19,8 +18,8 @@ void importFolder(AppContext& context) {
     if (folder.isEmpty())
         return;
     const EnvironmentSettings settings = context.environment();
-    runImport(context, context.selectedFolder(), [&](Album& album, CSiteFolder* target) {
-        return importPath(album, target, folder, settings);
+    runImport(context, context.selectedFolder(), [folder, settings](ImportWalkListener& listener) {
+        return planPath(folder, settings, &listener);
     });
 }
 
@@ -30,8 +29,8 @@ void importSelectedFiles(AppContext& context) {
     if (files.isEmpty())
         return;
     const EnvironmentSettings settings = context.environment();
-    runImport(context, context.selectedFolder(), [&](Album& album, CSiteFolder* target) {
-        return importFiles(album, target, files, settings);
+    runImport(context, context.selectedFolder(), [files, settings](ImportWalkListener& listener) {
+        return planFiles(files, settings, &listener);
     });
 }
 

@@ -1,5 +1,6 @@
 #include "shell/frame/MainWindow.h"
 
+#include "album/file/AlbumFile.h"
 #include "core/DataFolder.h"
 #include "resources/StringIds.h"
 #include "resources/StringTable.h"
@@ -24,10 +25,6 @@ using C = CommandId;
 
 constexpr std::array<CommandId, 4> kRecentCommands = {C::Recent1, C::Recent2, C::Recent3,
                                                       C::Recent4};
-
-bool isAlbumFile(const QString& path) {
-    return QFileInfo(path).suffix().compare(QLatin1String("www"), Qt::CaseInsensitive) == 0;
-}
 
 }  // namespace
 
@@ -67,13 +64,15 @@ MainWindow::~MainWindow() {
 void MainWindow::applyInitialLayout(QSize screen) {
     resize(screen);
     initialScreen_ = screen;
-    if (isVisible()) layOutPanes();
+    if (isVisible())
+        layOutPanes();
 }
 
 void MainWindow::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
     // Splitter sizes only hold once the window has its real geometry.
-    if (initialScreen_.isValid()) layOutPanes();
+    if (initialScreen_.isValid())
+        layOutPanes();
 }
 
 void MainWindow::layOutPanes() {
@@ -323,9 +322,10 @@ void MainWindow::dropEvent(QDropEvent* event) {
 void MainWindow::openDroppedFiles(const QList<QUrl>& urls) {
     const auto local =
         std::find_if(urls.begin(), urls.end(), [](const QUrl& url) { return url.isLocalFile(); });
-    if (local == urls.end()) return;
+    if (local == urls.end())
+        return;
     const QString path = local->toLocalFile();
-    if (!isAlbumFile(path)) {
+    if (!isAlbumFilePath(path)) {
         context_.prompts().showError(uiText(sid::DroppedNotAlbum).arg(path));
         return;
     }

@@ -151,11 +151,14 @@ WorkOutcome BackgroundWork::run(const std::function<void(WorkProgress&)>& job) {
     QObject::connect(&updates, &QTimer::timeout, &dialog, refresh);
     QTimer showTimer;
     showTimer.setSingleShot(true);
+    // The progress is written into the dialog only once it shows: setting a
+    // QProgressDialog's value shows it at once.
     QObject::connect(&showTimer, &QTimer::timeout, &dialog, [&] {
         if (finished)
             return;
         refresh();
         dialog.show();
+        updates.start();
     });
 
     std::thread worker([&] {
@@ -167,7 +170,6 @@ WorkOutcome BackgroundWork::run(const std::function<void(WorkProgress&)>& job) {
         finished = true;
         QMetaObject::invokeMethod(&loop, &QEventLoop::quit, Qt::QueuedConnection);
     });
-    updates.start();
     showTimer.start(std::max(0, showDelay_));
     loop.exec();
     worker.join();

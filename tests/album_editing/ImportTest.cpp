@@ -2,6 +2,7 @@
 // in a temporary folder.
 
 #include "album/editing/AlbumImport.h"
+#include "album/editing/ImportWalk.h"
 #include "tests/album_model/TreeText.h"
 
 #include <gtest/gtest.h>
@@ -163,24 +164,18 @@ TEST_F(FolderImport, ImportPathDistinguishesFilesAndFolders) {
 TEST_F(FolderImport, DroppedFolderBecomesANewAlbumFolder) {
     CSiteFolder* target = album.tree.insertFolder(root(), QStringLiteral("Target"));
     const ImportResult result = importAsNewFolder(album, target, src, settings);
-    ASSERT_NE(result.createdFolder, nullptr);
-    EXPECT_EQ(result.createdFolder->caption, QStringLiteral("src"));
-    EXPECT_EQ(result.createdFolder->parent(), target);
+    ASSERT_EQ(childCaptions(target), QStringList({"src"}));
     EXPECT_EQ(result.foldersAdded, 4);
     EXPECT_EQ(result.pagesAdded, 6);
-    EXPECT_EQ(childCaptions(result.createdFolder), QStringList({"empty", "sub"}));
-}
+    EXPECT_EQ(childCaptions(target->child(0)), QStringList({"empty", "sub"}));
 
-TEST_F(FolderImport, DroppedFolderWithoutANameAddsNothing) {
     album.tree.setModified(false);
     for (const QString& path :
          {src + QLatin1Char('/'), src + QLatin1Char('\\'), src + QStringLiteral("/missing")}) {
         SCOPED_TRACE(path.toStdString());
-        const ImportResult result = importAsNewFolder(album, root(), path, settings);
-        EXPECT_EQ(result.createdFolder, nullptr);
-        EXPECT_EQ(result.foldersAdded, 0);
+        EXPECT_FALSE(importAsNewFolder(album, root(), path, settings).addedAnything());
     }
-    EXPECT_EQ(root()->childCount(), 0);
+    EXPECT_EQ(root()->childCount(), 1);
     EXPECT_FALSE(album.tree.isModified());
 }
 
@@ -204,6 +199,82 @@ TEST_F(FolderImport, BrokenLinkStillBecomesAPage) {
                             src + QStringLiteral("/dangling.jpg")));
     (void)importFolderContents(album, root(), src, settings);
     EXPECT_TRUE(pageCaptions(root()).contains(QStringLiteral("dangling.jpg")));
+}
+
+// Records how far the walk came; asks it to stop after stopAfter entries.
+class RecordingListener : public ImportWalkListener {
+public:
+    explicit RecordingListener(int stopAfter = -1) : stopAfter_(stopAfter) {}
+    void entriesFound(int count) override { total += count; }
+    void entryReached(const QString& path) override { reached << QFileInfo(path).fileName(); }
+    bool stopRequested() const override { return stopAfter_ >= 0 && reached.size() >= stopAfter_; }
+
+    int total = 0;
+    QStringList reached;
+
+private:
+    int stopAfter_;
+};
+
+// "<depth><F|I|T>:<caption>" per item: folder, image page, text page.
+QStringList itemTexts(const ImportPlan& plan) {
+    QStringList texts;
+    for (const ImportItem& item : plan.items) {
+        const char type = item.type == ImportItem::Type::Folder      ? 'F'
+                          : item.type == ImportItem::Type::ImagePage ? 'I'
+                                                                     : 'T';
+        texts << QStringLiteral("%1%2:%3").arg(item.depth).arg(QLatin1Char(type)).arg(item.caption);
+    }
+    return texts;
+}
+
+TEST_F(FolderImport, APlanIsWalkedWithoutTheAlbumAndAppliedLater) {
+    RecordingListener listener;
+    const ImportPlan plan = planAsNewFolder(src, settings, &listener);
+    EXPECT_EQ(itemTexts(plan),
+              QStringList({"0F:src", "1T:.hidden", "1I:B.jpg", "1T:a.txt", "1F:empty", "1I:img.png",
+                           "1F:sub", "2F:deeper", "3I:y.gif", "2I:x.jpg"}));
+    EXPECT_EQ(plan.items[8].path, QDir(src).absoluteFilePath(QStringLiteral("sub/deeper/y.gif")));
+    EXPECT_EQ(plan.folderCount(), 4);
+    EXPECT_EQ(plan.pageCount(), 6);
+    // Every entry is counted once found and once reached: "n of total".
+    EXPECT_EQ(listener.reached.size(), 10);
+    EXPECT_EQ(listener.total, 10);
+    EXPECT_EQ(root()->childCount(), 0);
+    EXPECT_FALSE(album.tree.isModified());
+
+    const ImportResult result = applyImportPlan(album.tree, root(), plan);
+    EXPECT_EQ(result.foldersAdded, 4);
+    EXPECT_EQ(outline(album.tree),
+              QStringList({"0:Index", "1:src", "2:empty", "2:sub", "3:deeper"}));
+    EXPECT_EQ(pageCaptions(root()->child(0)),
+              QStringList({".hidden", "B.jpg", "a.txt", "img.png"}));
+    EXPECT_EQ(pageCaptions(root()->child(0)->child(1)), QStringList({"x.jpg"}));
+    EXPECT_TRUE(album.tree.isModified());
+
+    // A stop request ends the walk at the next entry.
+    RecordingListener stopper(3);
+    EXPECT_EQ(itemTexts(planAsNewFolder(src, settings, &stopper)),
+              QStringList({"0F:src", "1T:.hidden", "1I:B.jpg"}));
+}
+
+TEST_F(ImportTest, ApplyingLeavesOutItemsWithoutAFolderToGoInto) {
+    ImportPlan plan;
+    plan.items = {
+        {ImportItem::Type::Folder, 0, QStringLiteral("A"), QString()},
+        {ImportItem::Type::TextPage, 2, QStringLiteral("lost"), QString()},
+        {ImportItem::Type::ImagePage, 1, QStringLiteral("kept"), QStringLiteral("/k.jpg")},
+        {ImportItem::Type::TextPage, -1, QStringLiteral("lost"), QString()}};
+    plan.problems << QStringLiteral("/x: no such file");
+    EXPECT_EQ(applyImportPlan(album.tree, nullptr, plan).problems.size(), 0);
+
+    const ImportResult result = applyImportPlan(album.tree, root(), plan);
+    EXPECT_EQ(result.pagesAdded, 1);
+    EXPECT_EQ(result.problems, plan.problems);
+    ASSERT_EQ(childCaptions(root()), QStringList({"A"}));
+    ASSERT_EQ(pageCaptions(root()->child(0)), QStringList({"kept"}));
+    EXPECT_EQ(root()->child(0)->page(0)->lnkstyle, kImageLink);
+    EXPECT_EQ(root()->child(0)->page(0)->url, QStringLiteral("/k.jpg"));
 }
 
 }  // namespace

@@ -152,5 +152,26 @@ TEST_F(AlbumTreeDropTest, DiskFoldersBecomeAlbumFoldersAndFilesPagesInOneStep) {
     EXPECT_TRUE(pageCaptions(root()->child(1)).isEmpty());
 }
 
+TEST_F(AlbumTreeDropTest, AnAlbumFileAmongTheDroppedFilesIsOpenedInsteadOfImported) {
+    QTemporaryDir disk;
+    QStringList paths;
+    for (const char* name : {"loose.txt", "first.www", "second.WWW"}) {
+        paths << QDir(disk.path()).filePath(name);
+        QFile file(paths.back());
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    }
+    QSignalSpy opened(context.get(), &AppContext::openAlbumRequested);
+    QMimeData mime;
+    setDiskPaths(mime, paths);
+    EXPECT_EQ(dropAt(mime, centreOf(other), Qt::NoModifier), Qt::CopyAction);
+    // Asked for once the drop is over.
+    EXPECT_EQ(opened.count(), 0);
+    ASSERT_TRUE(opened.wait(5000));
+    EXPECT_EQ(opened.takeFirst().at(0).toString(), paths[1]);
+    EXPECT_EQ(outline(tree()), kAlbum);
+    EXPECT_TRUE(pageCaptions(other).isEmpty());
+    EXPECT_FALSE(context->undoStack().canUndo());
+}
+
 }  // namespace
 }  // namespace pictavo::test

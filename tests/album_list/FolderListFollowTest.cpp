@@ -121,6 +121,18 @@ TEST_F(FolderListDrops, DiskFilesOnlyOntoFolderRows) {
     EXPECT_TRUE(tree().findFolderById(eveningId)->pages().empty());
 }
 
+TEST_F(FolderListDrops, AnAlbumFileDroppedOnAFolderRowIsOpenedInsteadOfImported) {
+    QSignalSpy opened(context.get(), &AppContext::openAlbumRequested);
+    QMimeData data;
+    const QString album = writeFile("other.www");
+    setDiskPaths(data, {writeFile("notes.txt"), album});
+    EXPECT_TRUE(drop(data, 0));
+    ASSERT_TRUE(opened.wait(5000));
+    EXPECT_EQ(opened.takeFirst().at(0).toString(), album);
+    EXPECT_TRUE(day->child(0)->pages().empty());
+    EXPECT_FALSE(context->undoStack().canUndo());
+}
+
 TEST_F(FolderListDrops, ListRowsMoveIntoAFolderRowOrCopyWithCtrl) {
     const QModelIndexList rows = {rowIndex(1), rowIndex(2)};
     std::unique_ptr<QMimeData> data(pane->model()->mimeData(rows));

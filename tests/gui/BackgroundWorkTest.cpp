@@ -135,5 +135,20 @@ TEST(BackgroundWork, OtherWindowsGetNoInputWhileTheJobRuns) {
     EXPECT_EQ(edit.text(), "y");
 }
 
+TEST(BackgroundWork, AJobShorterThanTheShowDelayShowsNoDialogWhateverItReports) {
+    BackgroundWork work;
+    work.setShowDelay(60'000);
+    bool shown = false;
+    Watcher watcher([&](QProgressDialog*) { shown = true; });
+    work.run([](WorkProgress& progress) {
+        progress.setTotal(2);
+        progress.advance(QStringLiteral("a.jpg"));
+        // Long enough for the dialog's progress to be refreshed a few times.
+        std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    });
+    EXPECT_GT(watcher.ticks, 0);
+    EXPECT_FALSE(shown);
+}
+
 }  // namespace
 }  // namespace pictavo::test
