@@ -28,7 +28,9 @@ struct AlbumState {
 };
 
 AlbumState captureState(Album& album) {
-    return {qCompress(serializeAlbum(album)), album.tree.counters()};
+    // The fastest level: a snapshot is taken twice per edit, and on a large
+    // album the default level costs more than the serialization itself.
+    return {qCompress(serializeAlbum(album), 1), album.tree.counters()};
 }
 
 struct Step {
