@@ -100,10 +100,4 @@ void writeAlbumJson(Album& album, const JsonWriter::Sink& sink) {
     json.finish();
 }
 
-QByteArray albumToJson(Album& album) {
-    QByteArray text;
-    writeAlbumJson(album, [&text](const QByteArray& piece) { text += piece; });
-    return text;
-}
-
 }  // namespace pictavo

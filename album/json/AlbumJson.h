@@ -14,7 +14,4 @@ namespace pictavo {
 // Writes the JSON text to sink piece by piece, as it is made.
 void writeAlbumJson(Album& album, const JsonWriter::Sink& sink);
 
-// The whole JSON text at once.
-QByteArray albumToJson(Album& album);
-
 }  // namespace pictavo

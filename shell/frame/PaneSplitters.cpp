@@ -61,12 +61,4 @@ PaneVisibility PaneSplitters::visibility() const {
     return {!albumRow_->isHidden(), !fileRow_->isHidden(), !propertyArea_->isHidden()};
 }
 
-PaneSizes PaneSplitters::currentSizes() const {
-    PaneSizes sizes;
-    sizes.leftColumn = albumRow_->sizes().value(0);
-    sizes.topArea = QSplitter::sizes().value(0);
-    sizes.albumRow = albumRow_->isHidden() ? 0 : explorers_->sizes().value(0);
-    return sizes;
-}
-
 }  // namespace pictavo

@@ -25,10 +25,6 @@ public:
     void applyVisibility(PaneVisibility panes, int windowHeight);
     PaneVisibility visibility() const;
 
-    // Heights of the top area and the album row and the left column's width,
-    // as the splitters hold them now.
-    PaneSizes currentSizes() const;
-
 private:
     void setRows(PaneVisibility panes, const PaneSizes& sizes);
     void setLeftColumn(int width);

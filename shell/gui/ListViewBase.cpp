@@ -275,11 +275,6 @@ void ListViewBase::selectOnly(const QModelIndex& index) {
     currentView()->scrollTo(index);
 }
 
-void ListViewBase::editLabel(const QModelIndex& index) {
-    if (index.isValid())
-        currentView()->edit(index.siblingAtColumn(0));
-}
-
 void ListViewBase::setColumnWidth(int column, int width) {
     if (column < 0)
         return;

@@ -81,8 +81,6 @@ public:
     QModelIndex currentIndex() const;
     // Makes index current and the only selected row, and shows it.
     void selectOnly(const QModelIndex& index);
-    // Starts editing the label of index in the current view.
-    void editLabel(const QModelIndex& index);
 
     // Widths of the details columns; kept across model resets.
     void setColumnWidth(int column, int width);
