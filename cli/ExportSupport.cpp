@@ -26,7 +26,8 @@ extern "C" void onInterrupt(int) {
 
 bool isSiteOnlyOption(const QString& arg) {
     return arg == QLatin1String("--folder") || arg == QLatin1String("--thumb-size") ||
-           arg == QLatin1String("--threads") || arg == QLatin1String("--check");
+           arg == QLatin1String("--threads") || arg == QLatin1String("--check") ||
+           arg == QLatin1String("--full");
 }
 
 }  // namespace
@@ -45,6 +46,8 @@ QString parseExportArgs(const QStringList& args, ExportCommandKind kind, ExportA
             out.force = true;
         } else if (arg == QLatin1String("--check")) {
             out.check = true;
+        } else if (arg == QLatin1String("--full")) {
+            out.full = true;
         } else if (arg == QLatin1String("--to")) {
             const auto v = value();
             if (!v)

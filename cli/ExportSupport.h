@@ -27,6 +27,7 @@ struct ExportArgs {
     std::optional<QSize> exportMax;
     int threads = 0;
     bool check = false;  // check the links of the written site
+    bool full = false;   // redo all image work, taking nothing over
 };
 
 enum class ExportCommandKind { Site, CdAlbum };
