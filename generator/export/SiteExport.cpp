@@ -68,6 +68,10 @@ bool SiteExporter::exportSiteTo(const QString& folder, const CSiteFolder* select
     const QString data = dataFolder();
     CopyNavigationButtons(data, folder, report_);
     writeAutorunFiles(data, folder, report_);
+    // A write error every further file would meet: the run did not finish,
+    // even when (re-exporting) the static files were the first it wrote.
+    if (report_.stopped())
+        return false;
     incremental.finish(wholeSite, report_);
     if (wholeAlbum)
         album_.tree.setAlbumChanged(false);
