@@ -12,24 +12,8 @@ n=${1:?usage: export-bench.sh N [BUILD_DIR]}
 build=${2:-build}
 cli=$(realpath "$build/cli/pictavo-cli")
 work=/tmp/pictavo-bench
-photos=$work/photos
-mkdir -p "$photos"
-
-# A few distinct photo-like bases; the N photos cycle through them, so the
-# cache is quick to fill and each file is still a separate 12 MP JPEG.
-bases=8
-for b in $(seq 1 $bases); do
-  base=$work/base$b.jpg
-  [ -s "$base" ] && continue
-  echo "making base photo $b of $bases" >&2
-  convert -size 1000x750 plasma:fractal -seed "$b" -blur 0x1 -resize 4000x3000! \
-    -attenuate 0.4 +noise Gaussian -quality 90 "$base"
-done
-for i in $(seq 1 "$n"); do
-  f=$(printf '%s/photo%05d.jpg' "$photos" "$i")
-  [ -s "$f" ] || cp "$work/base$(( (i - 1) % bases + 1 )).jpg" "$f"
-done
-mapfile -t files < <(find "$photos" -name 'photo*.jpg' | sort | head -n "$n")
+. "$(dirname "$0")/photo-set.sh"
+photo_set "$work" "$n" 4000 3000 8
 count=${#files[@]}
 bytes=$(du -cb "${files[@]}" | tail -1 | cut -f1)
 echo "photos: $count x $(identify -format '%wx%h' "${files[0]}"), $((bytes / count / 1024)) KiB each"

@@ -12,22 +12,8 @@ n=${1:-200}
 build=${2:-build}
 cli=$(realpath "$build/cli/pictavo-cli")
 work=/tmp/pictavo-reexport
-photos=$work/photos
-mkdir -p "$photos"
-
-bases=4
-for b in $(seq 1 $bases); do
-  base=$work/base$b.jpg
-  [ -s "$base" ] && continue
-  echo "making base photo $b of $bases" >&2
-  convert -size 500x375 plasma:fractal -seed "$b" -blur 0x1 -resize 2000x1500! \
-    -attenuate 0.4 +noise Gaussian -quality 90 "$base"
-done
-for i in $(seq 1 "$n"); do
-  f=$(printf '%s/photo%05d.jpg' "$photos" "$i")
-  [ -s "$f" ] || cp "$work/base$(( (i - 1) % bases + 1 )).jpg" "$f"
-done
-mapfile -t files < <(find "$photos" -name 'photo*.jpg' | sort | head -n "$n")
+. "$(dirname "$0")/photo-set.sh"
+photo_set "$work" "$n" 2000 1500 4
 echo "photos: ${#files[@]} x $(identify -format '%wx%h' "${files[0]}")"
 
 album=$work/album.www
