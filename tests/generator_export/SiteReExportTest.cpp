@@ -56,6 +56,15 @@ protected:
         return treeDifferences(treeContents(site()), treeContents(fresh));
     }
 
+    // The thumbnail file the record names for source.
+    QString thumbnailOf(const QString& source) const {
+        const ExportManifest manifest = readManifest(site()).value();
+        for (const ExportRecord& record : manifest.records)
+            if (record.kind == RecordKind::Thumbnail && record.source == source)
+                return QDir(site()).filePath(record.output);
+        return {};
+    }
+
     int freshExports_ = 0;
 };
 
@@ -81,6 +90,17 @@ TEST_F(SiteReExportTest, AfterEachKindOfChangeTheFolderMatchesAFreshExport) {
          QStringList{QStringLiteral("Photo.JPG"), QStringLiteral("gone.jpg")}},
         {"charset changed", [&] { album_.website.language.save = QStringLiteral("iso-8859-1"); },
          onlyTheMissingOne},
+        // Converted, and decoded at a reduced scale for a thumbnail of its
+        // own: redone alone, the thumbnail must still come from the full decode.
+        {"JPEG data under a PNG name added",
+         [&] {
+             addPage(album_.tree.root(), QStringLiteral("Camera"),
+                     writeImage(src(QStringLiteral("Camera.png")), {1600, 1200}, "JPEG"));
+         },
+         std::nullopt},
+        {"its thumbnail deleted",
+         [&] { QFile::remove(thumbnailOf(src(QStringLiteral("Camera.png")))); },
+         QStringList{QStringLiteral("Camera.png"), QStringLiteral("gone.jpg")}},
         {"photo removed", [&] { album_.tree.removePage(album_.tree.root(), 0); }, std::nullopt},
         {"folder moved", [&] { album_.tree.moveFolder(sub_, 1); }, std::nullopt},
         {"layout changed",
