@@ -14,9 +14,8 @@ n=${1:?usage: export-bench.sh N [BUILD_DIR]}
 build=${2:-build}
 cli=$(realpath "$build/cli/pictavo-cli")
 work=/tmp/pictavo-bench
-photos=$work/photos
-
-mapfile -t files < <("$(dirname "$0")/bench-photos.sh" "$n" "$photos")
+. "$(dirname "$0")/photo-set.sh"
+photo_set "$work" "$n" 4000 3000 8
 count=${#files[@]}
 bytes=$(du -cb "${files[@]}" | tail -1 | cut -f1)
 echo "photos: $count x $(identify -format '%wx%h' "${files[0]}"), $((bytes / count / 1024)) KiB each"

@@ -15,8 +15,10 @@ bench=$(realpath "$build/bench/gui_bench")
 work=/tmp/pictavo-bench
 folder=$work/gui$n
 if [ ! -d "$folder" ]; then
+  . "$(dirname "$0")/photo-set.sh"
+  photo_set "$work/q80" "$n" 4000 3000 8 80
   mkdir -p "$folder"
-  QUALITY=80 "$(dirname "$0")/bench-photos.sh" "$n" "$work/photos-q80" | xargs ln -t "$folder"
+  ln -t "$folder" "${files[@]}"
 fi
 cat "$folder"/* >/dev/null  # from the page cache, as a folder browsed twice
 QT_QPA_PLATFORM=offscreen "$bench" "$folder" "$rows"

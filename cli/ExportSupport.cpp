@@ -38,6 +38,7 @@ QString readExportArgs(const ParsedArgs& args, ExportArgs& out) {
         return QStringLiteral("expected --to DIR");
     out.force = args.has("--force");
     out.check = args.has("--check");
+    out.full = args.has("--full");
     if (const std::optional<QString> id = args.value("--folder")) {
         bool ok = false;
         out.folderId = id->toInt(&ok);

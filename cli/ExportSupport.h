@@ -22,7 +22,7 @@ namespace pictavo::cli {
 // (kSiteExportOptions).
 inline constexpr OptionSpec kSiteExportOptions[] = {
     {"--to", true},         {"--folder", true},  {"--force", false}, {"--thumb-size", true},
-    {"--export-max", true}, {"--threads", true}, {"--check", false},
+    {"--export-max", true}, {"--threads", true}, {"--check", false},  {"--full", false},
 };
 inline constexpr OptionSpec kCdExportOptions[] = {
     {"--to", true},
@@ -39,6 +39,7 @@ struct ExportArgs {
     std::optional<QSize> exportMax;
     int threads = 0;
     bool check = false;  // check the links of the written site
+    bool full = false;   // redo all image work, taking nothing over
 };
 
 // Fills out from args; gives the usage problem, or an empty text.

@@ -16,7 +16,7 @@ const char kHelp[] =
 
     "usage: pictavo-cli export ALBUM.www --to DIR [--folder ID] [--force]\n"
     "                          [--thumb-size WxH] [--export-max WxH] [--threads N]\n"
-    "                          [--check]\n"
+    "                          [--check] [--full]\n"
     "\n"
     "Exports the album as a static web site into DIR (created when missing, one\n"
     "level only) and prints the path of its entry page. Relative file paths in\n"
@@ -32,6 +32,9 @@ const char kHelp[] =
     "  --threads N       image work threads (default: one per core)\n"
     "  --check           then check the links of the written site as\n"
     "                    'pictavo-cli check DIR' does, reporting on stderr\n"
+    "  --full            redo all image work; without it an export into a folder\n"
+    "                    an earlier export wrote redoes only what changed (see\n"
+    "                    DIR/.pictavo-export)\n"
     "\n"
     "Ctrl-C stops the run cleanly; no partly written file is left behind.\n"
     "\n"
@@ -77,6 +80,7 @@ int run(const ParsedArgs& args) {
 
     const EnvironmentSettings settings = environmentWith(parsed.thumbSize, parsed.exportMax);
     SiteExporter exporter(album, settings);
+    exporter.setFullExport(parsed.full);
     ProgressBar bar;
     CommandLineAnswers answers(parsed.to, parsed.force);
     bool generated = false;

@@ -58,9 +58,9 @@ void WritingOutput::writePage(const QString& fileName, const QString& html) {
     if (report_.stopped())
         return;
     const QString target = path::join(settings_.outputFolder, fileName.toLower());
-    const Status status = writeSiteFile(target, pageFileBytes(html, settings_.charset));
+    const Status status = replaceSiteFileIfChanged(target, pageFileBytes(html, settings_.charset));
     if (status)
-        ++written_;
+        pages_.push_back(target);
     else
         report_.add(target, status.error());
 }

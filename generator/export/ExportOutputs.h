@@ -6,7 +6,8 @@
 // names that do not depend on the work (pages built against it are thrown
 // away). WritingOutput answers the same calls from the finished work and
 // writes the pages, encoded in the album's charset, each under a temporary
-// name renamed into place.
+// name renamed into place; a page file that already holds the same bytes is
+// left untouched.
 //
 // Both used by the generation thread only.
 
@@ -56,14 +57,15 @@ public:
     QSize displaySize(const QString& sourcePath) override;
     void writePage(const QString& fileName, const QString& html) override;
 
-    int pagesWritten() const { return written_; }
+    // The page files now on disk as built (written, or already so).
+    const std::vector<QString>& pages() const { return pages_; }
 
 private:
     SiteOutputSettings settings_;
     const ImageWorkResults& results_;
     RunReport& report_;
     std::size_t thumbnailNumber_ = 0;
-    int written_ = 0;
+    std::vector<QString> pages_;
 };
 
 }  // namespace pictavo

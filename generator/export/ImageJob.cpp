@@ -84,9 +84,11 @@ private:
     bool stopping() const { return cancelled(settings_) || report_.stopped(); }
 
     void fail(const QString& what, const QString& why) {
+        result_.failed = true;
         report_.add(source_.path(), what + QStringLiteral(": ") + why);
     }
     void fail(const QString& what, const Error& error) {
+        result_.failed = true;
         report_.add(source_.path(), error.withContext(what));
     }
 
@@ -189,7 +191,7 @@ private:
         RasterImage reduced;
         RasterImage* image = nullptr;
         const std::optional<QSize> upright = source_.uprightSize();
-        if (!job_.conversions.empty() || !upright) {
+        if (job_.thumbnailsFromFullDecode || !upright) {
             image = fullImage();
         } else if (source_.decodeUpright(reduced, thumbnailDecodeMinimum(*upright, box),
                                          settings_.cancel)) {

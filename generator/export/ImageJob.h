@@ -32,6 +32,7 @@ struct ImageJobResult {
     // URL of each thumbnail number made; a number left out uses its fallback.
     std::vector<std::pair<int, QString>> thumbnails;
     std::optional<QSize> displaySize;  // set when it was asked for
+    bool failed = false;               // a problem with this source was reported
 };
 
 ImageJobResult runImageJob(const SourceJob& job, const ImageJobSettings& settings,

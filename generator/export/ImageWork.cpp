@@ -18,9 +18,8 @@ int threadCount(int requested, std::size_t jobs) {
 
 }  // namespace
 
-ImageWorkResults runImageWork(const ImageWorkPlan& plan, const ImageWorkOptions& options,
-                              RunReport& report) {
-    const std::vector<SourceJob> jobs = plan.jobs();
+ImageWorkResults runImageWork(const std::vector<SourceJob>& jobs, int thumbnailCount,
+                              const ImageWorkOptions& options, RunReport& report) {
     const int total = static_cast<int>(jobs.size());
     std::vector<ImageJobResult> results(jobs.size());
 
@@ -78,13 +77,14 @@ ImageWorkResults runImageWork(const ImageWorkPlan& plan, const ImageWorkOptions&
     ImageWorkResults out;
     out.cancelled = options.job.cancel && options.job.cancel->load();
     out.stopped = report.stopped();
-    out.thumbnailUrls.resize(std::size_t(plan.thumbnailCount()));
+    out.thumbnailUrls.resize(std::size_t(thumbnailCount));
     for (std::size_t i = 0; i < jobs.size(); ++i) {
         for (const auto& [number, url] : results[i].thumbnails)
             out.thumbnailUrls[std::size_t(number)] = url;
         if (results[i].displaySize)
             out.displaySizes.insert(jobs[i].source, *results[i].displaySize);
     }
+    out.jobs = std::move(results);
     return out;
 }
 

@@ -34,10 +34,13 @@ struct ImageWorkResults {
     std::vector<QString> thumbnailUrls;  // by number; empty: use the fallback
     QHash<QString, QSize> displaySizes;  // by source path as planned
     bool cancelled = false;
-    bool stopped = false;  // a write error that every further file would meet
+    bool stopped = false;              // a write error that every further file would meet
+    std::vector<ImageJobResult> jobs;  // by job, as given
 };
 
-ImageWorkResults runImageWork(const ImageWorkPlan& plan, const ImageWorkOptions& options,
-                              RunReport& report);
+// Runs jobs (from ImageWorkPlan::jobs(), perhaps fewer) of a plan of
+// thumbnailCount thumbnails.
+ImageWorkResults runImageWork(const std::vector<SourceJob>& jobs, int thumbnailCount,
+                              const ImageWorkOptions& options, RunReport& report);
 
 }  // namespace pictavo

@@ -29,7 +29,7 @@ std::vector<SourceJob> ImageWorkPlan::jobs() const {
         if (it != index.constEnd())
             return jobs[*it];
         index.insert(source, jobs.size());
-        jobs.push_back({source, {}, {}, {}, false});
+        jobs.push_back({source, {}, {}, {}, false, false, {}});
         return jobs.back();
     };
 
@@ -48,6 +48,8 @@ std::vector<SourceJob> ImageWorkPlan::jobs() const {
         (work.action == PublishAction::Convert ? job.conversions : job.copies)
             .push_back(destination);
     }
+    for (SourceJob& job : jobs)
+        job.thumbnailsFromFullDecode = !job.conversions.empty();
     return jobs;
 }
 

@@ -9,6 +9,7 @@
 //
 // Built on the generation thread; read-only while the work runs.
 
+#include "generator/export/FileStamp.h"
 #include "generator/export/PublishedNames.h"
 
 #include <QHash>
@@ -25,6 +26,11 @@ struct SourceJob {
     std::vector<QString> conversions;  // JPEG files to convert it to
     std::vector<QString> copies;       // files to copy it to
     bool displaySize = false;          // its display size is asked for
+    // Its thumbnails are made from the full-size decode the conversion
+    // needs (otherwise from a reduced one): it shapes their bytes, so it
+    // is fixed by the whole plan even when part of the job is left out.
+    bool thumbnailsFromFullDecode = false;
+    FileStamp sourceStamp;  // the source as it was before the work
 };
 
 class ImageWorkPlan {

@@ -4,6 +4,7 @@
 #include "core/PathUtil.h"
 #include "generator/export/ExportOutputs.h"
 #include "generator/export/ImageWork.h"
+#include "generator/export/IncrementalExport.h"
 #include "generator/export/SiteFiles.h"
 #include "generator/pages/FolderPages.h"
 #include "generator/pages/SiteGenerator.h"
@@ -57,18 +58,42 @@ bool SiteExporter::exportSiteTo(const QString& folder, const CSiteFolder* select
     const CSiteFolder* start = wholeAlbum ? album_.tree.root() : selected;
     if (!start)
         return false;
-    if (!generate(start, callbacks))
+    IncrementalExport incremental(folder, !fullExport_);
+    if (!generate(start, callbacks, incremental))
         return false;
+    const bool wholeSite = start == album_.tree.root();
+    if (wholeSite)
+        incremental.removeStaleOutputs(report_);
 
     const QString data = dataFolder();
     CopyNavigationButtons(data, folder, report_);
     writeAutorunFiles(data, folder, report_);
+    // A write error every further file would meet: the run did not finish,
+    // even when (re-exporting) the static files were the first it wrote.
+    if (report_.stopped())
+        return false;
+    incremental.finish(wholeSite, report_);
     if (wholeAlbum)
         album_.tree.setAlbumChanged(false);
     return true;
 }
 
-bool SiteExporter::generate(const CSiteFolder* start, const ExportCallbacks& callbacks) {
+ImageWorkOptions SiteExporter::workOptions(const SiteOutputSettings& settings,
+                                           const ExportCallbacks& callbacks) const {
+    ImageWorkOptions work;
+    work.job.thumbnailFolder = path::join(outputFolder_, QStringLiteral("files/thumbnail"));
+    work.job.thumbnailBox =
+        QSize(std::max(1, settings_.ThumbnailMaxSizeX), std::max(1, settings_.ThumbnailMaxSizeY));
+    work.job.displayBox = settings.displayBox;
+    work.job.cancel = callbacks.cancel;
+    work.threads = callbacks.threads;
+    work.progress = callbacks.progress;
+    work.jobStarted = callbacks.fileStarted;
+    return work;
+}
+
+bool SiteExporter::generate(const CSiteFolder* start, const ExportCallbacks& callbacks,
+                            IncrementalExport& incremental) {
     const SiteOutputSettings settings = outputSettings(album_, settings_, outputFolder_);
 
     // Pass 1: plan every file, thumbnail and size in page order.
@@ -79,26 +104,21 @@ bool SiteExporter::generate(const CSiteFolder* start, const ExportCallbacks& cal
         GenerateSite(writer, start);
     }
 
-    // The image work, on all cores.
-    ImageWorkOptions work;
-    work.job.thumbnailFolder = path::join(outputFolder_, QStringLiteral("files/thumbnail"));
-    work.job.thumbnailBox =
-        QSize(std::max(1, settings_.ThumbnailMaxSizeX), std::max(1, settings_.ThumbnailMaxSizeY));
-    work.job.displayBox = settings.displayBox;
-    work.job.cancel = callbacks.cancel;
-    work.threads = callbacks.threads;
-    work.progress = callbacks.progress;
-    work.jobStarted = callbacks.fileStarted;
-    const ImageWorkResults results = runImageWork(plan, work, report_);
+    // The image work the last export did not leave finished, on all cores.
+    const ImageWorkOptions work = workOptions(settings, callbacks);
+    const std::vector<SourceJob> jobs = incremental.takeOver(plan.jobs(), work.job, report_);
+    ImageWorkResults results = runImageWork(jobs, plan.thumbnailCount(), work, report_);
     if (results.cancelled || results.stopped) {
         cancelled_ = results.cancelled;
         return false;
     }
+    incremental.completeWork(results, work.job);
 
     // Pass 2: the same calls, answered from the work; pages are written.
     WritingOutput writing(settings, results, report_);
     HtmlPageWriter writer(album_, writing, outputFolder_);
     GenerateSite(writer, start);
+    incremental.recordPages(writing.pages());
     return !report_.stopped();
 }
 

@@ -10,6 +10,12 @@
 // copies the navigation buttons and writes the autorun files. A whole-album
 // run clears the album's albumChanged flag.
 //
+// Exporting again into the same folder is incremental (IncrementalExport):
+// image work still valid from the last export is taken over, unchanged
+// pages are left as they are, and outputs the last export wrote that the
+// site no longer has are removed; the folder then holds what an export into
+// an empty folder would write.
+//
 // The previews export only when the album changed since the last whole-album
 // run (or when the page cannot be opened, once) and open the entry page.
 //
@@ -19,6 +25,8 @@
 
 #include "album/Album.h"
 #include "generator/export/ExportCallbacks.h"
+#include "generator/export/ExportOutputs.h"
+#include "generator/export/ImageWork.h"
 #include "generator/export/OutputFolder.h"
 #include "generator/export/RunReport.h"
 #include "properties/EnvironmentSettings.h"
@@ -31,6 +39,8 @@
 #include <vector>
 
 namespace pictavo {
+
+class IncrementalExport;
 
 // Opens a page in the browser; false when it could not be opened. The
 // caller (the GUI, with the desktop's URL opener) supplies it: the export
@@ -61,6 +71,9 @@ public:
     void previewSelectedFolder(const CSiteFolder* selected, const ExportCallbacks& callbacks,
                                const OpenPageFunction& open);
 
+    // On: the next runs redo all image work, taking over nothing.
+    void setFullExport(bool full) { fullExport_ = full; }
+
     QString proposedFolder() const;
     const QString& outputFolder() const { return outputFolder_; }
     // Failures of the last run, and whether it stopped on a cancel request.
@@ -73,13 +86,17 @@ public:
     QString firstPageOf(const CSiteFolder* folder) const;
 
 private:
-    bool generate(const CSiteFolder* start, const ExportCallbacks& callbacks);
+    bool generate(const CSiteFolder* start, const ExportCallbacks& callbacks,
+                  IncrementalExport& incremental);
+    ImageWorkOptions workOptions(const SiteOutputSettings& settings,
+                                 const ExportCallbacks& callbacks) const;
 
     Album& album_;
     const EnvironmentSettings& settings_;
     QString outputFolder_;
     RunReport report_;
     bool cancelled_ = false;
+    bool fullExport_ = false;
 };
 
 }  // namespace pictavo

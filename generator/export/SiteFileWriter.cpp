@@ -80,6 +80,14 @@ Status writeSiteFile(const QString& path, const QByteArray& data) {
     });
 }
 
+Status replaceSiteFileIfChanged(const QString& path, const QByteArray& data) {
+    QFile existing(path);
+    if (existing.size() == data.size() && existing.open(QIODevice::ReadOnly) &&
+        existing.readAll() == data)
+        return Status::success();
+    return writeSiteFile(path, data);
+}
+
 Status copySiteFile(const QString& source, const QString& destination) {
     const int in = ::open(QFile::encodeName(source).constData(), O_RDONLY | O_CLOEXEC);
     if (in < 0)

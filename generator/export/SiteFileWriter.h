@@ -17,6 +17,10 @@ namespace pictavo {
 
 Status writeSiteFile(const QString& path, const QByteArray& data);
 
+// The same, but a file that already holds exactly data is left as it is
+// (its time stamps too, so that a copy tool syncing the site skips it).
+Status replaceSiteFileIfChanged(const QString& path, const QByteArray& data);
+
 // Copies source to destination the same way, with the kernel's copy (see
 // core/FileCopy.h): an original published unchanged never passes through
 // this process's memory.

@@ -3,7 +3,9 @@
 #include "album/Album.h"
 #include "album/file/AlbumFile.h"
 
+#include <QDateTime>
 #include <QDir>
+#include <QFileInfo>
 #include <QImage>
 #include <QImageReader>
 
@@ -65,6 +67,20 @@ TEST_F(CliExport, RefusesANonEmptyFolderUnlessForced) {
     const CliRun forced = exportTo({"--force"});
     EXPECT_EQ(forced.exitCode, 0) << forced.err.toStdString();
     EXPECT_TRUE(QFile::exists(site_ + "/index.htm"));
+    expectEveryLinkFound(site_);
+}
+
+TEST_F(CliExport, ReExportTakesOverFinishedWorkUnlessFull) {
+    ASSERT_EQ(exportTo({}).exitCode, 0);
+    const auto thumbnailTime = [this] {
+        return QFileInfo(site_ + "/files/thumbnail/Thumbnail0.jpg").lastModified();
+    };
+    const QDateTime made = thumbnailTime();
+    ASSERT_EQ(exportTo({"--force"}).exitCode, 0);
+    EXPECT_EQ(thumbnailTime(), made);
+    const CliRun full = exportTo({"--force", "--full"});
+    EXPECT_EQ(full.exitCode, 0) << full.err.toStdString();
+    EXPECT_GT(thumbnailTime(), made);
     expectEveryLinkFound(site_);
 }
 

@@ -56,7 +56,7 @@ protected:
         options.job.cancel = cancel;
         options.threads = threads;
         options.progress = [this](int done, int total) { progress_.emplace_back(done, total); };
-        results_ = runImageWork(plan, options, report_);
+        results_ = runImageWork(plan.jobs(), plan.thumbnailCount(), options, report_);
         WritingOutput writing(settings(), results_, report_);
         Answers answers;
         for (const QString& s : sources) {
@@ -212,7 +212,8 @@ TEST_F(ImageWorkTest, CancellationLeavesNoPartialFiles) {
         if (done >= 2)
             cancel = true;
     };
-    const ImageWorkResults results = runImageWork(plan, options, report_);
+    const ImageWorkResults results =
+        runImageWork(plan.jobs(), plan.thumbnailCount(), options, report_);
     EXPECT_TRUE(results.cancelled);
     const int made =
         static_cast<int>(std::count_if(results.thumbnailUrls.begin(), results.thumbnailUrls.end(),

@@ -2,11 +2,7 @@
 // the site, its links, its independence from the thread count, the folder
 // questions, cancellation and the previews.
 #include "ExportTestSupport.h"
-#include "generator/check/SiteCheck.h"
-#include "generator/export/SiteExport.h"
-
-#include <QDirIterator>
-#include <QTemporaryDir>
+#include "SiteExportFixture.h"
 
 #include <gtest/gtest.h>
 
@@ -14,127 +10,6 @@ namespace pictavo {
 namespace {
 
 using namespace testing_support;
-
-const QString kZurich = QString::fromUtf8("Zürich");
-const QString kHouse = QString::fromUtf8("Дом");
-const QString kTokyo = QString::fromUtf8("東京");
-
-// Every file below folder, relative, with its bytes.
-std::map<QString, QByteArray> treeContents(const QString& folder) {
-    std::map<QString, QByteArray> tree;
-    QDirIterator it(folder, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString file = it.next();
-        tree[QDir(folder).relativeFilePath(file)] = fileBytes(file);
-    }
-    return tree;
-}
-
-// The references of the site's pages that name no existing file, as
-// "page -> reference".
-QStringList brokenLinks(const QString& site) {
-    const Result<SiteCheckReport> report = checkSite(site);
-    if (!report)
-        return {report.error().message()};
-    QStringList broken;
-    for (const LinkFinding& link : report->broken)
-        broken << link.page + QStringLiteral(" -> ") + link.reference;
-    for (const UnreadablePage& page : report->unreadable)
-        broken << page.page + QStringLiteral(": ") + page.reason;
-    return broken;
-}
-
-// The one source of the fixture that does not exist leaves its published
-// name dangling; every other link of an exported site resolves.
-void expectOnlyTheMissingSourceDangles(const QString& site) {
-    for (const QString& link : brokenLinks(site))
-        EXPECT_TRUE(link.endsWith(QStringLiteral(" -> ./files/image/gone.jpg")))
-            << link.toStdString();
-}
-
-class SiteExportTest : public testing::Test {
-protected:
-    void SetUp() override {
-        ASSERT_TRUE(dir_.isValid());
-        QDir().mkdir(src());
-        buildAlbum();
-        settings_.ThumbnailMaxSizeX = 100;
-        settings_.ThumbnailMaxSizeY = 100;
-        settings_.ExportImgMaxSizeX = 640;
-        settings_.ExportImgMaxSizeY = 480;
-    }
-
-    QString src(const QString& name = {}) const {
-        return dir_.filePath(QStringLiteral("src/") + name);
-    }
-    QString site(const QString& name = QStringLiteral("site")) const { return dir_.filePath(name); }
-
-    void addPage(CSiteFolder* folder, const QString& caption, const QString& url) {
-        auto page = std::make_unique<CSitePage>();
-        page->caption = caption;
-        page->url = url;
-        album_.tree.appendPage(folder, std::move(page));
-    }
-
-    void buildAlbum() {
-        CSiteFolder* root = album_.tree.root();
-        album_.tree.editFolder(root, [&](CSiteFolder& f) { f.caption = QStringLiteral("Trips"); });
-        addPage(root, kZurich, writeImage(src(QStringLiteral("Beach.PNG")), {400, 300}, "PNG"));
-        addPage(root, kHouse, writeImage(src(QStringLiteral("Photo.JPG")), {1600, 1200}, "JPEG"));
-        addPage(root, kTokyo, copyTestData(QStringLiteral("portrait-exif6.jpg"), src()));
-        addPage(root, QStringLiteral("Night"),
-                writeImage(src(QStringLiteral("Night #2.jpg")), {120, 80}, "JPEG"));
-        {
-            QFile notes(src(QStringLiteral("Notes.TXT")));
-            notes.open(QIODevice::WriteOnly);
-            notes.write("notes\n");
-        }
-        addPage(root, QStringLiteral("Notes"), src(QStringLiteral("Notes.TXT")));
-        addPage(root, QStringLiteral("Web"), QStringLiteral("https://example.org/"));
-        addPage(root, QStringLiteral("Gone"), src(QStringLiteral("gone.jpg")));
-
-        sub_ = album_.tree.insertFolder(root, QStringLiteral("Mountains"));
-        for (int i = 0; i < 5; ++i)
-            addPage(sub_, QStringLiteral("Peak %1").arg(i),
-                    writeImage(src(QStringLiteral("peak%1.png").arg(i)), {300 + i, 200}, "PNG"));
-        CSiteFolder* linked = album_.tree.insertFolder(root, QStringLiteral("Elsewhere"));
-        album_.tree.editFolder(
-            linked, [](CSiteFolder& f) { f.url = QStringLiteral("http://example.org"); });
-    }
-
-    ExportCallbacks callbacks(const QString& folder) {
-        ExportCallbacks cb;
-        cb.chooseFolder = [this, folder](const QString& proposed) {
-            proposals_ << proposed;
-            return std::optional(folder);
-        };
-        cb.confirmOverwrite = [this](const QString& question) {
-            questions_ << question;
-            return answer_;
-        };
-        cb.showError = [this](const QString& message) { errors_ << message; };
-        return cb;
-    }
-
-    bool exportWhole(const QString& folder, int threads = 0) {
-        SiteExporter exporter(album_, settings_);
-        ExportCallbacks cb = callbacks(folder);
-        cb.threads = threads;
-        const bool ok = exporter.exportSite(nullptr, true, cb);
-        failures_ = exporter.lastFailures();
-        if (ok)
-            expectOnlyTheMissingSourceDangles(folder);
-        return ok;
-    }
-
-    QTemporaryDir dir_;
-    Album album_;
-    EnvironmentSettings settings_;
-    CSiteFolder* sub_ = nullptr;
-    QStringList proposals_, questions_, errors_;
-    bool answer_ = false;
-    std::vector<RunFailure> failures_;
-};
 
 TEST_F(SiteExportTest, WritesTheSiteLayout) {
     ASSERT_TRUE(exportWhole(site()));
@@ -171,23 +46,6 @@ TEST_F(SiteExportTest, WritesTheSiteLayout) {
     ASSERT_FALSE(failures_.empty());
     for (const RunFailure& f : failures_)
         EXPECT_EQ(f.path, src(QStringLiteral("gone.jpg")));
-}
-
-TEST_F(SiteExportTest, EveryLinkResolves) {
-    ASSERT_TRUE(exportWhole(site()));
-    const Result<SiteCheckReport> report = checkSite(site());
-    ASSERT_TRUE(report.ok());
-    // The missing source's name dangles on its image page and as its
-    // thumbnail's fallback; the web links are those of the album.
-    EXPECT_FALSE(report->broken.empty());
-    EXPECT_GT(report->localLinks, 40);
-    QStringList web;
-    for (const LinkFinding& link : report->webLinks)
-        web << link.reference;
-    web.removeDuplicates();
-    web.sort();
-    EXPECT_EQ(web, (QStringList{QStringLiteral("http://example.org"),
-                                QStringLiteral("https://example.org/")}));
 }
 
 TEST_F(SiteExportTest, PagesAndFilesDoNotDependOnTheThreadCount) {

@@ -27,6 +27,7 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <deque>
 #include <future>
 
@@ -125,7 +126,8 @@ void expectOnlyWholeFiles(const QString& folder) {
     QDirIterator it(folder, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
     while (it.hasNext()) {
         const QFileInfo file(it.next());
-        EXPECT_TRUE(finalSuffixes.contains(file.suffix().toLower()))
+        EXPECT_TRUE(finalSuffixes.contains(file.suffix().toLower()) ||
+                    file.fileName() == ".pictavo-export")
             << file.filePath().toStdString();
         if (file.suffix() == "png" || file.suffix() == "jpg") {
             EXPECT_FALSE(QImageReader(file.filePath()).read().isNull())
@@ -160,6 +162,14 @@ TEST_F(GuiExportTest, CancelDuringTheRunKeepsTheFlagsAndLeavesNoPartFiles) {
     EXPECT_FALSE(album().tree.albumChanged());
     EXPECT_TRUE(album().tree.cdAlbumChanged());
     expectOnlyWholeFiles(site());
+
+    // Once more, unchanged: the work of the last run is taken over.
+    std::atomic<int> worked{0};
+    controller.setFileStartedHook([&](const QString&) { ++worked; });
+    folders = {site()};
+    prompts.answers = {Answer::Yes};
+    EXPECT_TRUE(controller.exportSite(nullptr, true));
+    EXPECT_EQ(worked, 0);
 }
 
 TEST_F(GuiExportTest, TheRunsProblemsAreShownInOneListAndTheFileListIsTold) {
