@@ -192,8 +192,10 @@ GdiObject stockObject(std::uint32_t index) {
 
 class EmfPlayer {
 public:
-    EmfPlayer(const EmfHeader& header, QPainter& painter, const QRectF& target)
-        : canvas_(painter, deviceToTarget(header, target), GdiDcState{}),
+    EmfPlayer(const EmfHeader& header, QPainter& painter, const QRectF& target,
+              DibDecoder decodeDib)
+        : decodeDib_(decodeDib),
+          canvas_(painter, deviceToTarget(header, target), GdiDcState{}),
           objects_(std::size_t(header.handleCount)) {}
 
     void play(std::uint32_t type, ByteView record);
@@ -227,6 +229,7 @@ private:
     void bitBlt(ByteReader& reader, ByteView record, bool stretch);
     void stretchDiBits(ByteReader& reader, ByteView record, bool stretch);
 
+    DibDecoder decodeDib_;
     GdiCanvas canvas_;
     GdiObjectTable objects_;
 };
@@ -423,7 +426,7 @@ void EmfPlayer::createPatternBrush(ByteReader& reader, ByteView record) {
     const ByteView info = recordSlice(record, infoOffset, infoSize);
     const ByteView bits = recordSlice(record, bitsOffset, bitsSize);
     if (!info.empty() && !bits.empty())
-        brush.pattern = decodeSplitDib(info, bits).image;
+        brush.pattern = decodeSplitDib(info, bits, decodeDib_).image;
     reader.seek(indexAt);
     store(reader, brush);
 }
@@ -609,7 +612,7 @@ void EmfPlayer::bitBlt(ByteReader& reader, ByteView record, bool stretch) {
         return;
     }
     const DibImage dib = decodeSplitDib(recordSlice(record, infoOffset, infoSize),
-                                        recordSlice(record, bitsOffset, bitsSize));
+                                        recordSlice(record, bitsOffset, bitsSize), decodeDib_);
     const QRectF sourceRect(source, QSizeF(std::abs(sourceSize.x()), std::abs(sourceSize.y())));
     canvas_.image(destRect, dib.image, sourceRect, rasterOp);
 }
@@ -635,7 +638,7 @@ void EmfPlayer::stretchDiBits(ByteReader& reader, ByteView record, bool stretch)
     if (reader.failed())
         return;
     const DibImage dib = decodeSplitDib(recordSlice(record, infoOffset, infoSize),
-                                        recordSlice(record, bitsOffset, bitsSize));
+                                        recordSlice(record, bitsOffset, bitsSize), decodeDib_);
     if (dib.image.isNull())
         return;
     const double height = std::abs(sourceSize.y());
@@ -724,13 +727,14 @@ Result<EmfHeader> readEmfHeader(ByteView data) {
     return header;
 }
 
-void playEmf(ByteView data, const EmfHeader& header, QPainter& painter, const QRectF& target) {
+void playEmf(ByteView data, const EmfHeader& header, QPainter& painter, const QRectF& target,
+             DibDecoder decodeDib) {
     if (!metafileSizeAllowed(header.naturalSize) || header.deviceFrame.isEmpty() ||
         target.isEmpty()) {
         return;
     }
     painter.save();
-    EmfPlayer player(header, painter, target);
+    EmfPlayer player(header, painter, target, decodeDib);
     forEachRecord(data, [&](std::uint32_t type, ByteView record) { player.play(type, record); });
     painter.restore();
 }

@@ -141,8 +141,10 @@ std::optional<QRect> windowFromRecords(ByteView data, std::size_t offset) {
 
 class WmfPlayer {
 public:
-    WmfPlayer(const WmfHeader& header, QPainter& painter, const QRectF& target)
-        : canvas_(painter, deviceToTarget(header, target), initialState(header)),
+    WmfPlayer(const WmfHeader& header, QPainter& painter, const QRectF& target,
+              DibDecoder decodeDib)
+        : decodeDib_(decodeDib),
+          canvas_(painter, deviceToTarget(header, target), initialState(header)),
           objects_(std::size_t(header.objectCount)) {}
 
     bool play(std::uint16_t function, ByteView params);
@@ -201,6 +203,7 @@ private:
     void extTextOut(ByteReader& reader);
     void dibBlit(std::uint16_t function, ByteReader& reader, std::size_t recordWords);
 
+    DibDecoder decodeDib_;
     GdiCanvas canvas_;
     GdiObjectTable objects_;
 };
@@ -339,7 +342,7 @@ void WmfPlayer::createPatternBrush(ByteReader& reader) {
     reader.skip(4);  // style, colour usage
     GdiBrush brush;
     brush.style = GdiBrush::Pattern;
-    brush.pattern = decodePackedDib(reader.bytes(reader.remaining())).image;
+    brush.pattern = decodePackedDib(reader.bytes(reader.remaining()), decodeDib_).image;
     createObject(brush);
 }
 
@@ -449,7 +452,7 @@ void WmfPlayer::dibBlit(std::uint16_t function, ByteReader& reader, std::size_t 
         canvas_.patternBlit(destRect, rasterOp);
         return;
     }
-    const DibImage dib = decodePackedDib(reader.bytes(reader.remaining()));
+    const DibImage dib = decodePackedDib(reader.bytes(reader.remaining()), decodeDib_);
     if (dib.image.isNull())
         return;
     if (function == kDibBitBlt || function == kSetDibToDev) {
@@ -511,11 +514,12 @@ Result<WmfHeader> readWmfHeader(ByteView data) {
     return header;
 }
 
-void playWmf(ByteView data, const WmfHeader& header, QPainter& painter, const QRectF& target) {
+void playWmf(ByteView data, const WmfHeader& header, QPainter& painter, const QRectF& target,
+             DibDecoder decodeDib) {
     if (!metafileSizeAllowed(header.naturalSize) || target.isEmpty())
         return;
     painter.save();
-    WmfPlayer player(header, painter, target);
+    WmfPlayer player(header, painter, target, decodeDib);
     forEachRecord(data, header.recordsOffset, [&](std::uint16_t function, ByteView params) {
         return player.play(function, params);
     });
