@@ -43,10 +43,13 @@ enum Record : std::uint32_t {
     kSetMapMode = 17,
     kSetBkMode = 18,
     kSetPolyFillMode = 19,
+    kSetRop2 = 20,
     kSetTextAlign = 22,
     kSetTextColor = 24,
     kSetBkColor = 25,
     kMoveToEx = 27,
+    kExcludeClipRect = 29,
+    kIntersectClipRect = 30,
     kScaleViewportExtEx = 31,
     kScaleWindowExtEx = 32,
     kSaveDc = 33,
@@ -72,6 +75,7 @@ enum Record : std::uint32_t {
     kStrokeAndFillPath = 63,
     kStrokePath = 64,
     kAbortPath = 68,
+    kExtSelectClipRgn = 75,
     kBitBlt = 76,
     kStretchBlt = 77,
     kSetDiBitsToDevice = 80,
@@ -92,8 +96,8 @@ enum Record : std::uint32_t {
 };
 
 // Record numbers in the order of GdiSetting, GdiPointRecord and GdiArcKind.
-constexpr GdiRecordIds<std::uint32_t, 6> kSettingRecords{
-    kSetBkMode, kSetMapMode, kSetPolyFillMode, kSetTextAlign, kSetBkColor, kSetTextColor};
+constexpr GdiRecordIds<std::uint32_t, 7> kSettingRecords{
+    kSetBkMode, kSetMapMode, kSetPolyFillMode, kSetTextAlign, kSetBkColor, kSetTextColor, kSetRop2};
 constexpr GdiRecordIds<std::uint32_t, 6> kPointRecords{
     kSetWindowOrgEx, kSetWindowExtEx, kSetViewportOrgEx, kSetViewportExtEx, kMoveToEx, kLineTo};
 constexpr GdiRecordIds<std::uint32_t, 3> kArcRecords{kArc, kPie, kChord};
@@ -227,6 +231,7 @@ private:
     void arc(GdiArcKind kind, ByteReader& reader);
     void text(ByteReader& reader, ByteView record, bool wide);
     void bitBlt(ByteReader& reader, ByteView record, bool stretch);
+    void selectClipRegion(ByteReader& reader);
     void stretchDiBits(ByteReader& reader, ByteView record, bool stretch);
 
     DibDecoder decodeDib_;
@@ -293,6 +298,15 @@ void EmfPlayer::play(std::uint32_t type, ByteView record) {
             break;
         case kRectangle:
             canvas_.rectangle(readBox(reader));
+            break;
+        case kIntersectClipRect:
+            canvas_.intersectClip(readBox(reader));
+            break;
+        case kExcludeClipRect:
+            canvas_.excludeClip(readBox(reader));
+            break;
+        case kExtSelectClipRgn:
+            selectClipRegion(reader);
             break;
         case kEllipse:
             canvas_.ellipse(readBox(reader));
@@ -615,6 +629,30 @@ void EmfPlayer::bitBlt(ByteReader& reader, ByteView record, bool stretch) {
                                         recordSlice(record, bitsOffset, bitsSize), decodeDib_);
     const QRectF sourceRect(source, QSizeF(std::abs(sourceSize.x()), std::abs(sourceSize.y())));
     canvas_.image(destRect, dib.image, sourceRect, rasterOp);
+}
+
+// EMR_EXTSELECTCLIPRGN: the region's size and mode, then a RGNDATA header
+// (32 bytes: size, type, rectangle count, data size, bounds) and its
+// rectangles in device coordinates.
+void EmfPlayer::selectClipRegion(ByteReader& reader) {
+    constexpr std::size_t kRegionHeaderSize = 32;
+    constexpr std::size_t kRegionCount = 8;
+    const std::uint32_t dataSize = reader.le32();
+    const std::uint32_t mode = reader.le32();
+    if (reader.failed() || mode < 1 || mode > 5 || dataSize > reader.remaining())
+        return;
+    std::vector<QRectF> rects;
+    if (dataSize >= kRegionHeaderSize) {
+        const std::size_t start = reader.position();
+        reader.seek(start + kRegionCount);
+        const std::uint64_t count = reader.le32();
+        if (count > (dataSize - kRegionHeaderSize) / 16)
+            return;
+        reader.seek(start + kRegionHeaderSize);
+        for (std::uint64_t i = 0; i < count; ++i)
+            rects.push_back(readBox(reader));
+    }
+    canvas_.selectClipRegion(rects, GdiRegionMode(mode));
 }
 
 // EMR_STRETCHDIBITS / EMR_SETDIBITSTODEVICE: the source is measured from

@@ -32,6 +32,7 @@ enum Function : std::uint16_t {
     kSaveDc = 0x001E,
     kCreatePalette = 0x00F7,
     kSetBkMode = 0x0102,
+    kSetRop2 = 0x0104,
     kSetMapMode = 0x0103,
     kSetPolyFillMode = 0x0106,
     kRestoreDc = 0x0127,
@@ -57,6 +58,8 @@ enum Function : std::uint16_t {
     kPolyline = 0x0325,
     kScaleWindowExt = 0x0410,
     kScaleViewportExt = 0x0412,
+    kExcludeClipRect = 0x0415,
+    kIntersectClipRect = 0x0416,
     kEllipse = 0x0418,
     kRectangle = 0x041B,
     kTextOut = 0x0521,
@@ -74,8 +77,8 @@ enum Function : std::uint16_t {
 };
 
 // Record numbers in the order of GdiSetting, GdiPointRecord and GdiArcKind.
-constexpr GdiRecordIds<std::uint16_t, 6> kSettingRecords{
-    kSetBkMode, kSetMapMode, kSetPolyFillMode, kSetTextAlign, kSetBkColor, kSetTextColor};
+constexpr GdiRecordIds<std::uint16_t, 7> kSettingRecords{
+    kSetBkMode, kSetMapMode, kSetPolyFillMode, kSetTextAlign, kSetBkColor, kSetTextColor, kSetRop2};
 constexpr GdiRecordIds<std::uint16_t, 8> kPointRecords{
     kSetWindowOrg, kSetWindowExt, kSetViewportOrg,  kSetViewportExt,
     kMoveTo,       kLineTo,       kOffsetWindowOrg, kOffsetViewportOrg};
@@ -237,6 +240,12 @@ bool WmfPlayer::play(std::uint16_t function, ByteView params) {
             break;
         case kRectangle:
             canvas_.rectangle(readRect(reader));
+            break;
+        case kIntersectClipRect:
+            canvas_.intersectClip(readRect(reader));
+            break;
+        case kExcludeClipRect:
+            canvas_.excludeClip(readRect(reader));
             break;
         case kEllipse:
             canvas_.ellipse(readRect(reader));
