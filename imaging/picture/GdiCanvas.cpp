@@ -265,22 +265,23 @@ QPainterPath GdiCanvas::clipOrEverything() const {
     return everything;
 }
 
-void GdiCanvas::intersectClip(const QRectF& rect) {
+std::optional<QPainterPath> GdiCanvas::rectInTarget(const QRectF& logical) const {
     const QTransform transform = logicalToTarget();
-    if (!usable(transform, rect))
-        return;
+    if (!usable(transform, logical))
+        return std::nullopt;
     QPainterPath area;
-    area.addRect(rect.normalized());
-    state_.clip = clipOrEverything().intersected(transform.map(area));
+    area.addRect(logical.normalized());
+    return transform.map(area);
+}
+
+void GdiCanvas::intersectClip(const QRectF& rect) {
+    if (const std::optional<QPainterPath> area = rectInTarget(rect))
+        state_.clip = clipOrEverything().intersected(*area);
 }
 
 void GdiCanvas::excludeClip(const QRectF& rect) {
-    const QTransform transform = logicalToTarget();
-    if (!usable(transform, rect))
-        return;
-    QPainterPath area;
-    area.addRect(rect.normalized());
-    state_.clip = clipOrEverything().subtracted(transform.map(area));
+    if (const std::optional<QPainterPath> area = rectInTarget(rect))
+        state_.clip = clipOrEverything().subtracted(*area);
 }
 
 void GdiCanvas::selectClipRegion(const std::vector<QRectF>& deviceRects, GdiRegionMode mode) {

@@ -163,6 +163,8 @@ private:
 
     QTransform logicalToTarget() const;
     QPainterPath clipOrEverything() const;
+    // A logical rectangle in target coordinates, unless the mapping is unusable.
+    std::optional<QPainterPath> rectInTarget(const QRectF& logical) const;
     QTransform pageTransform() const;
     bool usable(const QTransform& transform, const QRectF& logicalBounds) const;
     QPen qtPen() const;
