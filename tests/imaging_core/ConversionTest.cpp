@@ -84,21 +84,6 @@ TEST_F(Conversion, MissingDestinationFolderFails) {
                                   at("no/such/folder/x.tif"), kImagePng, kImageTiff));
 }
 
-TEST(ConversionTargets, SixRowsInTableOrder) {
-    const auto targets = conversionTargets();
-    ASSERT_EQ(targets.size(), 6u);
-    const int types[] = {kImageBmp, kImageJpeg, kImagePng, kImageTga, kImagePcx, kImageTiff};
-    const char* texts[] = {"BMP Windows Bitmap", "JPG JPEG", "PNG Portable Network Graphics",
-                           "TGA Targa",          "PCX PCX",  "TIFF Tag Image File Format"};
-    for (std::size_t i = 0; i < 6; ++i) {
-        EXPECT_EQ(targets[i].type, types[i]);
-        EXPECT_STREQ(targets[i].listText, texts[i]);
-    }
-    ASSERT_NE(findConversionTarget(QStringLiteral("tif")), nullptr);
-    EXPECT_EQ(findConversionTarget(QStringLiteral("tif"))->type, kImageTiff);
-    EXPECT_EQ(findConversionTarget(QStringLiteral("gif")), nullptr);
-}
-
 TEST(ConversionTargets, DestinationKeepsEverythingUpToTheLastDot) {
     EXPECT_EQ(conversionDestination(QStringLiteral("/in/photo.x.bmp"), QStringLiteral("/out/"),
                                     QStringLiteral("png")),
