@@ -9,6 +9,7 @@
 //   imaging_bench [--runs N] PHOTO.jpg...   (bench/make-photos.sh makes some)
 #include "bench/BestTime.h"
 #include "imaging/RasterImage.h"
+#include "imaging/file/ImageFile.h"
 
 #include <QFile>
 
@@ -47,7 +48,7 @@ void fitIntoBox(int width, int height, int& outWidth, int& outHeight) {
 // The generator's thumbnail path: reduced decode, resample, flatten, encode.
 bool makeThumbnail(const std::vector<std::uint8_t>& jpeg, std::vector<std::uint8_t>& out) {
     RasterImage image;
-    if (!image.decode(jpeg, kImageJpeg, {kBox, kBox}))
+    if (!decodeImage(image, jpeg, kImageJpeg, {kBox, kBox}))
         return false;
     int width = 0;
     int height = 0;
@@ -56,7 +57,7 @@ bool makeThumbnail(const std::vector<std::uint8_t>& jpeg, std::vector<std::uint8
         return false;
     RasterImage flat = FlattenToRgb(image);
     out.clear();
-    return flat.encode(out, kImageJpeg);
+    return encodeImage(flat, out, kImageJpeg);
 }
 
 void report(const char* stage, double ms, double megapixels) {
@@ -66,7 +67,7 @@ void report(const char* stage, double ms, double megapixels) {
 int benchPhoto(const char* path, int runs) {
     const std::vector<std::uint8_t> jpeg = readFile(path);
     RasterImage full;
-    if (jpeg.empty() || !full.decode(jpeg, kImageJpeg)) {
+    if (jpeg.empty() || !decodeImage(full, jpeg, kImageJpeg)) {
         std::fprintf(stderr, "cannot decode %s\n", path);
         return 1;
     }
@@ -75,11 +76,11 @@ int benchPhoto(const char* path, int runs) {
                 double(jpeg.size()) / 1e6);
 
     RasterImage reduced;
-    report("decode, full scale", bestMs(runs, [&] { full.decode(jpeg, kImageJpeg); }), mp);
+    report("decode, full scale", bestMs(runs, [&] { decodeImage(full, jpeg, kImageJpeg); }), mp);
     report("decode, reduced for 150 x 150",
            bestMs(runs,
                   [&] {
-                      reduced.decode(jpeg, kImageJpeg, {kBox, kBox});
+                      decodeImage(reduced, jpeg, kImageJpeg, {kBox, kBox});
                   }),
            mp);
     std::printf("    (reduced decode gives %d x %d)\n", reduced.width(), reduced.height());
@@ -96,14 +97,15 @@ int benchPhoto(const char* path, int runs) {
            bestMs(runs,
                   [&] {
                       out.clear();
-                      FlattenToRgb(thumbnail).encode(out, kImageJpeg);
+                      RasterImage flat = FlattenToRgb(thumbnail);
+                      encodeImage(flat, out, kImageJpeg);
                   }),
            mp);
     report("encode full size (quality 75)",
            bestMs(runs,
                   [&] {
                       out.clear();
-                      full.encode(out, kImageJpeg);
+                      encodeImage(full, out, kImageJpeg);
                   }),
            mp);
     report("thumbnail path, one core", bestMs(runs, [&] { makeThumbnail(jpeg, out); }), mp);

@@ -3,7 +3,7 @@
 // whole run (text records need fonts), and a draw of every loaded picture
 // into a small target, plus its natural size when that is modest.
 
-#include "imaging/picture/Picture.h"
+#include "imaging/file/Picture.h"
 
 #include <QGuiApplication>
 #include <QImage>

@@ -7,6 +7,7 @@
 #include "CodecRoundTrip.h"
 
 #include "imaging/RasterImage.h"
+#include "imaging/file/ImageFile.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -14,7 +15,7 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace pictavo;
     RasterImage image;
-    if (!image.decode(ByteView(data, size), kImageUnknown, {150, 150})) {
+    if (!decodeImage(image, ByteView(data, size), kImageUnknown, {150, 150})) {
         if (image.isValid())
             std::abort();
         return 0;
@@ -30,7 +31,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (!flat.resample(std::min(flat.width(), 150), std::min(flat.height(), 150)))
         std::abort();
     std::vector<std::uint8_t> out;
-    if (!flat.encode(out, kImageJpeg) || !flat.encode(out, kImagePng))
+    if (!encodeImage(flat, out, kImageJpeg) || !encodeImage(flat, out, kImagePng))
         std::abort();
     return 0;
 }

@@ -1,7 +1,7 @@
 // Fuzz target: Windows metafiles through the WMF codec and the picture loader.
 #include "PictureFuzzSupport.h"
 
-#include "imaging/codecs/Codecs.h"
+#include "imaging/file/WmfCodec.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     pictavo::fuzz::ensureGuiApplication();

@@ -13,10 +13,12 @@
 // allocation. Decoders call create() only after checking that the input can
 // supply the declared size.
 //
+// The class knows no file format: loading, saving and coding by type live
+// one layer up, in imaging/file/ImageFile.h.
+//
 // Threading: an object is used by one thread at a time; distinct objects may
 // be decoded and encoded in parallel.
 
-#include "imaging/ByteReader.h"
 #include "imaging/ImageType.h"
 
 #include <QString>
@@ -31,8 +33,6 @@ namespace pictavo {
 constexpr std::int64_t kMaxImagePixels = 268'435'456;  // 2^28
 constexpr int kMaxImageSide = 1 << 20;
 
-class Codec;
-
 struct PaletteEntry {
     std::uint8_t blue = 0;
     std::uint8_t green = 0;
@@ -46,15 +46,6 @@ struct Rgb {
     std::uint8_t green = 0;
     std::uint8_t blue = 0;
     bool operator==(const Rgb&) const = default;
-};
-
-// Hints a decoder may use. A JPEG decoder may decode at a reduced DCT scale
-// as long as the result stays at least minWidth x minHeight; it reduces only
-// when both are positive. The box is in stored orientation: a caller that
-// will turn the image upright by its EXIF orientation 5 to 8 swaps the two.
-struct DecodeOptions {
-    int minWidth = 0;
-    int minHeight = 0;
 };
 
 class RasterImage {
@@ -140,15 +131,6 @@ public:
     // to stop early.
     void setEscapeFlag(const std::atomic<bool>* flag) { escape_ = flag; }
 
-    // --- file operations
-    // Loads a file. A type from 1 to 15 is tried first; when it fails (or
-    // for any other type) the decoders are tried in detection order. When
-    // both fail after a typed attempt, the typed attempt's error text stands.
-    bool load(const QString& path, int type, const DecodeOptions& options = {});
-    bool decode(ByteView data, int type, const DecodeOptions& options = {});
-    bool save(const QString& path, int type);
-    bool encode(std::vector<std::uint8_t>& out, int type);
-
     // Nearest-pixel (mode 1) resample; the result replaces the image or goes
     // to destination. Modes other than 1 fail.
     bool resample(int newWidth, int newHeight, int mode = 1, RasterImage* destination = nullptr);
@@ -157,8 +139,6 @@ public:
     void orientUpright();
 
 private:
-    bool decodeWith(const Codec& codec, ByteView data, const DecodeOptions& options);
-
     int width_ = 0;
     int height_ = 0;
     int bpp_ = 0;
@@ -180,16 +160,5 @@ private:
 // A new 24-bit image of the same size: palette images expanded, alpha
 // dropped (the stored colour of each pixel stays, without blending).
 RasterImage FlattenToRgb(const RasterImage& image);
-
-// Decodes source (types 5 and 99 go to RenderPictureFile), flattens it and
-// saves it as destinationType; when the source cannot be decoded the file is
-// copied unchanged. A decoded photograph is written upright by its EXIF
-// orientation. Returns false only when nothing could be written.
-bool ConvertImageFile(const QString& source, const QString& destination, int sourceType,
-                      int destinationType);
-
-// Draws an icon or metafile at its natural size on white and saves it.
-bool RenderPictureFile(const QString& source, const QString& destination, int sourceType,
-                       int destinationType);
 
 }  // namespace pictavo

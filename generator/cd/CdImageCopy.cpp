@@ -5,6 +5,7 @@
 #include "generator/export/SourceImage.h"
 #include "imaging/ImageType.h"
 #include "imaging/RasterImage.h"
+#include "imaging/file/ImageFile.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -57,7 +58,7 @@ Result<QString> CopyCdImage(const QString& source, const QString& destinationBas
     // A format the layer cannot write (a metafile) keeps the original file,
     // so the CD still shows the picture.
     std::vector<std::uint8_t> encoded;
-    if (!image.encode(encoded, type))
+    if (!encodeImage(image, encoded, type))
         return copyUnchanged();
     const QByteArray bytes(reinterpret_cast<const char*>(encoded.data()),
                            static_cast<qsizetype>(encoded.size()));

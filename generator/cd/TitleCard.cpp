@@ -4,6 +4,7 @@
 
 #include "imaging/QtImageBridge.h"
 #include "imaging/RasterImage.h"
+#include "imaging/file/ImageFile.h"
 
 #include <QFontMetrics>
 #include <QGuiApplication>
@@ -94,7 +95,7 @@ Status MakeTitleCard(const QString& caption, const QString& description, const Q
                          .arg(canvas.size.height()));
     RasterImage image = fromQImage(card);
     std::vector<std::uint8_t> jpeg;
-    if (!image.encode(jpeg, kImageJpeg))
+    if (!encodeImage(image, jpeg, kImageJpeg))
         return Error(QStringLiteral("cannot write %1: %2").arg(path, image.lastError()));
     return writeFileAtomically(path, QByteArray(reinterpret_cast<const char*>(jpeg.data()),
                                                 static_cast<qsizetype>(jpeg.size())));

@@ -6,6 +6,8 @@
 #include "generator/export/SiteFileWriter.h"
 #include "generator/export/SourceImage.h"
 #include "imaging/ImageType.h"
+#include "imaging/file/ImageFile.h"
+#include "imaging/file/Picture.h"
 
 #include <QDir>
 #include <QTemporaryFile>
@@ -36,7 +38,7 @@ QByteArray toByteArray(const std::vector<std::uint8_t>& bytes) {
 QByteArray encodeJpeg(const RasterImage& image) {
     RasterImage rgb = FlattenToRgb(image);
     std::vector<std::uint8_t> out;
-    if (!rgb.isValid() || !rgb.encode(out, kImageJpeg))
+    if (!rgb.isValid() || !encodeImage(rgb, out, kImageJpeg))
         return {};
     return toByteArray(out);
 }

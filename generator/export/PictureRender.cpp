@@ -1,7 +1,7 @@
 #include "generator/export/PictureRender.h"
 
 #include "imaging/QtImageBridge.h"
-#include "imaging/picture/Picture.h"
+#include "imaging/file/Picture.h"
 
 namespace pictavo {
 

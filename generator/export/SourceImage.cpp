@@ -1,18 +1,12 @@
 #include "generator/export/SourceImage.h"
 
 #include "imaging/ImageType.h"
+#include "imaging/file/CodecRegistry.h"
+#include "imaging/file/ImageFile.h"
 
 #include <QFileInfo>
 
 namespace pictavo {
-
-namespace {
-
-bool isDecodableType(int type) {
-    return type >= 1 && type <= 15;
-}
-
-}  // namespace
 
 SourceImage::SourceImage(const QString& path) : path_(path), file_(path) {
     const QFileInfo info(path);
@@ -109,10 +103,10 @@ bool SourceImage::decodeUpright(RasterImage& image, QSize minimum,
     image.setEscapeFlag(escape);
     bool decoded = false;
     if (isDecodableType(type_))
-        decoded = image.decode(data, type_, options);
+        decoded = decodeImage(image, data, type_, options);
     if (!decoded) {
         const QString typedError = image.lastError();
-        decoded = image.decode(data, kImageUnknown, options);
+        decoded = decodeImage(image, data, kImageUnknown, options);
         if (!decoded && isDecodableType(type_))
             image.setLastError(typedError);
     }

@@ -14,6 +14,15 @@
 
 namespace pictavo {
 
+// Hints a decoder may use. A JPEG decoder may decode at a reduced DCT scale
+// as long as the result stays at least minWidth x minHeight; it reduces only
+// when both are positive. The box is in stored orientation: a caller that
+// will turn the image upright by its EXIF orientation 5 to 8 swaps the two.
+struct DecodeOptions {
+    int minWidth = 0;
+    int minHeight = 0;
+};
+
 struct ImageHeader {
     int width = 0;
     int height = 0;
@@ -35,17 +44,11 @@ public:
     virtual Result<ImageHeader> readHeader(ByteView data) const = 0;
     // Decodes the first image of the file into image (type set by the
     // caller). On failure image is left empty.
-    virtual Status decode(ByteView data, RasterImage& image, const DecodeOptions& options) const = 0;
+    virtual Status decode(ByteView data, RasterImage& image,
+                          const DecodeOptions& options) const = 0;
 
     virtual bool canEncode() const { return false; }
     virtual Status encode(const RasterImage& image, std::vector<std::uint8_t>& out) const;
 };
-
-// The codec that handles type, or null.
-const Codec* codecForType(int type);
-
-// The decoders tried for type 0, in order: BMP, JPEG, ICO, GIF, PNG, TIFF,
-// TGA, PCX, WBMP, WMF, JPEG-2000.
-const std::vector<const Codec*>& detectionOrder();
 
 }  // namespace pictavo

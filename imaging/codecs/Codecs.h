@@ -1,8 +1,9 @@
 #pragma once
-// Every codec of the image layer, one accessor each. Each codec lives in its
-// own pair of files in this folder (BmpCodec.cpp, JpegCodec.cpp, ...); the
-// registry (CodecRegistry.cpp) maps types to them and fixes the detection
-// order.
+// Every raster codec of the image layer, one accessor each. Each codec lives
+// in its own pair of files in this folder (BmpCodec.cpp, JpegCodec.cpp, ...).
+// Codecs know neither files nor one another's types by number: the registry
+// one layer up (imaging/file/CodecRegistry.h) maps types to them, adds the
+// metafile codec and fixes the detection order.
 
 #include "imaging/codecs/Codec.h"
 
@@ -15,7 +16,6 @@ const Codec& icoCodec();
 const Codec& tgaCodec();
 const Codec& pcxCodec();
 const Codec& wbmpCodec();
-const Codec& wmfCodec();
 
 // Library-backed codecs.
 const Codec& jpegCodec();  // libjpeg-turbo

@@ -96,6 +96,14 @@ void storePacked(const pcx::Header& header, const std::uint8_t* line, int y, Ras
     std::memcpy(image.rowFromTop(y), line, bytes);
 }
 
+// Two bits a pixel, widened to the 4-bit image.
+void storeTwoBitPixels(const pcx::Header& header, const std::uint8_t* line, int y,
+                       RasterImage& image) {
+    for (int x = 0; x < header.width; ++x)
+        image.setPixelIndex(x, y,
+                            static_cast<std::uint8_t>((line[x / 4] >> (6 - 2 * (x % 4))) & 3));
+}
+
 void storePlanarBits(const pcx::Header& header, const std::uint8_t* line, int y,
                      RasterImage& image) {
     for (int x = 0; x < header.width; ++x) {
@@ -145,6 +153,8 @@ Status decodePcx(ByteView data, RasterImage& image) {
         const std::uint8_t* line = lines.data() + std::size_t(y) * header.scanlineBytes();
         if (depth == 24)
             storeRgbPlanes(header, line, y, image);
+        else if (header.bitsPerPixel == 2)
+            storeTwoBitPixels(header, line, y, image);
         else if (header.planes == 1)
             storePacked(header, line, y, image);
         else

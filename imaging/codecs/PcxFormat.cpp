@@ -18,6 +18,7 @@ bool isSupportedLayout(int bitsPerPixel, int planes) {
     switch (bitsPerPixel) {
         case 1:
             return planes >= 1 && planes <= 4;
+        case 2:
         case 4:
             return planes == 1;
         case 8:

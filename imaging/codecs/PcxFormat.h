@@ -54,8 +54,8 @@ struct Header {
     std::uint64_t imageBytes() const { return scanlineBytes() * std::uint64_t(height); }
 };
 
-// Layouts we read: 1 bit in 1 to 4 planes, 4 bits in 1 plane, 8 bits in 1,
-// 3 or 4 planes.
+// Layouts we read: 1 bit in 1 to 4 planes, 2 or 4 bits in 1 plane, 8 bits
+// in 1, 3 or 4 planes.
 bool isSupportedLayout(int bitsPerPixel, int planes);
 
 // Parses and validates the header: layout, window, line length and limits.

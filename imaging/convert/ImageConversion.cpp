@@ -1,8 +1,8 @@
 #include "imaging/convert/ImageConversion.h"
 
 #include "core/PathUtil.h"
-#include "imaging/ConvertImageFile.h"
 #include "imaging/ImageType.h"
+#include "imaging/file/ConvertImageFile.h"
 
 namespace pictavo {
 

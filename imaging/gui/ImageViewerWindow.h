@@ -34,7 +34,6 @@ public:
     const ViewerState& state() const { return state_; }
     QSize pictureSize() const { return picture_.size(); }
     bool isSlideShowRunning() const { return slideTimer_.isActive(); }
-    QToolBar* toolBar() const { return toolBar_; }
     QAction* originalSizeAction() const { return originalAction_; }
     QRect imageArea() const;
 

@@ -2,7 +2,8 @@
 
 #include "imaging/QtImageBridge.h"
 #include "imaging/RasterImage.h"
-#include "imaging/picture/Picture.h"
+#include "imaging/file/ImageFile.h"
+#include "imaging/file/Picture.h"
 
 namespace pictavo {
 
@@ -23,7 +24,7 @@ std::optional<QImage> drawnOnWhite(const QString& path) {
 // pixels show the colour stored under them.
 std::optional<QImage> decodedUpright(const QString& path, int type) {
     RasterImage image;
-    if (!image.load(path, type > 0 ? type : kImageUnknown))
+    if (!loadImage(image, path, type > 0 ? type : kImageUnknown))
         return std::nullopt;
     image.orientUpright();
     QImage picture = toQImage(FlattenToRgb(image));

@@ -1,24 +1,13 @@
 #include "imaging/picture/DibImage.h"
 
-#include "imaging/QtImageBridge.h"
-#include "imaging/codecs/Codecs.h"
-
-#include <vector>
-
 namespace pictavo {
 
 namespace {
 
-constexpr std::size_t kFileHeaderSize = 14;
 constexpr std::uint32_t kCoreHeaderSize = 12;
 constexpr std::uint32_t kInfoHeaderSize = 40;
 constexpr std::uint32_t kBitfields = 3;
 constexpr std::uint32_t kAlphaBitfields = 6;
-
-void putLe32(std::vector<std::uint8_t>& out, std::size_t at, std::uint32_t value) {
-    for (int i = 0; i < 4; ++i)
-        out[at + std::size_t(i)] = std::uint8_t(value >> (8 * i));
-}
 
 bool headerIsBottomUp(ByteView info) {
     if (info.size() < kInfoHeaderSize)
@@ -30,22 +19,10 @@ bool headerIsBottomUp(ByteView info) {
     return reader.sle32() >= 0;
 }
 
-DibImage decodeFile(ByteView info, ByteView bits) {
-    const std::size_t total = kFileHeaderSize + info.size() + bits.size();
-    if (info.size() < kCoreHeaderSize || total > 0xFFFFFFFFu)
+DibImage decodeWith(DibDecoder decode, ByteView info, ByteView bits) {
+    if (info.size() < kCoreHeaderSize)
         return {};
-    std::vector<std::uint8_t> file(kFileHeaderSize);
-    file[0] = 'B';
-    file[1] = 'M';
-    putLe32(file, 2, std::uint32_t(total));
-    putLe32(file, 10, std::uint32_t(kFileHeaderSize + info.size()));
-    file.insert(file.end(), info.begin(), info.end());
-    file.insert(file.end(), bits.begin(), bits.end());
-
-    RasterImage raster;
-    if (!bmpCodec().decode(ByteView(file), raster, {}).ok())
-        return {};
-    return {toQImage(raster), headerIsBottomUp(info)};
+    return {decode(info, bits), headerIsBottomUp(info)};
 }
 
 }  // namespace
@@ -82,15 +59,15 @@ std::size_t dibInfoSize(ByteView packed) {
     return size <= packed.size() ? std::size_t(size) : 0;
 }
 
-DibImage decodePackedDib(ByteView packed) {
+DibImage decodePackedDib(ByteView packed, DibDecoder decode) {
     const std::size_t infoSize = dibInfoSize(packed);
     if (infoSize == 0)
         return {};
-    return decodeFile(packed.first(infoSize), packed.subspan(infoSize));
+    return decodeWith(decode, packed.first(infoSize), packed.subspan(infoSize));
 }
 
-DibImage decodeSplitDib(ByteView info, ByteView bits) {
-    return decodeFile(info, bits);
+DibImage decodeSplitDib(ByteView info, ByteView bits, DibDecoder decode) {
+    return decodeWith(decode, info, bits);
 }
 
 }  // namespace pictavo

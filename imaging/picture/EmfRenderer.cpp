@@ -43,10 +43,13 @@ enum Record : std::uint32_t {
     kSetMapMode = 17,
     kSetBkMode = 18,
     kSetPolyFillMode = 19,
+    kSetRop2 = 20,
     kSetTextAlign = 22,
     kSetTextColor = 24,
     kSetBkColor = 25,
     kMoveToEx = 27,
+    kExcludeClipRect = 29,
+    kIntersectClipRect = 30,
     kScaleViewportExtEx = 31,
     kScaleWindowExtEx = 32,
     kSaveDc = 33,
@@ -72,6 +75,7 @@ enum Record : std::uint32_t {
     kStrokeAndFillPath = 63,
     kStrokePath = 64,
     kAbortPath = 68,
+    kExtSelectClipRgn = 75,
     kBitBlt = 76,
     kStretchBlt = 77,
     kSetDiBitsToDevice = 80,
@@ -92,8 +96,8 @@ enum Record : std::uint32_t {
 };
 
 // Record numbers in the order of GdiSetting, GdiPointRecord and GdiArcKind.
-constexpr GdiRecordIds<std::uint32_t, 6> kSettingRecords{
-    kSetBkMode, kSetMapMode, kSetPolyFillMode, kSetTextAlign, kSetBkColor, kSetTextColor};
+constexpr GdiRecordIds<std::uint32_t, 7> kSettingRecords{
+    kSetBkMode, kSetMapMode, kSetPolyFillMode, kSetTextAlign, kSetBkColor, kSetTextColor, kSetRop2};
 constexpr GdiRecordIds<std::uint32_t, 6> kPointRecords{
     kSetWindowOrgEx, kSetWindowExtEx, kSetViewportOrgEx, kSetViewportExtEx, kMoveToEx, kLineTo};
 constexpr GdiRecordIds<std::uint32_t, 3> kArcRecords{kArc, kPie, kChord};
@@ -192,8 +196,10 @@ GdiObject stockObject(std::uint32_t index) {
 
 class EmfPlayer {
 public:
-    EmfPlayer(const EmfHeader& header, QPainter& painter, const QRectF& target)
-        : canvas_(painter, deviceToTarget(header, target), GdiDcState{}),
+    EmfPlayer(const EmfHeader& header, QPainter& painter, const QRectF& target,
+              DibDecoder decodeDib)
+        : decodeDib_(decodeDib),
+          canvas_(painter, deviceToTarget(header, target), GdiDcState{}),
           objects_(std::size_t(header.handleCount)) {}
 
     void play(std::uint32_t type, ByteView record);
@@ -225,8 +231,10 @@ private:
     void arc(GdiArcKind kind, ByteReader& reader);
     void text(ByteReader& reader, ByteView record, bool wide);
     void bitBlt(ByteReader& reader, ByteView record, bool stretch);
+    void selectClipRegion(ByteReader& reader);
     void stretchDiBits(ByteReader& reader, ByteView record, bool stretch);
 
+    DibDecoder decodeDib_;
     GdiCanvas canvas_;
     GdiObjectTable objects_;
 };
@@ -290,6 +298,15 @@ void EmfPlayer::play(std::uint32_t type, ByteView record) {
             break;
         case kRectangle:
             canvas_.rectangle(readBox(reader));
+            break;
+        case kIntersectClipRect:
+            canvas_.intersectClip(readBox(reader));
+            break;
+        case kExcludeClipRect:
+            canvas_.excludeClip(readBox(reader));
+            break;
+        case kExtSelectClipRgn:
+            selectClipRegion(reader);
             break;
         case kEllipse:
             canvas_.ellipse(readBox(reader));
@@ -423,7 +440,7 @@ void EmfPlayer::createPatternBrush(ByteReader& reader, ByteView record) {
     const ByteView info = recordSlice(record, infoOffset, infoSize);
     const ByteView bits = recordSlice(record, bitsOffset, bitsSize);
     if (!info.empty() && !bits.empty())
-        brush.pattern = decodeSplitDib(info, bits).image;
+        brush.pattern = decodeSplitDib(info, bits, decodeDib_).image;
     reader.seek(indexAt);
     store(reader, brush);
 }
@@ -609,9 +626,33 @@ void EmfPlayer::bitBlt(ByteReader& reader, ByteView record, bool stretch) {
         return;
     }
     const DibImage dib = decodeSplitDib(recordSlice(record, infoOffset, infoSize),
-                                        recordSlice(record, bitsOffset, bitsSize));
+                                        recordSlice(record, bitsOffset, bitsSize), decodeDib_);
     const QRectF sourceRect(source, QSizeF(std::abs(sourceSize.x()), std::abs(sourceSize.y())));
     canvas_.image(destRect, dib.image, sourceRect, rasterOp);
+}
+
+// EMR_EXTSELECTCLIPRGN: the region's size and mode, then a RGNDATA header
+// (32 bytes: size, type, rectangle count, data size, bounds) and its
+// rectangles in device coordinates.
+void EmfPlayer::selectClipRegion(ByteReader& reader) {
+    constexpr std::size_t kRegionHeaderSize = 32;
+    constexpr std::size_t kRegionCount = 8;
+    const std::uint32_t dataSize = reader.le32();
+    const std::uint32_t mode = reader.le32();
+    if (reader.failed() || mode < 1 || mode > 5 || dataSize > reader.remaining())
+        return;
+    std::vector<QRectF> rects;
+    if (dataSize >= kRegionHeaderSize) {
+        const std::size_t start = reader.position();
+        reader.seek(start + kRegionCount);
+        const std::uint64_t count = reader.le32();
+        if (count > (dataSize - kRegionHeaderSize) / 16)
+            return;
+        reader.seek(start + kRegionHeaderSize);
+        for (std::uint64_t i = 0; i < count; ++i)
+            rects.push_back(readBox(reader));
+    }
+    canvas_.selectClipRegion(rects, GdiRegionMode(mode));
 }
 
 // EMR_STRETCHDIBITS / EMR_SETDIBITSTODEVICE: the source is measured from
@@ -635,7 +676,7 @@ void EmfPlayer::stretchDiBits(ByteReader& reader, ByteView record, bool stretch)
     if (reader.failed())
         return;
     const DibImage dib = decodeSplitDib(recordSlice(record, infoOffset, infoSize),
-                                        recordSlice(record, bitsOffset, bitsSize));
+                                        recordSlice(record, bitsOffset, bitsSize), decodeDib_);
     if (dib.image.isNull())
         return;
     const double height = std::abs(sourceSize.y());
@@ -724,13 +765,14 @@ Result<EmfHeader> readEmfHeader(ByteView data) {
     return header;
 }
 
-void playEmf(ByteView data, const EmfHeader& header, QPainter& painter, const QRectF& target) {
+void playEmf(ByteView data, const EmfHeader& header, QPainter& painter, const QRectF& target,
+             DibDecoder decodeDib) {
     if (!metafileSizeAllowed(header.naturalSize) || header.deviceFrame.isEmpty() ||
         target.isEmpty()) {
         return;
     }
     painter.save();
-    EmfPlayer player(header, painter, target);
+    EmfPlayer player(header, painter, target, decodeDib);
     forEachRecord(data, [&](std::uint32_t type, ByteView record) { player.play(type, record); });
     painter.restore();
 }

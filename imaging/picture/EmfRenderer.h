@@ -10,6 +10,7 @@
 
 #include "core/Result.h"
 #include "imaging/ByteReader.h"
+#include "imaging/picture/DibImage.h"
 
 #include <QPainter>
 #include <QRect>
@@ -30,6 +31,8 @@ bool looksLikeEmf(ByteView data);
 Result<EmfHeader> readEmfHeader(ByteView data);
 
 // Plays the records, mapping the header's frame onto target.
-void playEmf(ByteView data, const EmfHeader& header, QPainter& painter, const QRectF& target);
+// Bitmaps in the records are decoded by decodeDib.
+void playEmf(ByteView data, const EmfHeader& header, QPainter& painter, const QRectF& target,
+             DibDecoder decodeDib);
 
 }  // namespace pictavo

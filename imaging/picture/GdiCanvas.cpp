@@ -90,6 +90,52 @@ double ellipseAngle(const QRectF& box, QPointF point) {
 
 }  // namespace
 
+namespace {
+
+QPainter::CompositionMode compositionForMix(int mixMode) {
+    switch (mixMode) {
+        case kMixBlack:
+            return QPainter::RasterOp_ClearDestination;
+        case kMixWhite:
+            return QPainter::RasterOp_SetDestination;
+        case kMixNot:
+            return QPainter::RasterOp_NotDestination;
+        case kMixNotCopyPen:
+            return QPainter::RasterOp_NotSource;
+        case kMixXorPen:
+            return QPainter::RasterOp_SourceXorDestination;
+        case kMixMaskPen:
+            return QPainter::RasterOp_SourceAndDestination;
+        case kMixMergePen:
+            return QPainter::RasterOp_SourceOrDestination;
+        default:
+            return QPainter::CompositionMode_SourceOver;
+    }
+}
+
+}  // namespace
+
+// Applies the clip, and for pens and brushes the mix mode, to one drawing
+// call and undoes both after it.
+class GdiCanvas::DrawScope {
+public:
+    DrawScope(QPainter& painter, const GdiDcState& state, bool mixes) : painter_(painter) {
+        painter_.save();
+        if (state.clip) {
+            painter_.resetTransform();
+            painter_.setClipPath(*state.clip, Qt::IntersectClip);
+        }
+        if (mixes)
+            painter_.setCompositionMode(compositionForMix(state.mixMode));
+    }
+    ~DrawScope() { painter_.restore(); }
+    DrawScope(const DrawScope&) = delete;
+    DrawScope& operator=(const DrawScope&) = delete;
+
+private:
+    QPainter& painter_;
+};
+
 GdiCanvas::GdiCanvas(QPainter& painter, const QTransform& deviceToTarget, const GdiDcState& initial)
     : painter_(painter), deviceToTarget_(deviceToTarget), state_(initial) {
     painter_.setRenderHint(QPainter::Antialiasing, false);
@@ -161,6 +207,9 @@ void GdiCanvas::apply(GdiSetting setting, std::uint32_t value) {
         case GdiSetting::TextColor:
             state_.textColor = colorFromColorRef(value);
             break;
+        case GdiSetting::MixMode:
+            state_.mixMode = int(value & 0xFF);
+            break;
     }
 }
 
@@ -205,6 +254,67 @@ void GdiCanvas::select(const GdiObject& object) {
 void GdiCanvas::setWorldTransform(const QTransform& transform) {
     if (sane(transform))
         state_.world = transform;
+}
+
+QPainterPath GdiCanvas::clipOrEverything() const {
+    if (state_.clip)
+        return *state_.clip;
+    QPainterPath everything;
+    everything.addRect(QRectF(-kMaxDeviceCoordinate, -kMaxDeviceCoordinate,
+                              2 * kMaxDeviceCoordinate, 2 * kMaxDeviceCoordinate));
+    return everything;
+}
+
+std::optional<QPainterPath> GdiCanvas::rectInTarget(const QRectF& logical) const {
+    const QTransform transform = logicalToTarget();
+    if (!usable(transform, logical))
+        return std::nullopt;
+    QPainterPath area;
+    area.addRect(logical.normalized());
+    return transform.map(area);
+}
+
+void GdiCanvas::intersectClip(const QRectF& rect) {
+    if (const std::optional<QPainterPath> area = rectInTarget(rect))
+        state_.clip = clipOrEverything().intersected(*area);
+}
+
+void GdiCanvas::excludeClip(const QRectF& rect) {
+    if (const std::optional<QPainterPath> area = rectInTarget(rect))
+        state_.clip = clipOrEverything().subtracted(*area);
+}
+
+void GdiCanvas::selectClipRegion(const std::vector<QRectF>& deviceRects, GdiRegionMode mode) {
+    if (deviceRects.empty()) {
+        if (mode == GdiRegionMode::Copy)
+            state_.clip.reset();
+        return;
+    }
+    QPainterPath region;
+    for (const QRectF& rect : deviceRects) {
+        if (!usable(deviceToTarget_, rect))
+            return;
+        region.addRect(rect.normalized());
+    }
+    region = deviceToTarget_.map(region.simplified());
+    const QPainterPath current = clipOrEverything();
+    switch (mode) {
+        case GdiRegionMode::And:
+            state_.clip = current.intersected(region);
+            break;
+        case GdiRegionMode::Or:
+            state_.clip = current.united(region);
+            break;
+        case GdiRegionMode::Xor:
+            state_.clip = current.subtracted(region).united(region.subtracted(current));
+            break;
+        case GdiRegionMode::Diff:
+            state_.clip = current.subtracted(region);
+            break;
+        case GdiRegionMode::Copy:
+            state_.clip = region;
+            break;
+    }
 }
 
 QTransform GdiCanvas::pageTransform() const {
@@ -297,8 +407,9 @@ void GdiCanvas::fillPath(const QPainterPath& path) {
     if (brush.style == GdiBrush::Null)
         return;
     const QTransform transform = logicalToTarget();
-    if (!usable(transform, path.boundingRect()))
+    if (state_.mixMode == kMixNop || !usable(transform, path.boundingRect()))
         return;
+    const DrawScope scope(painter_, state_, true);
     painter_.setTransform(transform);
     switch (brush.style) {
         case GdiBrush::Hatched:
@@ -318,7 +429,7 @@ void GdiCanvas::fillPath(const QPainterPath& path) {
 
 void GdiCanvas::strokePath(const QPainterPath& path) {
     QPen pen = qtPen();
-    if (pen.style() == Qt::NoPen)
+    if (pen.style() == Qt::NoPen || state_.mixMode == kMixNop)
         return;
     const QTransform transform = logicalToTarget();
     const QRectF bounds = path.boundingRect();
@@ -333,6 +444,7 @@ void GdiCanvas::strokePath(const QPainterPath& path) {
     const double scale = std::sqrt(std::abs(transform.determinant()));
     if (scale > 0 && pen.widthF() * scale > kMaxDeviceCoordinate)
         pen.setWidthF(kMaxDeviceCoordinate / scale);
+    const DrawScope scope(painter_, state_, true);
     painter_.setTransform(transform);
     painter_.strokePath(path, pen);
 }
@@ -549,7 +661,7 @@ void GdiCanvas::text(const GdiTextRun& run) {
     if (!std::isfinite(width) || std::abs(width) > kMaxDeviceCoordinate)
         return;
 
-    painter_.save();
+    const DrawScope scope(painter_, state_, false);
     painter_.setTransform(transform);
     if (run.opaqueRect)
         painter_.fillRect(run.rect.normalized(), state_.backgroundColor);
@@ -590,7 +702,6 @@ void GdiCanvas::text(const GdiTextRun& run) {
                 x += advances[std::size_t(i)];
         }
     }
-    painter_.restore();
     if (updatesPosition && scaleX > 0)
         state_.position.rx() += width / scaleX;
 }
@@ -611,14 +722,13 @@ void GdiCanvas::image(const QRectF& dest, const QImage& image, const QRectF& sou
     const QRectF target(dest.x() + (inside.x() - wanted.x()) * scaleX,
                         dest.y() + (inside.y() - wanted.y()) * scaleY, inside.width() * scaleX,
                         inside.height() * scaleY);
-    painter_.save();
+    const DrawScope scope(painter_, state_, false);
     painter_.setTransform(transform);
     painter_.setCompositionMode(compositionFor(rasterOp));
     // Mirrored destinations (negative extents) are drawn mirrored.
     const QImage drawn =
         image.copy(inside.toAlignedRect()).mirrored(target.width() < 0, target.height() < 0);
     painter_.drawImage(target.normalized(), drawn);
-    painter_.restore();
 }
 
 void GdiCanvas::patternBlit(const QRectF& dest, std::uint32_t rasterOp) {
@@ -632,7 +742,7 @@ void GdiCanvas::patternBlit(const QRectF& dest, std::uint32_t rasterOp) {
     const QTransform transform = logicalToTarget();
     if (!usable(transform, rect))
         return;
-    painter_.save();
+    const DrawScope scope(painter_, state_, false);
     painter_.setTransform(transform);
     switch (rasterOp) {
         case kRopBlackness:
@@ -648,7 +758,6 @@ void GdiCanvas::patternBlit(const QRectF& dest, std::uint32_t rasterOp) {
         default:
             break;
     }
-    painter_.restore();
 }
 
 }  // namespace pictavo

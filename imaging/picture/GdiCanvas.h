@@ -19,6 +19,7 @@
 #include <QTransform>
 
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 namespace pictavo {
@@ -45,6 +46,22 @@ enum GdiTextAlign : int {
     kAlignVerticalMask = 0x18,
 };
 
+// SetROP2 modes: how pens and brushes mix with the page.
+enum GdiMixMode : int {
+    kMixBlack = 1,
+    kMixNotCopyPen = 4,
+    kMixNot = 6,
+    kMixXorPen = 7,
+    kMixMaskPen = 9,
+    kMixNop = 11,
+    kMixCopyPen = 13,
+    kMixMergePen = 15,
+    kMixWhite = 16,
+};
+
+// How a region record combines with the clip (RGN_AND ... RGN_COPY).
+enum class GdiRegionMode { And = 1, Or = 2, Xor = 3, Diff = 4, Copy = 5 };
+
 struct GdiDcState {
     GdiPen pen;
     GdiBrush brush;
@@ -61,6 +78,9 @@ struct GdiDcState {
     QPointF viewportOrigin;
     QSizeF viewportExtent{1, 1};
     QTransform world;
+    int mixMode = kMixCopyPen;
+    // The clipping region in target coordinates; none: the whole target.
+    std::optional<QPainterPath> clip;
 };
 
 // One text output: TextOut, ExtTextOut.
@@ -98,6 +118,13 @@ public:
     // The shared state and point records, operands already read.
     void apply(GdiSetting setting, std::uint32_t value);
     void apply(GdiPointRecord record, QPointF point);
+    // IntersectClipRect and ExcludeClipRect, the rectangle logical.
+    void intersectClip(const QRectF& rect);
+    void excludeClip(const QRectF& rect);
+    // A region given in the metafile's device coordinates; mode Copy with
+    // no rectangles turns clipping off.
+    void selectClipRegion(const std::vector<QRectF>& deviceRects, GdiRegionMode mode);
+
     // Makes the pen, brush or font the current one; other objects change nothing.
     void select(const GdiObject& object);
 
@@ -132,7 +159,12 @@ public:
     void drawPath(bool fill, bool stroke);
 
 private:
+    class DrawScope;
+
     QTransform logicalToTarget() const;
+    QPainterPath clipOrEverything() const;
+    // A logical rectangle in target coordinates, unless the mapping is unusable.
+    std::optional<QPainterPath> rectInTarget(const QRectF& logical) const;
     QTransform pageTransform() const;
     bool usable(const QTransform& transform, const QRectF& logicalBounds) const;
     QPen qtPen() const;

@@ -21,6 +21,7 @@ enum class GdiSetting : std::size_t {
     TextAlign,
     BackgroundColor,
     TextColor,
+    MixMode,  // SetROP2
 };
 
 // Records that take one point or extent; a format may lack the last ones.

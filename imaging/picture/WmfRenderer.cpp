@@ -32,6 +32,7 @@ enum Function : std::uint16_t {
     kSaveDc = 0x001E,
     kCreatePalette = 0x00F7,
     kSetBkMode = 0x0102,
+    kSetRop2 = 0x0104,
     kSetMapMode = 0x0103,
     kSetPolyFillMode = 0x0106,
     kRestoreDc = 0x0127,
@@ -57,6 +58,8 @@ enum Function : std::uint16_t {
     kPolyline = 0x0325,
     kScaleWindowExt = 0x0410,
     kScaleViewportExt = 0x0412,
+    kExcludeClipRect = 0x0415,
+    kIntersectClipRect = 0x0416,
     kEllipse = 0x0418,
     kRectangle = 0x041B,
     kTextOut = 0x0521,
@@ -74,8 +77,8 @@ enum Function : std::uint16_t {
 };
 
 // Record numbers in the order of GdiSetting, GdiPointRecord and GdiArcKind.
-constexpr GdiRecordIds<std::uint16_t, 6> kSettingRecords{
-    kSetBkMode, kSetMapMode, kSetPolyFillMode, kSetTextAlign, kSetBkColor, kSetTextColor};
+constexpr GdiRecordIds<std::uint16_t, 7> kSettingRecords{
+    kSetBkMode, kSetMapMode, kSetPolyFillMode, kSetTextAlign, kSetBkColor, kSetTextColor, kSetRop2};
 constexpr GdiRecordIds<std::uint16_t, 8> kPointRecords{
     kSetWindowOrg, kSetWindowExt, kSetViewportOrg,  kSetViewportExt,
     kMoveTo,       kLineTo,       kOffsetWindowOrg, kOffsetViewportOrg};
@@ -141,8 +144,10 @@ std::optional<QRect> windowFromRecords(ByteView data, std::size_t offset) {
 
 class WmfPlayer {
 public:
-    WmfPlayer(const WmfHeader& header, QPainter& painter, const QRectF& target)
-        : canvas_(painter, deviceToTarget(header, target), initialState(header)),
+    WmfPlayer(const WmfHeader& header, QPainter& painter, const QRectF& target,
+              DibDecoder decodeDib)
+        : decodeDib_(decodeDib),
+          canvas_(painter, deviceToTarget(header, target), initialState(header)),
           objects_(std::size_t(header.objectCount)) {}
 
     bool play(std::uint16_t function, ByteView params);
@@ -201,6 +206,7 @@ private:
     void extTextOut(ByteReader& reader);
     void dibBlit(std::uint16_t function, ByteReader& reader, std::size_t recordWords);
 
+    DibDecoder decodeDib_;
     GdiCanvas canvas_;
     GdiObjectTable objects_;
 };
@@ -234,6 +240,12 @@ bool WmfPlayer::play(std::uint16_t function, ByteView params) {
             break;
         case kRectangle:
             canvas_.rectangle(readRect(reader));
+            break;
+        case kIntersectClipRect:
+            canvas_.intersectClip(readRect(reader));
+            break;
+        case kExcludeClipRect:
+            canvas_.excludeClip(readRect(reader));
             break;
         case kEllipse:
             canvas_.ellipse(readRect(reader));
@@ -339,7 +351,7 @@ void WmfPlayer::createPatternBrush(ByteReader& reader) {
     reader.skip(4);  // style, colour usage
     GdiBrush brush;
     brush.style = GdiBrush::Pattern;
-    brush.pattern = decodePackedDib(reader.bytes(reader.remaining())).image;
+    brush.pattern = decodePackedDib(reader.bytes(reader.remaining()), decodeDib_).image;
     createObject(brush);
 }
 
@@ -449,7 +461,7 @@ void WmfPlayer::dibBlit(std::uint16_t function, ByteReader& reader, std::size_t 
         canvas_.patternBlit(destRect, rasterOp);
         return;
     }
-    const DibImage dib = decodePackedDib(reader.bytes(reader.remaining()));
+    const DibImage dib = decodePackedDib(reader.bytes(reader.remaining()), decodeDib_);
     if (dib.image.isNull())
         return;
     if (function == kDibBitBlt || function == kSetDibToDev) {
@@ -511,11 +523,12 @@ Result<WmfHeader> readWmfHeader(ByteView data) {
     return header;
 }
 
-void playWmf(ByteView data, const WmfHeader& header, QPainter& painter, const QRectF& target) {
+void playWmf(ByteView data, const WmfHeader& header, QPainter& painter, const QRectF& target,
+             DibDecoder decodeDib) {
     if (!metafileSizeAllowed(header.naturalSize) || target.isEmpty())
         return;
     painter.save();
-    WmfPlayer player(header, painter, target);
+    WmfPlayer player(header, painter, target, decodeDib);
     forEachRecord(data, header.recordsOffset, [&](std::uint16_t function, ByteView params) {
         return player.play(function, params);
     });

@@ -12,6 +12,7 @@
 
 #include "core/Result.h"
 #include "imaging/ByteReader.h"
+#include "imaging/picture/DibImage.h"
 
 #include <QPainter>
 #include <QRect>
@@ -36,6 +37,8 @@ bool looksLikeWmf(ByteView data);
 Result<WmfHeader> readWmfHeader(ByteView data);
 
 // Plays the records, mapping header.bounds onto target.
-void playWmf(ByteView data, const WmfHeader& header, QPainter& painter, const QRectF& target);
+// Bitmaps in the records are decoded by decodeDib.
+void playWmf(ByteView data, const WmfHeader& header, QPainter& painter, const QRectF& target,
+             DibDecoder decodeDib);
 
 }  // namespace pictavo

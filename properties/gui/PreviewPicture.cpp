@@ -3,7 +3,7 @@
 #include "core/FileKind.h"
 #include "imaging/ImageType.h"
 #include "imaging/QtImageBridge.h"
-#include "imaging/picture/Picture.h"
+#include "imaging/file/Picture.h"
 #include "properties/gui/PreviewPlacement.h"
 #include "shell/gui/ImageFileDecoding.h"
 #include "shell/gui/ThumbnailGeometry.h"

@@ -1,5 +1,7 @@
 #include "shell/gui/ImageFileDecoding.h"
 
+#include "imaging/file/CodecRegistry.h"
+#include "imaging/file/ImageFile.h"
 #include "shell/gui/ThumbnailGeometry.h"
 
 #include <QFile>
@@ -67,7 +69,7 @@ std::optional<RasterImage> decodeUprightFor(ByteView data, const ProbedImage& pr
     DecodeOptions options;
     options.minWidth = minimum.width();
     options.minHeight = minimum.height();
-    if (!image.decode(data, probed.codec->type(), options) || !image.isValid())
+    if (!decodeImage(image, data, probed.codec->type(), options) || !image.isValid())
         return std::nullopt;
     if (stop && stop->load())
         return std::nullopt;

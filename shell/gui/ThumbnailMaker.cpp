@@ -5,7 +5,7 @@
 #include "imaging/ImageType.h"
 #include "imaging/QtImageBridge.h"
 #include "imaging/RasterImage.h"
-#include "imaging/picture/Picture.h"
+#include "imaging/file/Picture.h"
 #include "shell/gui/ImageFileDecoding.h"
 #include "shell/gui/ThumbnailGeometry.h"
 

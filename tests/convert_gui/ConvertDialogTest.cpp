@@ -1,5 +1,6 @@
 // The Convert images dialog through its widgets, and Convert Images over a
 // selection of files with the dialog answered the way a user does.
+#include "imaging/file/ImageFile.h"
 #include "imaging/gui/ConvertDialog.h"
 #include "imaging/gui/ConvertDialogRun.h"
 
@@ -95,7 +96,7 @@ protected:
         RasterImage image;
         EXPECT_TRUE(image.create(24, 16, 24));
         const QString path = dir.filePath(name);
-        EXPECT_TRUE(image.save(path, type));
+        EXPECT_TRUE(saveImage(image, path, type));
         return path;
     }
     QString file(const QString& name, const QByteArray& bytes) {

@@ -2,6 +2,7 @@
 #include "generator/cd/CdAlbumPreview.h"
 #include "generator/cd/CdImageCopy.h"
 #include "imaging/RasterImage.h"
+#include "imaging/file/ImageFile.h"
 
 #include <gtest/gtest.h>
 
@@ -87,7 +88,7 @@ TEST_F(CdAlbumTest, CopiesFittingImagesAndShrinksLargerOnesInTheirOwnFormat) {
     Result<QString> shrunk = CopyCdImage(large, file("00000002."), {800, 600});
     ASSERT_TRUE(shrunk.ok());
     RasterImage result;
-    ASSERT_TRUE(result.load(shrunk.value(), kImageUnknown));
+    ASSERT_TRUE(loadImage(result, shrunk.value(), kImageUnknown));
     EXPECT_EQ(result.type(), kImagePng);
     EXPECT_EQ(result.width(), 800);
     EXPECT_EQ(result.height(), 500);
@@ -141,7 +142,7 @@ TEST_F(CdAlbumTest, ExportWritesTheLayoutAndClearsTheChangeFlag) {
     EXPECT_EQ(namesIn(cdAlbumImageFolder(options.outputFolder)).join(',').toStdString(),
               expected.join(',').toStdString());
     RasterImage shrunk;
-    ASSERT_TRUE(shrunk.load(file("cd/image/00000002.jpg"), kImageJpeg));
+    ASSERT_TRUE(loadImage(shrunk, file("cd/image/00000002.jpg"), kImageJpeg));
     EXPECT_EQ(QSize(shrunk.width(), shrunk.height()), QSize(320, 240));
 
     QFile autorun(file("cd/autorun.inf"));

@@ -1,5 +1,6 @@
 #include "generator/cd/TitleCard.h"
 #include "imaging/RasterImage.h"
+#include "imaging/file/ImageFile.h"
 
 #include <gtest/gtest.h>
 
@@ -74,7 +75,7 @@ TEST(TitleCard, AnEmptyCaptionGivesABlackCardSavedAsJpeg) {
     const QString path = dir.filePath(QStringLiteral("00000000.jpg"));
     ASSERT_TRUE(MakeTitleCard(QString(), QString(), path, {QSize(200, 100), 96}).ok());
     RasterImage card;
-    ASSERT_TRUE(card.load(path, kImageJpeg));
+    ASSERT_TRUE(loadImage(card, path, kImageJpeg));
     EXPECT_EQ(card.width(), 200);
     EXPECT_EQ(card.height(), 100);
     for (int y = 0; y < 100; y += 9)

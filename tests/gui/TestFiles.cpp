@@ -1,6 +1,7 @@
 #include "TestFiles.h"
 
 #include "imaging/RasterImage.h"
+#include "imaging/file/ImageFile.h"
 
 #include <QFile>
 #include <QtEndian>
@@ -14,7 +15,7 @@ bool writePicture(const QString& path, int width, int height, int type) {
     for (int y = 0; y < height; ++y)
         for (int x = 0; x < width; ++x)
             image.setPixelColor(x, y, x < width / 2 ? Rgb{200, 40, 40} : Rgb{40, 40, 200});
-    return image.save(path, type);
+    return saveImage(image, path, type);
 }
 
 bool writeBytes(const QString& path, const QByteArray& bytes) {

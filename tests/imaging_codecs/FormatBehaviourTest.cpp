@@ -170,6 +170,30 @@ TEST(PcxBehaviourTest, MonochromeIsBlackForZero) {
     EXPECT_EQ(image.pixelColor(1, 0), (Rgb{0, 255, 0}));
 }
 
+// CGA-style files: 2 bits per pixel in one plane, colours from the header
+// palette.
+TEST(PcxBehaviourTest, TwoBitPixelsTakeTheHeaderPalette) {
+    Bytes file(128, 0);
+    file[0] = 0x0A;
+    file[1] = 5;
+    file[2] = 0;  // not run-length coded
+    file[3] = 2;
+    file = patchedLe(patchedLe(file, 8, 4, 2), 10, 1, 2);  // x 0..4, y 0..1
+    for (std::size_t i = 0; i < 4; ++i)
+        file = patchedLe(file, 16 + 3 * i, 0x102030u * std::uint32_t(i + 1), 3);
+    file[65] = 1;
+    file = patchedLe(file, 66, 2, 2);
+    const Bytes rows = {0x1B, 0xC0, 0xE4, 0x00};  // 0 1 2 3 | 0 / 3 2 1 0 | 0
+    file.insert(file.end(), rows.begin(), rows.end());
+    RasterImage image;
+    const Status status = pcxCodec().decode(file, image, {});
+    ASSERT_TRUE(status.ok()) << status.error().message().toStdString();
+    ASSERT_EQ(image.width(), 5);
+    EXPECT_EQ(rowIndexes(image, 0), (std::vector<int>{0, 1, 2, 3, 3}));
+    EXPECT_EQ(rowIndexes(image, 1), (std::vector<int>{3, 2, 1, 0, 0}));
+    EXPECT_EQ(image.pixelColor(2, 0), (Rgb{0x90, 0x60, 0x30}));
+}
+
 TEST(SniffTest, WbmpIsRecognisedOnlyWhenItsSizeIsExact) {
     Bytes file = fixture("wbmp-mono.wbmp");
     EXPECT_TRUE(wbmpCodec().sniff(file));

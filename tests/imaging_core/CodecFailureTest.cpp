@@ -3,6 +3,7 @@
 // and leaves no image behind.
 #include "TestImages.h"
 #include "imaging/codecs/Codecs.h"
+#include "imaging/file/ImageFile.h"
 
 #include <gtest/gtest.h>
 
@@ -61,7 +62,7 @@ TEST_P(Truncated, FailsWithTheCodecsErrorText) {
         else if (keep >= 1000)
             keep = whole.size() - (keep - 1000);
         RasterImage image;
-        EXPECT_FALSE(image.decode(ByteView(whole.data(), keep), row.type)) << keep;
+        EXPECT_FALSE(decodeImage(image, ByteView(whole.data(), keep), row.type)) << keep;
         EXPECT_TRUE(image.lastError().startsWith(QString::fromLatin1(row.errorPrefix)))
             << keep << " " << image.lastError().toStdString();
         EXPECT_FALSE(image.isValid());

@@ -1,5 +1,6 @@
 #include "TestImages.h"
 #include "imaging/codecs/Codecs.h"
+#include "imaging/file/ImageFile.h"
 
 #include <gtest/gtest.h>
 
@@ -12,7 +13,7 @@ constexpr int kJpegTolerance = 40;
 
 std::vector<std::uint8_t> encodeJpeg(RasterImage& image) {
     std::vector<std::uint8_t> out;
-    EXPECT_TRUE(image.encode(out, kImageJpeg)) << image.lastError().toStdString();
+    EXPECT_TRUE(encodeImage(image, out, kImageJpeg)) << image.lastError().toStdString();
     return out;
 }
 
@@ -27,7 +28,7 @@ std::size_t findMarker(const std::vector<std::uint8_t>& data, std::uint8_t code)
 
 TEST(Jpeg, GreyFileDecodesToAGreyScaleImage) {
     RasterImage image;
-    ASSERT_TRUE(image.decode(test::fixtureBytes("quadrants-grey.jpg"), kImageJpeg));
+    ASSERT_TRUE(decodeImage(image, test::fixtureBytes("quadrants-grey.jpg"), kImageJpeg));
     EXPECT_EQ(image.bitsPerPixel(), 8);
     EXPECT_TRUE(image.isGreyScale());
     EXPECT_GT(image.pixelColor(12, 9).red, 230);  // white quadrant
@@ -37,7 +38,7 @@ TEST(Jpeg, GreyFileDecodesToAGreyScaleImage) {
 TEST(Jpeg, RgbAndGreyRoundTripWithinTolerance) {
     RasterImage colour = test::quadrants24();
     RasterImage back;
-    ASSERT_TRUE(back.decode(encodeJpeg(colour), kImageJpeg));
+    ASSERT_TRUE(decodeImage(back, encodeJpeg(colour), kImageJpeg));
     const test::QuadrantColours c = test::quadrantColours(back);
     EXPECT_TRUE(test::near(c.topLeft, test::kRed, kJpegTolerance));
     EXPECT_TRUE(test::near(c.bottomLeft, test::kBlue, kJpegTolerance));
@@ -48,7 +49,7 @@ TEST(Jpeg, RgbAndGreyRoundTripWithinTolerance) {
         for (int x = 0; x < 16; ++x)
             grey.setPixelIndex(x, y, std::uint8_t(x * 16));
     const std::vector<std::uint8_t> data = encodeJpeg(grey);
-    ASSERT_TRUE(back.decode(data, kImageJpeg));
+    ASSERT_TRUE(decodeImage(back, data, kImageJpeg));
     EXPECT_TRUE(back.isGreyScale());
     for (int x = 0; x < 16; ++x)
         EXPECT_NEAR(back.pixelIndex(x, 5), x * 16, 12) << x;
@@ -59,11 +60,11 @@ TEST(Jpeg, EncoderAcceptsOnlyRgbOrGreyScale) {
     ASSERT_TRUE(palette.create(4, 4, 8));
     palette.setPaletteEntry(3, {0, 0, 255, 0});  // no longer the grey palette
     std::vector<std::uint8_t> out;
-    EXPECT_FALSE(palette.encode(out, kImageJpeg));
+    EXPECT_FALSE(encodeImage(palette, out, kImageJpeg));
     EXPECT_EQ(palette.lastError(), QStringLiteral("JPEG can save only RGB or GreyScale images"));
     RasterImage oneBit;
     ASSERT_TRUE(oneBit.create(4, 4, 1));
-    EXPECT_FALSE(oneBit.encode(out, kImageJpeg));
+    EXPECT_FALSE(encodeImage(oneBit, out, kImageJpeg));
     EXPECT_EQ(oneBit.lastError(), QStringLiteral("JPEG can save only RGB or GreyScale images"));
 }
 
@@ -87,7 +88,7 @@ TEST(Jpeg, ReportsExifOrientationWithoutTurningThePixels) {
     EXPECT_EQ(header->bitsPerPixel, 24);
     EXPECT_EQ(header->exifOrientation, 6);
     RasterImage image;
-    ASSERT_TRUE(image.decode(data, kImageJpeg));
+    ASSERT_TRUE(decodeImage(image, data, kImageJpeg));
     EXPECT_EQ(image.exifOrientation(), 6);
     EXPECT_EQ(image.width(), 40);
     image.orientUpright();
@@ -109,7 +110,7 @@ TEST_P(ReducedScale, PicksTheSmallestScaleThatCoversTheBox) {
     RasterImage photo = test::patterned(300, 200, 24);
     const std::vector<std::uint8_t> data = encodeJpeg(photo);
     RasterImage image;
-    ASSERT_TRUE(image.decode(data, kImageJpeg, {GetParam().minWidth, GetParam().minHeight}));
+    ASSERT_TRUE(decodeImage(image, data, kImageJpeg, {GetParam().minWidth, GetParam().minHeight}));
     EXPECT_EQ(image.width(), GetParam().width);
     EXPECT_EQ(image.height(), GetParam().height);
 }
@@ -126,7 +127,7 @@ TEST(Jpeg, MissingEndMarkerAloneIsTolerated) {
     ASSERT_EQ(data[data.size() - 2], 0xFF);
     data.resize(data.size() - 2);
     RasterImage image;
-    EXPECT_TRUE(image.decode(data, kImageJpeg)) << image.lastError().toStdString();
+    EXPECT_TRUE(decodeImage(image, data, kImageJpeg)) << image.lastError().toStdString();
 }
 
 TEST(Jpeg, HeaderIsReadWithoutTheScanData) {
@@ -136,7 +137,7 @@ TEST(Jpeg, HeaderIsReadWithoutTheScanData) {
     data.resize(sos + 14);  // the scan header only
     EXPECT_TRUE(jpegCodec().readHeader(data).ok());
     RasterImage image;
-    EXPECT_FALSE(image.decode(data, kImageJpeg));
+    EXPECT_FALSE(decodeImage(image, data, kImageJpeg));
 }
 
 TEST(Jpeg, HeaderClaimingAHugeImageFailsBeforeDecoding) {
@@ -147,7 +148,7 @@ TEST(Jpeg, HeaderClaimingAHugeImageFailsBeforeDecoding) {
     data[sof + 5] = data[sof + 7] = 0x7F;
     data[sof + 6] = data[sof + 8] = 0xFF;
     RasterImage image;
-    EXPECT_FALSE(image.decode(data, kImageJpeg));
+    EXPECT_FALSE(decodeImage(image, data, kImageJpeg));
     EXPECT_TRUE(image.lastError().contains(QStringLiteral("limit")))
         << image.lastError().toStdString();
 }

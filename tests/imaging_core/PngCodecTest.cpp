@@ -1,5 +1,6 @@
 #include "TestImages.h"
 #include "imaging/codecs/Codecs.h"
+#include "imaging/file/ImageFile.h"
 
 #include <gtest/gtest.h>
 #include <zlib.h>
@@ -9,7 +10,7 @@ namespace {
 
 TEST(Png, AlphaChannelIsReadPerPixel) {
     RasterImage image;
-    ASSERT_TRUE(image.decode(test::fixtureBytes("quadrants-rgba.png"), kImagePng));
+    ASSERT_TRUE(decodeImage(image, test::fixtureBytes("quadrants-rgba.png"), kImagePng));
     EXPECT_EQ(image.alphaRow(0)[0], 0);  // the transparent top-left block
     EXPECT_EQ(image.alphaRow(11)[15], 255);
 }
@@ -18,9 +19,9 @@ TEST(Png, TransparentPaletteIndexRoundTrips) {
     RasterImage image = test::patterned(13, 7, 8);
     image.setTransparentIndex(1);
     std::vector<std::uint8_t> data;
-    ASSERT_TRUE(image.encode(data, kImagePng));
+    ASSERT_TRUE(encodeImage(image, data, kImagePng));
     RasterImage back;
-    ASSERT_TRUE(back.decode(data, kImagePng));
+    ASSERT_TRUE(decodeImage(back, data, kImagePng));
     EXPECT_EQ(back.transparentIndex(), 1);
     EXPECT_FALSE(back.hasAlpha());
     EXPECT_TRUE(test::samePixels(image, back));
@@ -36,7 +37,7 @@ TEST(Png, HeaderClaimingAHugeImageFailsBeforeAllocation) {
     putBig(20, 100000);
     putBig(29, std::uint32_t(crc32(0, data.data() + 12, 17)));  // IHDR type + data
     RasterImage image;
-    EXPECT_FALSE(image.decode(data, kImagePng));
+    EXPECT_FALSE(decodeImage(image, data, kImagePng));
     EXPECT_TRUE(image.lastError().contains(QStringLiteral("limit")))
         << image.lastError().toStdString();
 }

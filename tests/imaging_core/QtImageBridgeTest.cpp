@@ -37,10 +37,5 @@ TEST(QtImageBridge, AlphaAndTransparentIndexBecomeQtAlpha) {
     EXPECT_EQ(qimage.pixel(2, 2), qRgb(colour.red, colour.green, colour.blue));
 }
 
-TEST(QtImageBridge, EmptyImagesStayEmpty) {
-    EXPECT_TRUE(toQImage(RasterImage()).isNull());
-    EXPECT_FALSE(fromQImage(QImage()).isValid());
-}
-
 }  // namespace
 }  // namespace pictavo

@@ -28,14 +28,6 @@ INSTANTIATE_TEST_SUITE_P(AllDepths, CreateDepth,
                                            DepthRow{8, 8, 256}, DepthRow{9, 24, 0},
                                            DepthRow{16, 24, 0}, DepthRow{32, 24, 0}));
 
-TEST(RasterImage, RowSizeIsPaddedToFourBytes) {
-    EXPECT_EQ(RasterImage::rowSizeFor(1, 1), 4);
-    EXPECT_EQ(RasterImage::rowSizeFor(33, 1), 8);
-    EXPECT_EQ(RasterImage::rowSizeFor(3, 24), 12);
-    EXPECT_EQ(RasterImage::rowSizeFor(5, 24), 16);
-    EXPECT_EQ(RasterImage::rowSizeFor(kMaxImageSide, 24), std::int64_t(kMaxImageSide) * 3);
-}
-
 TEST(RasterImage, CreateRefusesBadAndOversizedRequestsBeforeAllocating) {
     RasterImage image;
     EXPECT_FALSE(image.create(0, 10, 24));
@@ -48,19 +40,6 @@ TEST(RasterImage, CreateRefusesBadAndOversizedRequestsBeforeAllocating) {
     EXPECT_FALSE(image.create(1 << 15, (1 << 13) + 1, 8));
     EXPECT_FALSE(image.lastError().isEmpty());
     EXPECT_FALSE(image.isValid());
-}
-
-TEST(RasterImage, NewImageHasDocumentedDefaults) {
-    RasterImage image;
-    ASSERT_TRUE(image.create(4, 4, 8));
-    EXPECT_TRUE(image.isGreyScale());
-    EXPECT_EQ(image.xPelsPerMeter(), 3780);
-    EXPECT_EQ(image.yPelsPerMeter(), RasterImage::dpiToPelsPerMeter(96));
-    EXPECT_EQ(image.quality(), 75);
-    EXPECT_EQ(image.transparentIndex(), -1);
-    EXPECT_EQ(image.exifOrientation(), 1);
-    EXPECT_FALSE(image.hasAlpha());
-    EXPECT_EQ(image.pixelColor(3, 3), (Rgb{0, 0, 0}));
 }
 
 TEST(RasterImage, PixelAccessAtEveryDepthIsTopDown) {
@@ -100,12 +79,6 @@ TEST(RasterImage, CopiesAreDeepAndMovesLeaveTheSourceEmpty) {
     EXPECT_EQ(original.width(), 0);  // NOLINT(bugprone-use-after-move): documented state
     EXPECT_EQ(original.height(), 0);
     EXPECT_FALSE(original.hasAlpha());
-}
-
-TEST(RasterImage, ErrorTextIsCappedAt255Characters) {
-    RasterImage image;
-    image.setLastError(QString(400, QLatin1Char('x')));
-    EXPECT_EQ(image.lastError().size(), 255);
 }
 
 TEST(RasterImage, FlattenExpandsPalettesAndDropsAlphaKeepingStoredColour) {

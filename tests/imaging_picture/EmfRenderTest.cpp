@@ -171,3 +171,29 @@ TEST(EmfRender, WideTextIsDrawn) {
     EXPECT_GT(inked, 50);
     EXPECT_EQ(pixel(image, 90, 45), QColor(Qt::white));
 }
+
+// ExtSelectClipRgn with a region replaces the clip and without one resets
+// it; IntersectClipRect narrows it; SetROP2 R2_XORPEN mixes with the page.
+TEST(EmfRender, ClipRecordsAndMixModeShapeWhatIsDrawn) {
+    EmfBuilder emf = frame96x48();
+    emf.solidBrush(1, kRedRef).select(1).nullPen();
+    // A region of two rectangles: 0,0 - 20,48 and 40,0 - 60,48 (device pixels).
+    std::vector<std::uint8_t> region;
+    for (std::uint32_t v : {64u, 5u, 32u, 1u, 2u, 32u, 0u, 0u, 60u, 48u,  // RGN_COPY, header
+                            0u, 0u, 20u, 48u, 40u, 0u, 60u, 48u})         // the two rectangles
+        putLe32(region, v);
+    emf.raw(75, region);
+    emf.record(30, {0, 10, 96, 48});  // IntersectClipRect: rows from 10 down
+    emf.rectangle(0, 0, 96, 48);
+    emf.raw(75, {0, 0, 0, 0, 5, 0, 0, 0});  // no region, RGN_COPY: clip off
+    emf.record(20, {7});                    // SetROP2 R2_XORPEN
+    emf.rectangle(80, 0, 96, 20);
+    const QImage image = renderNatural(emf.build());
+    ASSERT_EQ(image.size(), QSize(96, 48));
+    EXPECT_EQ(pixel(image, 10, 30), QColor(Qt::red));
+    EXPECT_EQ(pixel(image, 50, 30), QColor(Qt::red));
+    EXPECT_EQ(pixel(image, 10, 5), QColor(Qt::white));
+    EXPECT_EQ(pixel(image, 30, 30), QColor(Qt::white));
+    EXPECT_EQ(pixel(image, 70, 30), QColor(Qt::white));
+    EXPECT_EQ(pixel(image, 88, 10), QColor(Qt::cyan));  // white XOR red
+}

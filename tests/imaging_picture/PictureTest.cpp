@@ -6,6 +6,9 @@
 
 #include "imaging/RasterImage.h"
 #include "imaging/codecs/Codecs.h"
+#include "imaging/file/ImageFile.h"
+#include "imaging/file/Picture.h"
+#include "imaging/file/WmfCodec.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -88,7 +91,7 @@ TEST(RenderPictureFile, IconIsDrawnOnWhiteAtNaturalSize) {
     ASSERT_TRUE(writeBytes(source, halfTransparentIcon()));
     ASSERT_TRUE(RenderPictureFile(source, destination, kImageIco, kImagePng));
     RasterImage result;
-    ASSERT_TRUE(result.load(destination, kImagePng));
+    ASSERT_TRUE(loadImage(result, destination, kImagePng));
     EXPECT_EQ(result.width(), 16);
     EXPECT_EQ(result.height(), 16);
     EXPECT_EQ(result.pixelColor(3, 8), (Rgb{0, 0, 255}));
@@ -102,7 +105,7 @@ TEST(RenderPictureFile, EnhancedMetafileIsSavedInTheDestinationType) {
     ASSERT_TRUE(writeBytes(source, redSquareEmf()));
     ASSERT_TRUE(RenderPictureFile(source, destination, kImageEmf, kImageBmp));
     RasterImage result;
-    ASSERT_TRUE(result.load(destination, kImageBmp));
+    ASSERT_TRUE(loadImage(result, destination, kImageBmp));
     EXPECT_EQ(result.width(), 48);
     EXPECT_EQ(result.height(), 48);
     EXPECT_EQ(result.pixelColor(10, 10), (Rgb{255, 0, 0}));
@@ -132,7 +135,7 @@ TEST(WmfCodec, DecodesThroughTheImageLayerAndRefusesToEncode) {
     EXPECT_EQ(header->height, 20);
 
     RasterImage image;
-    ASSERT_TRUE(image.decode(bytes, kImageUnknown)) << image.lastError().toStdString();
+    ASSERT_TRUE(decodeImage(image, bytes, kImageUnknown)) << image.lastError().toStdString();
     EXPECT_EQ(image.type(), kImageWmf);
     EXPECT_EQ(image.width(), 30);
     EXPECT_EQ(image.pixelColor(4, 10), (Rgb{0, 0, 255}));

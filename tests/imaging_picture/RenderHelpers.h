@@ -1,7 +1,7 @@
 #pragma once
 // Renders test metafiles and reads back pixels.
 
-#include "imaging/picture/Picture.h"
+#include "imaging/file/Picture.h"
 
 #include <gtest/gtest.h>
 

@@ -2,6 +2,7 @@
 // 32 x 32 navigation buttons with transparent corners and a site icon.
 
 #include "imaging/RasterImage.h"
+#include "imaging/file/ImageFile.h"
 
 #include <gtest/gtest.h>
 
@@ -14,7 +15,7 @@ TEST(ShippedData, NavigationButtonsAreTransparentCornered32PixelGifs) {
         const QString path =
             QStringLiteral(PICTAVO_SOURCE_DIR "/dist/button/%1.gif").arg(QLatin1String(name));
         RasterImage button;
-        ASSERT_TRUE(button.load(path, kImageGif)) << name;
+        ASSERT_TRUE(loadImage(button, path, kImageGif)) << name;
         EXPECT_EQ(button.width(), 32) << name;
         EXPECT_EQ(button.height(), 32) << name;
         ASSERT_GE(button.transparentIndex(), 0) << name;
@@ -32,6 +33,6 @@ TEST(ShippedData, SiteIconHoldsTheSmallAndTheLargeSize) {
     EXPECT_EQ(std::uint8_t(bytes[6]), 16);       // first entry width
     EXPECT_EQ(std::uint8_t(bytes[6 + 16]), 32);  // second entry width
     RasterImage icon;
-    ASSERT_TRUE(icon.load(file.fileName(), kImageIco));
+    ASSERT_TRUE(loadImage(icon, file.fileName(), kImageIco));
     EXPECT_TRUE(icon.width() == 16 || icon.width() == 32);
 }

@@ -180,3 +180,25 @@ TEST(WmfRender, TextIsDrawnInTheTextColourAtItsReferencePoint) {
     for (int y = 0; y < 60; ++y)
         EXPECT_EQ(pixel(image, 180, y), QColor(Qt::white)) << y;
 }
+
+// IntersectClipRect narrows and ExcludeClipRect punches out the clip, both
+// undone by RestoreDC; SetROP2 with R2_NOT inverts what the brush covers.
+TEST(WmfRender, ClipRecordsAndMixModeShapeWhatIsDrawn) {
+    WmfBuilder wmf;
+    wmf.header().windowOrg(0, 0).windowExt(100, 100);
+    wmf.solidBrush(kRedRef).select(0).pen(5, 0, 0).select(1);
+    wmf.record(0x001E, {});                // SaveDC
+    wmf.record(0x0416, {60, 60, 20, 20});  // IntersectClipRect 20,20 - 60,60
+    wmf.record(0x0415, {40, 40, 30, 30});  // ExcludeClipRect 30,30 - 40,40
+    wmf.rectangle(0, 0, 100, 100);
+    wmf.record(0x0127, {0xFFFF});  // RestoreDC -1
+    wmf.record(0x0104, {6});       // SetROP2 R2_NOT
+    wmf.rectangle(70, 70, 90, 90);
+    const QImage image = renderNatural(wmf.build());
+    ASSERT_EQ(image.size(), QSize(100, 100));
+    EXPECT_EQ(pixel(image, 25, 25), QColor(Qt::red));
+    EXPECT_EQ(pixel(image, 35, 35), QColor(Qt::white));
+    EXPECT_EQ(pixel(image, 10, 10), QColor(Qt::white));
+    EXPECT_EQ(pixel(image, 65, 50), QColor(Qt::white));
+    EXPECT_EQ(pixel(image, 80, 80), QColor(Qt::black));
+}

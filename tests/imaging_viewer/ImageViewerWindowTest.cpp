@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QAction>
 #include <QApplication>
 #include <QFile>
 #include <QImage>
@@ -44,19 +43,6 @@ TEST_F(ImageViewerWindowTest, OpensAtTheStartIndexWithTitleAndNaturalSize) {
     EXPECT_EQ(viewer.pictureSize(), QSize(400, 300));
     EXPECT_EQ(viewer.windowTitle(), paths_[1] + " (100%)");
     EXPECT_FALSE(viewer.originalSizeAction()->isEnabled());
-}
-
-TEST_F(ImageViewerWindowTest, ToolbarCarriesTheTwelveCommandsWithTheirTooltips) {
-    ImageViewerWindow viewer(paths_, 0);
-    QStringList tips;
-    for (QAction* action : viewer.toolBar()->actions()) {
-        if (!action->isSeparator())
-            tips << action->toolTip();
-    }
-    const QStringList expected = {"Slid show", "First",      "Previous",   "Next",
-                                  "Last",      "Zoom Out",   "Zoom In",    "100%",
-                                  "Fit Width", "Fit Height", "Fit Window", "Close"};
-    EXPECT_EQ(tips, expected);
 }
 
 TEST_F(ImageViewerWindowTest, NavigationStopsAtTheEndsButKeysWrap) {

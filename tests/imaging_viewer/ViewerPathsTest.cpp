@@ -30,10 +30,5 @@ TEST(ViewerPaths, FilesKeepTheirOrderAndFoldersGiveTheirImagesByName) {
     EXPECT_EQ(paths, expected);
 }
 
-TEST(ViewerPaths, EmptyFolderGivesNothing) {
-    QTemporaryDir dir;
-    EXPECT_TRUE(collectViewerPaths({dir.path()}).isEmpty());
-}
-
 }  // namespace
 }  // namespace pictavo

@@ -189,6 +189,9 @@ def main():
         'gif-offset-frame.gif': ['source.png', '-colors', '16', '-repage', '24x20+5+3', 'gif-offset-frame.gif'],
         'icon-16-32bit.ico': ['source.png', '-resize', '16x16!', 'icon-16-32bit.ico'],
         'icon-32-alpha.ico': ['source-alpha.png', '-resize', '32x32!', 'icon-32-alpha.ico'],
+        **{f'icon-{bits}bit-and-mask.ico': ['source-alpha.png', '-channel', 'A', '-threshold', '50%', '+channel',
+                                            '-colors', str(colours), f'icon-{bits}bit-and-mask.ico']
+           for bits, colours in ((1, 2), (4, 16), (8, 200))},
         'tga-raw-24bit.tga': ['source.png', 'tga-raw-24bit.tga'],
         'tga-rle-bottom-left.tga': ['source.png', '-compress', 'RLE', 'tga-rle-bottom-left.tga'],
         'tga-rle-top-left.tga': ['source.png', '-orient', 'TopLeft', '-compress', 'RLE', 'tga-rle-top-left.tga'],

@@ -1,7 +1,9 @@
-#include "imaging/ConvertImageFile.h"
+#include "imaging/file/ConvertImageFile.h"
 
 #include "core/AtomicFile.h"
 #include "imaging/RasterImage.h"
+#include "imaging/file/ImageFile.h"
+#include "imaging/file/Picture.h"
 
 namespace pictavo {
 
@@ -13,7 +15,7 @@ FileConversion convertImageFileWithOutcome(const QString& source, const QString&
         return {FileConversionOutcome::Failed, QStringLiteral("cannot draw %1").arg(source)};
     }
     RasterImage image;
-    if (!image.load(source, sourceType)) {
+    if (!loadImage(image, source, sourceType)) {
         const QString decodeError = image.lastError();
         const Status copied = copyFileAtomically(source, destination);
         if (!copied)
@@ -22,7 +24,7 @@ FileConversion convertImageFileWithOutcome(const QString& source, const QString&
     }
     image.orientUpright();
     RasterImage flat = FlattenToRgb(image);
-    if (!flat.save(destination, destinationType))
+    if (!saveImage(flat, destination, destinationType))
         return {FileConversionOutcome::Failed, flat.lastError()};
     return {FileConversionOutcome::Converted, {}};
 }

@@ -1,8 +1,7 @@
-// RasterImage file operations: typed decode with fallback to content
-// detection, and encode dispatch by type.
+#include "imaging/file/ImageFile.h"
+
 #include "core/AtomicFile.h"
-#include "imaging/RasterImage.h"
-#include "imaging/codecs/Codec.h"
+#include "imaging/file/CodecRegistry.h"
 
 #include <QFile>
 
@@ -41,81 +40,76 @@ private:
     bool opened_ = false;
 };
 
-bool isDecodableType(int type) {
-    return type >= kImageBmp && type <= kImageJ2kReserved15;
+bool decodeWith(RasterImage& image, const Codec& codec, ByteView data,
+                const DecodeOptions& options) {
+    image.clear();
+    image.setResolution(RasterImage::dpiToPelsPerMeter(96), RasterImage::dpiToPelsPerMeter(96));
+    const Status status = codec.decode(data, image, options);
+    if (!status) {
+        image.clear();
+        image.setLastError(status.error().message());
+        return false;
+    }
+    image.setType(codec.type());
+    return true;
 }
 
 }  // namespace
 
-bool RasterImage::load(const QString& path, int type, const DecodeOptions& options) {
+bool loadImage(RasterImage& image, const QString& path, int type, const DecodeOptions& options) {
     const FileBytes file(path);
     if (!file.opened()) {
-        setLastError(QStringLiteral("Load: cannot open %1: %2").arg(path, file.errorText()));
+        image.setLastError(QStringLiteral("Load: cannot open %1: %2").arg(path, file.errorText()));
         return false;
     }
     if (isDecodableType(type)) {
-        if (decode(file.view(), type, options))
+        if (decodeImage(image, file.view(), type, options))
             return true;
-        const QString typedError = lastError_;
-        if (decode(file.view(), kImageUnknown, options))
+        const QString typedError = image.lastError();
+        if (decodeImage(image, file.view(), kImageUnknown, options))
             return true;
-        setLastError(typedError);
+        image.setLastError(typedError);
         return false;
     }
-    return decode(file.view(), kImageUnknown, options);
+    return decodeImage(image, file.view(), kImageUnknown, options);
 }
 
-bool RasterImage::decodeWith(const Codec& codec, ByteView data, const DecodeOptions& options) {
-    clear();
-    xPelsPerMeter_ = yPelsPerMeter_ = dpiToPelsPerMeter(96);
-    const Status status = codec.decode(data, *this, options);
-    if (!status) {
-        clear();
-        setLastError(status.error().message());
-        return false;
-    }
-    type_ = codec.type();
-    return true;
-}
-
-bool RasterImage::decode(ByteView data, int type, const DecodeOptions& options) {
+bool decodeImage(RasterImage& image, ByteView data, int type, const DecodeOptions& options) {
     if (type == kImageUnknown) {
         for (const Codec* codec : detectionOrder()) {
-            if (codec->sniff(data) && decodeWith(*codec, data, options))
+            if (codec->sniff(data) && decodeWith(image, *codec, data, options))
                 return true;
         }
-        clear();
-        setLastError(kUnknownFormat);
+        image.clear();
+        image.setLastError(kUnknownFormat);
         return false;
     }
     const Codec* codec = isDecodableType(type) ? codecForType(type) : nullptr;
     if (!codec) {
-        setLastError(kUnknownFormat);
+        image.setLastError(kUnknownFormat);
         return false;
     }
-    return decodeWith(*codec, data, options);
+    return decodeWith(image, *codec, data, options);
 }
 
-bool RasterImage::encode(std::vector<std::uint8_t>& out, int type) {
+bool encodeImage(RasterImage& image, std::vector<std::uint8_t>& out, int type) {
     const Codec* codec = codecForType(type);
     const Status status =
-        codec ? codec->encode(*this, out) : Status(Error(QStringLiteral("Encode: Unknown format")));
+        codec ? codec->encode(image, out) : Status(Error(QStringLiteral("Encode: Unknown format")));
     if (!status)
-        setLastError(status.error().message());
+        image.setLastError(status.error().message());
     return status.ok();
 }
 
-bool RasterImage::save(const QString& path, int type) {
-    // Encoded in memory first so that a failed encode leaves an existing
-    // file untouched.
+bool saveImage(RasterImage& image, const QString& path, int type) {
     std::vector<std::uint8_t> out;
-    if (!encode(out, type))
+    if (!encodeImage(image, out, type))
         return false;
     const Status written = writeFileAtomically(
         path,
         QByteArray::fromRawData(reinterpret_cast<const char*>(out.data()), qsizetype(out.size())));
     if (!written)
-        setLastError(written.error().message());
+        image.setLastError(written.error().message());
     return written.ok();
 }
 

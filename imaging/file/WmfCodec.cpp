@@ -1,7 +1,7 @@
-#include "imaging/codecs/WmfCodec.h"
+#include "imaging/file/WmfCodec.h"
 
 #include "imaging/QtImageBridge.h"
-#include "imaging/codecs/Codecs.h"
+#include "imaging/file/MetafileDib.h"
 #include "imaging/picture/WmfRenderer.h"
 
 #include <QImage>
@@ -31,7 +31,7 @@ Status WmfCodec::decode(ByteView data, RasterImage& image, const DecodeOptions&)
     canvas.fill(Qt::white);
     {
         QPainter painter(&canvas);
-        playWmf(data, header.value(), painter, QRectF(canvas.rect()));
+        playWmf(data, header.value(), painter, QRectF(canvas.rect()), decodeMetafileDib);
     }
     image = fromQImage(canvas);
     if (!image.isValid())

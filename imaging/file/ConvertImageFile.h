@@ -1,7 +1,7 @@
 #pragma once
 // Converting one image file to another format, with the outcome spelled
-// out for callers that report it (the conversion batch, the command line).
-// ConvertImageFile (RasterImage.h) is the boolean form of the same work.
+// out for callers that report it (the conversion batch, the command line);
+// ConvertImageFile is the boolean form of the same work.
 
 #include <QString>
 
@@ -25,5 +25,9 @@ struct FileConversion {
 // replacing an existing destination.
 FileConversion convertImageFileWithOutcome(const QString& source, const QString& destination,
                                            int sourceType, int destinationType);
+
+// True unless nothing could be written.
+bool ConvertImageFile(const QString& source, const QString& destination, int sourceType,
+                      int destinationType);
 
 }  // namespace pictavo

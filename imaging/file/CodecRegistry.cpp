@@ -1,5 +1,7 @@
-// Maps image types to codecs and fixes the order of content detection.
+#include "imaging/file/CodecRegistry.h"
+
 #include "imaging/codecs/Codecs.h"
+#include "imaging/file/WmfCodec.h"
 
 namespace pictavo {
 
@@ -37,6 +39,10 @@ const Codec* codecForType(int type) {
         default:
             return nullptr;
     }
+}
+
+bool isDecodableType(int type) {
+    return type >= kImageBmp && type <= kImageJ2kReserved15;
 }
 
 const std::vector<const Codec*>& detectionOrder() {

@@ -1,6 +1,7 @@
 #pragma once
-// WmfCodec: Windows metafiles (type 10) as a codec of the image layer.
-// Decoding plays the metafile onto a white bitmap of its natural size (see
+// WmfCodec: Windows metafiles (type 10) as a codec of the image layer. It
+// lives above the codecs and the metafile player because it joins them:
+// decoding plays the metafile onto a white bitmap of its natural size (see
 // imaging/picture/WmfRenderer.h); encoding is not supported.
 //
 // Stateless; one instance serves every thread (the drawing needs a
@@ -19,5 +20,7 @@ public:
     Status decode(ByteView data, RasterImage& image, const DecodeOptions& options) const override;
     Status encode(const RasterImage& image, std::vector<std::uint8_t>& out) const override;
 };
+
+const Codec& wmfCodec();
 
 }  // namespace pictavo

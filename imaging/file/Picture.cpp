@@ -1,8 +1,10 @@
-#include "imaging/picture/Picture.h"
+#include "imaging/file/Picture.h"
 
 #include "imaging/QtImageBridge.h"
 #include "imaging/RasterImage.h"
 #include "imaging/codecs/Codecs.h"
+#include "imaging/file/ImageFile.h"
+#include "imaging/file/MetafileDib.h"
 #include "imaging/picture/PictureLimits.h"
 
 #include <QFile>
@@ -20,7 +22,7 @@ Result<QImage> decodeRaster(ByteView data) {
         const Status status = icoCodec().decode(data, image, {});
         if (!status.ok())
             return status.error();
-    } else if (!image.decode(data, kImageUnknown)) {
+    } else if (!decodeImage(image, data, kImageUnknown)) {
         return Error(image.lastError());
     }
     QImage converted = toQImage(image);
@@ -81,10 +83,10 @@ void Picture::draw(QPainter& painter, const QRect& target) const {
             painter.drawImage(QRectF(target), raster_);
             break;
         case Kind::Wmf:
-            playWmf(ByteView(*bytes_), wmf_, painter, QRectF(target));
+            playWmf(ByteView(*bytes_), wmf_, painter, QRectF(target), decodeMetafileDib);
             break;
         case Kind::Emf:
-            playEmf(ByteView(*bytes_), emf_, painter, QRectF(target));
+            playEmf(ByteView(*bytes_), emf_, painter, QRectF(target), decodeMetafileDib);
             break;
     }
 }
@@ -110,7 +112,7 @@ bool RenderPictureFile(const QString& source, const QString& destination, int /*
         return false;
     const QImage rendered = renderOnWhite(picture.value());
     RasterImage image = fromQImage(rendered);
-    return image.isValid() && image.save(destination, destinationType);
+    return image.isValid() && saveImage(image, destination, destinationType);
 }
 
 }  // namespace pictavo

@@ -1,8 +1,8 @@
 #pragma once
 // Picture: a drawable picture with a natural size, standing in for the
-// platform's picture loader. It holds an icon or any raster the image
-// layer decodes (as a QImage, alpha kept), or a Windows or enhanced
-// metafile (its bytes, played on every draw).
+// platform's picture loader. It holds an icon or any raster the codecs
+// decode (as a QImage, alpha kept), or a Windows or enhanced metafile (its
+// bytes, played by imaging/picture on every draw).
 //
 // Copies are cheap (metafile bytes are shared, QImage is implicitly
 // shared). A Picture may be drawn from any thread that owns the painter;
@@ -51,5 +51,10 @@ private:
 
 // Renders the picture at its natural size on white into a 24-bit image.
 QImage renderOnWhite(const Picture& picture);
+
+// Draws an icon or metafile at its natural size on white and saves it as
+// destinationType. Nothing is written when the source cannot be read.
+bool RenderPictureFile(const QString& source, const QString& destination, int sourceType,
+                       int destinationType);
 
 }  // namespace pictavo
