@@ -102,6 +102,6 @@ share() { # FUNCTION: its inclusive share of the samples, in per cent
 echo "time split (share of all CPU samples of the export):"
 echo "  decoding         $(share pictavo::SourceImage::decodeUpright) %"
 echo "  resampling       $(share pictavo::RasterImage::resample) %"
-echo "  encoding         $(share pictavo::RasterImage::encode) %"
+echo "  encoding         $(share pictavo::encodeImage) %"
 echo "  copying photos   $(share pictavo::copyFileData) %"
-echo "  writing pages    $(share pictavo::GenerateSite) % (walking the album, both passes)"
+echo "  writing pages    $(share pictavo::generateSite) % (walking the album, both passes)"

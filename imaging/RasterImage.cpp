@@ -36,7 +36,6 @@ RasterImage& RasterImage::operator=(RasterImage&& other) noexcept {
     pixels_ = std::exchange(other.pixels_, {});
     palette_ = std::exchange(other.palette_, {});
     alpha_ = std::exchange(other.alpha_, {});
-    selection_ = std::exchange(other.selection_, {});
     type_ = other.type_;
     xPelsPerMeter_ = other.xPelsPerMeter_;
     yPelsPerMeter_ = other.yPelsPerMeter_;
@@ -81,7 +80,6 @@ bool RasterImage::create(int width, int height, int bitsPerPixel) {
         }
     }
     alpha_.clear();
-    selection_.clear();
     transparentIndex_ = -1;
     return true;
 }
@@ -91,7 +89,6 @@ void RasterImage::clear() {
     pixels_ = {};
     palette_ = {};
     alpha_ = {};
-    selection_ = {};
     transparentIndex_ = -1;
     exifOrientation_ = 1;
 }
@@ -172,10 +169,6 @@ void RasterImage::setPixelColor(int x, int y, Rgb colour) {
 
 void RasterImage::createAlpha(std::uint8_t initial) {
     alpha_.assign(std::size_t(width_) * std::size_t(height_), initial);
-}
-
-void RasterImage::createSelection(std::uint8_t initial) {
-    selection_.assign(std::size_t(width_) * std::size_t(height_), initial);
 }
 
 void RasterImage::setResolution(int xPelsPerMeter, int yPelsPerMeter) {

@@ -4,9 +4,9 @@
 // Pixels are stored bottom-up (storage row 0 is the bottom row), each row
 // padded to a multiple of 4 bytes. Depths are 1, 4, 8 (with a palette of 2,
 // 16 or 256 entries) and 24 (B, G, R byte order). An optional 8-bit alpha
-// channel and an optional selection mask (one byte per pixel, top-down,
-// unpadded) belong to the image. The object owns every buffer; copies are
-// deep, moves leave the source empty (0 x 0).
+// channel (one byte per pixel, top-down, unpadded) belongs to the image.
+// The object owns every buffer; copies are deep, moves leave the source
+// empty (0 x 0).
 //
 // Limits: an image may hold at most kMaxImagePixels pixels and each side at
 // most kMaxImageSide; larger requests fail with an error text, before any
@@ -60,8 +60,8 @@ public:
     // --- creation and geometry
     // Allocates a zeroed image. Depths 2..4 become 4, 5..8 become 8, above 8
     // become 24. Palette images get a grey-scale palette. Fails (false, error
-    // text set) on a non-positive or too large size. Alpha, selection and
-    // the transparent index are cleared; type and resolution are kept.
+    // text set) on a non-positive or too large size. Alpha and the
+    // transparent index are cleared; type and resolution are kept.
     bool create(int width, int height, int bitsPerPixel);
     void clear();  // back to 0 x 0
 
@@ -97,15 +97,12 @@ public:
     Rgb pixelColor(int x, int y) const;            // resolved through the palette
     void setPixelColor(int x, int y, Rgb colour);  // 24-bit images
 
-    // --- alpha channel and selection mask, one byte per pixel, top-down
+    // --- alpha channel, one byte per pixel, top-down
     bool hasAlpha() const { return !alpha_.empty(); }
     void createAlpha(std::uint8_t initial = 255);
     void removeAlpha() { alpha_.clear(); }
     std::uint8_t* alphaRow(int y) { return alpha_.data() + std::size_t(y) * width_; }
     const std::uint8_t* alphaRow(int y) const { return alpha_.data() + std::size_t(y) * width_; }
-    bool hasSelection() const { return !selection_.empty(); }
-    void createSelection(std::uint8_t initial = 255);
-    std::uint8_t* selectionRow(int y) { return selection_.data() + std::size_t(y) * width_; }
 
     // --- attributes
     int type() const { return type_; }
@@ -146,7 +143,6 @@ private:
     std::vector<std::uint8_t> pixels_;
     std::vector<PaletteEntry> palette_;
     std::vector<std::uint8_t> alpha_;
-    std::vector<std::uint8_t> selection_;
     int type_ = kImageUnknown;
     int xPelsPerMeter_ = 3780;  // 96 dpi
     int yPelsPerMeter_ = 3780;

@@ -101,7 +101,7 @@ bool SiteExporter::generate(const CSiteFolder* start, const ExportCallbacks& cal
     {
         PlanningOutput planning(settings, plan);
         HtmlPageWriter writer(album_, planning, outputFolder_);
-        GenerateSite(writer, start);
+        generateSite(writer, start);
     }
 
     // The image work the last export did not leave finished, on all cores.
@@ -117,7 +117,7 @@ bool SiteExporter::generate(const CSiteFolder* start, const ExportCallbacks& cal
     // Pass 2: the same calls, answered from the work; pages are written.
     WritingOutput writing(settings, results, report_);
     HtmlPageWriter writer(album_, writing, outputFolder_);
-    GenerateSite(writer, start);
+    generateSite(writer, start);
     incremental.recordPages(writing.pages());
     return !report_.stopped();
 }
@@ -132,7 +132,7 @@ QString SiteExporter::previewSite(const ExportCallbacks& callbacks, const OpenPa
 }
 
 QString SiteExporter::firstPageOf(const CSiteFolder* folder) const {
-    return path::join(outputFolder_, FolderPageName(*folder, 0, folder == album_.tree.root()));
+    return path::join(outputFolder_, folderPageName(*folder, 0, folder == album_.tree.root()));
 }
 
 void SiteExporter::previewSelectedFolder(const CSiteFolder* selected,

@@ -72,7 +72,7 @@ QString FontOpen(const AreaProperty& area) {
     return fontTag(area) + QLatin1Char('\n');
 }
 
-QString FontOpenInline(const AreaProperty& area) {
+QString fontOpenInline(const AreaProperty& area) {
     return fontTag(area);
 }
 
@@ -80,7 +80,7 @@ QString WrapFontStyles(const AreaProperty& area, const QString& text) {
     return wrapStyles(area.font, text, QStringLiteral("\n"));
 }
 
-QString WrapFontStylesInline(const AreaProperty& area, const QString& text) {
+QString wrapFontStylesInline(const AreaProperty& area, const QString& text) {
     return wrapStyles(area.font, text, QString());
 }
 

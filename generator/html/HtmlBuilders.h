@@ -24,12 +24,12 @@ int HtmlFontSize(int tenthsOfPoint);
 // The area's FONT start tag, followed by a line break.
 QString FontOpen(const AreaProperty& area);
 // The same tag without the line break (the index bar).
-QString FontOpenInline(const AreaProperty& area);
+QString fontOpenInline(const AreaProperty& area);
 // text inside the area's style tags: strike-out innermost, then italic,
 // underline, and bold outermost; each tag followed by a line break.
 QString WrapFontStyles(const AreaProperty& area, const QString& text);
 // The same tags without line breaks (the index bar).
-QString WrapFontStylesInline(const AreaProperty& area, const QString& text);
+QString wrapFontStylesInline(const AreaProperty& area, const QString& text);
 
 // An A element around text; text alone when href is empty. addExtension
 // appends ".htm" to href.

@@ -75,7 +75,7 @@ QString cellContent(HtmlPageWriter& writer, GridRun& run, const CSitePage& item,
 
 }  // namespace
 
-QString FolderPageName(const CSiteFolder& folder, int page, bool isRoot) {
+QString folderPageName(const CSiteFolder& folder, int page, bool isRoot) {
     if (!isRoot)
         return QStringLiteral("d%1p%2.htm").arg(folder.id).arg(page);
     if (page == 0)
@@ -83,19 +83,19 @@ QString FolderPageName(const CSiteFolder& folder, int page, bool isRoot) {
     return QStringLiteral("main%1.htm").arg(page);
 }
 
-QString FolderPageTarget(const CSiteFolder& folder, int page, bool isRoot) {
+QString folderPageTarget(const CSiteFolder& folder, int page, bool isRoot) {
     if (isRoot && page == 0)
         return QStringLiteral("./index.htm");
-    return FolderPageName(folder, page, isRoot);
+    return folderPageName(folder, page, isRoot);
 }
 
-QString IndexBar(const CSiteFolder& folder, int page, int pageCount, bool isRoot) {
+QString indexBarText(const CSiteFolder& folder, int page, int pageCount, bool isRoot) {
     QString previous;
     QString next;
     QString labels;
     for (int i = 0; i < pageCount; ++i) {
         const QString label = QString::number(i + 1);
-        const QString href = FolderPageTarget(folder, i, isRoot);
+        const QString href = folderPageTarget(folder, i, isRoot);
         if (i == page) {
             labels += label + kNbsp;
             continue;
@@ -111,7 +111,7 @@ QString IndexBar(const CSiteFolder& folder, int page, int pageCount, bool isRoot
     return previous + kNbsp + labels + next;
 }
 
-std::vector<int> ColumnWidths(int gridWidth, int gridCols) {
+std::vector<int> columnWidths(int gridWidth, int gridCols) {
     const int width = gridWidth / gridCols;
     std::vector<int> widths(static_cast<size_t>(gridCols), width);
     widths.back() = gridWidth - (gridCols - 1) * width;
@@ -128,11 +128,11 @@ QString MakeItemLink(HtmlPageWriter& writer, const CSitePage& item, bool prepare
         image = QStringLiteral("<IMG src=\"") + imageUrl +
                 QStringLiteral("\" border=\"0\" align=\"center\">");
     }
-    return ApplyLinkStyle(item.caption, image, href, !item.lnkimg.isEmpty(), item.lnkstyle,
+    return applyLinkStyle(item.caption, image, href, !item.lnkimg.isEmpty(), item.lnkstyle,
                           item.posstyle);
 }
 
-void SetGridSize(HtmlPageWriter& writer, const CSiteFolder& folder) {
+void applyGridSize(HtmlPageWriter& writer, const CSiteFolder& folder) {
     const MainAreaProperty& main = writer.album.layout.main;
     const bool ownSize = folder.rows > 0 && folder.cols > 0;
     writer.gridRows = clampGridCount(ownSize ? folder.rows : main.rows);
@@ -149,7 +149,7 @@ QStringList BuildGridPages(HtmlPageWriter& writer, const CSiteFolder& folder,
     // without progress.
     const int gridRows = clampGridCount(writer.gridRows);
     const int gridCols = clampGridCount(writer.gridCols);
-    const std::vector<int> widths = ColumnWidths(gridWidth, gridCols);
+    const std::vector<int> widths = columnWidths(gridWidth, gridCols);
     GridRun run{folder, context, imagePagePrefix(folder), 0, 0};
     run.imageCount = static_cast<int>(std::count_if(
         items.begin(), items.end(), [](const auto& item) { return isImageItem(*item); }));
@@ -185,27 +185,27 @@ void WriteFolderPages(HtmlPageWriter& writer, const CSiteFolder& folder, const Q
     parts.isRoot = context.isRoot;
     if (pages.isEmpty()) {
         const QString text = ComposePage(writer, parts);
-        WritePageFile(writer, FolderPageName(folder, 0, context.isRoot), text);
+        WritePageFile(writer, folderPageName(folder, 0, context.isRoot), text);
         return;
     }
     const int pageCount = static_cast<int>(pages.size());
     for (int page = 0; page < pageCount; ++page) {
         parts.gridRows = pages[page];
-        parts.indexBar = IndexBar(folder, page, pageCount, context.isRoot);
+        parts.indexBar = indexBarText(folder, page, pageCount, context.isRoot);
         const QString text = ComposePage(writer, parts);
-        WritePageFile(writer, FolderPageName(folder, page, context.isRoot), text);
+        WritePageFile(writer, folderPageName(folder, page, context.isRoot), text);
     }
 }
 
 void GenerateFolder(HtmlPageWriter& writer, const CSiteFolder& folder, QString& historyTrail) {
     FolderContext context;
     context.isRoot = &folder == writer.album.tree.root();
-    const QString ownCell = HistoryFolderCell(writer, folder, context.isRoot);
-    historyTrail = context.isRoot ? ownCell : historyTrail + HistoryArrowCell(writer) + ownCell;
+    const QString ownCell = historyFolderCell(writer, folder, context.isRoot);
+    historyTrail = context.isRoot ? ownCell : historyTrail + historyArrowCell(writer) + ownCell;
     context.historyTrail = historyTrail;
     context.topNavigator = TopNavigatorContent(writer);
     context.nextNavigator = NextNavigatorContent(writer, folder);
-    SetGridSize(writer, folder);
+    applyGridSize(writer, folder);
     const bool besideNavigator = !context.nextNavigator.isEmpty() && !context.isRoot;
     const int gridWidth = besideNavigator ? kGridWidthBesideNavigator : kFullGridWidth;
     const QStringList pages = BuildGridPages(writer, folder, context, gridWidth);

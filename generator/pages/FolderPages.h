@@ -30,15 +30,15 @@ inline constexpr int kMaxGridCount = 100;
 
 // File name of page n of a folder: "index.htm", "main<n>.htm" for the root,
 // "d<id>p<n>.htm" for any other folder.
-QString FolderPageName(const CSiteFolder& folder, int page, bool isRoot);
+QString folderPageName(const CSiteFolder& folder, int page, bool isRoot);
 // The same page as an index bar links to it ("./index.htm" for the root's
 // first page).
-QString FolderPageTarget(const CSiteFolder& folder, int page, bool isRoot);
+QString folderPageTarget(const CSiteFolder& folder, int page, bool isRoot);
 // The index bar of page `page` of pageCount: Previous, the page numbers
 // within ten of the current one, Next.
-QString IndexBar(const CSiteFolder& folder, int page, int pageCount, bool isRoot);
+QString indexBarText(const CSiteFolder& folder, int page, int pageCount, bool isRoot);
 // Column widths in percent that add up to gridWidth.
-std::vector<int> ColumnWidths(int gridWidth, int gridCols);
+std::vector<int> columnWidths(int gridWidth, int gridCols);
 
 // The link of an item in a grid cell. A prepared item carries its final
 // href in url and its image URL in lnkimg; otherwise both are published.
@@ -46,7 +46,7 @@ QString MakeItemLink(HtmlPageWriter& writer, const CSitePage& item, bool prepare
 
 // Sets the writer's grid counts for folder: its own rows and cols when both
 // are positive, else main.rows and main.cols; kept within the grid range.
-void SetGridSize(HtmlPageWriter& writer, const CSiteFolder& folder);
+void applyGridSize(HtmlPageWriter& writer, const CSiteFolder& folder);
 // The grid rows of each page of the folder in the writer's grid counts (kept
 // within the grid range), writing its image pages on the way; empty for a
 // folder without items.

@@ -21,10 +21,10 @@ QString button(const char* file, const QString& target, bool linked) {
 }
 
 QString imageNavigatorRow(HtmlPageWriter& writer, const ImagePageInput& input) {
-    const AreaAttributes attributes = BuildAreaAttributes(writer, writer.album.layout.imgnavi);
+    const AreaAttributes attributes = buildAreaAttributes(writer, writer.album.layout.imgnavi);
     return QStringLiteral("<TR") + attributes.align + QStringLiteral(">\n<TD height=\"5%\" ") +
            attributes.bordercolor + QLatin1Char(' ') + attributes.bgcolor + QLatin1Char(' ') +
-           attributes.background + QStringLiteral(" >\n") + ImageNavigatorButtons(input) +
+           attributes.background + QStringLiteral(" >\n") + imageNavigatorButtons(input) +
            QStringLiteral("</TD></TR>\n");
 }
 
@@ -53,7 +53,7 @@ QString textBlock(const AreaProperty& img, const ImagePageInput& input) {
 
 QString imageRow(HtmlPageWriter& writer, const ImagePageInput& input) {
     const AreaProperty& img = writer.album.layout.img;
-    const AreaAttributes attributes = BuildAreaAttributes(writer, img);
+    const AreaAttributes attributes = buildAreaAttributes(writer, img);
     return QStringLiteral("<TR") + attributes.align + QStringLiteral(">\n<TD ") +
            attributes.bordercolor + QLatin1Char(' ') + attributes.bgcolor + QLatin1Char(' ') +
            attributes.background + QStringLiteral(">\n") + imageTag(input) +
@@ -62,11 +62,11 @@ QString imageRow(HtmlPageWriter& writer, const ImagePageInput& input) {
 
 }  // namespace
 
-QString ImagePageName(const QString& prefix, int imageIndex) {
+QString imagePageName(const QString& prefix, int imageIndex) {
     return imagePageTarget(prefix, imageIndex).toLower();
 }
 
-QString BackToFolderTarget(const ImagePageInput& input) {
+QString backToFolderTarget(const ImagePageInput& input) {
     if (!input.isRoot)
         return input.prefix + QStringLiteral("p%1.htm").arg(input.pageNumber);
     if (input.pageNumber == 0)
@@ -74,11 +74,11 @@ QString BackToFolderTarget(const ImagePageInput& input) {
     return QStringLiteral("main%1.htm").arg(input.pageNumber);
 }
 
-QString ImageNavigatorButtons(const ImagePageInput& input) {
+QString imageNavigatorButtons(const ImagePageInput& input) {
     const bool hasPrevious = input.imageIndex > 0;
     const bool hasNext = input.imageIndex < input.imageCount - 1;
     const QString& prefix = input.prefix;
-    return button(kBackButton, BackToFolderTarget(input), true) + QLatin1Char('\n') +
+    return button(kBackButton, backToFolderTarget(input), true) + QLatin1Char('\n') +
            button(kFirstButton, imagePageTarget(prefix, 0), hasPrevious) + QLatin1Char('\n') +
            button(kPreviousButton, imagePageTarget(prefix, input.imageIndex - 1), hasPrevious) +
            QLatin1Char('\n') +
@@ -88,7 +88,7 @@ QString ImageNavigatorButtons(const ImagePageInput& input) {
            QLatin1Char('\n');
 }
 
-QString ImagePageText(HtmlPageWriter& writer, const ImagePageInput& input) {
+QString imagePageText(HtmlPageWriter& writer, const ImagePageInput& input) {
     QString page = DocumentStart();
     page += HeadSection(writer, input.title);
     page += BodyStart(writer);
@@ -104,8 +104,8 @@ QString ImagePageText(HtmlPageWriter& writer, const ImagePageInput& input) {
 }
 
 QString WriteImagePage(HtmlPageWriter& writer, const ImagePageInput& input) {
-    const QString name = ImagePageName(input.prefix, input.imageIndex);
-    WritePageFile(writer, name, ImagePageText(writer, input));
+    const QString name = imagePageName(input.prefix, input.imageIndex);
+    WritePageFile(writer, name, imagePageText(writer, input));
     return name;
 }
 

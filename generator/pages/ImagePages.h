@@ -36,13 +36,13 @@ struct ImagePageInput {
 };
 
 // "<prefix>i<index>.htm", lower-cased.
-QString ImagePageName(const QString& prefix, int imageIndex);
+QString imagePageName(const QString& prefix, int imageIndex);
 // The folder page the back button leads to.
-QString BackToFolderTarget(const ImagePageInput& input);
+QString backToFolderTarget(const ImagePageInput& input);
 // The five buttons, each followed by a line break.
-QString ImageNavigatorButtons(const ImagePageInput& input);
+QString imageNavigatorButtons(const ImagePageInput& input);
 // The whole text of the page.
-QString ImagePageText(HtmlPageWriter& writer, const ImagePageInput& input);
+QString imagePageText(HtmlPageWriter& writer, const ImagePageInput& input);
 // Writes the page and gives its file name.
 QString WriteImagePage(HtmlPageWriter& writer, const ImagePageInput& input);
 

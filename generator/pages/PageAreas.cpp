@@ -21,7 +21,7 @@ QString fontWrapped(const AreaProperty& area, const QString& content) {
 // "<TR align>\n<TD width=100% height=5% colspan=..>\n": the opening of the
 // full-width bars.
 QString fullWidthBarOpening(HtmlPageWriter& writer, const AreaProperty& area) {
-    const AreaAttributes attributes = BuildAreaAttributes(writer, area);
+    const AreaAttributes attributes = buildAreaAttributes(writer, area);
     return QStringLiteral("<TR") + attributes.align +
            QStringLiteral(">\n<TD width=\"100%\" height=\"5%\" colspan=") +
            QString::number(writer.gridCols + writer.extraColumns) + QLatin1Char(' ') +
@@ -43,12 +43,12 @@ QString folderHref(HtmlPageWriter& writer, const CSiteFolder& folder, bool isRoo
         return PublishLinkedFile(writer, folder.url);
     if (isRoot)
         return QStringLiteral("./index.htm");
-    return FolderPageName(folder, 0, false);
+    return folderPageName(folder, 0, false);
 }
 
 }  // namespace
 
-AreaAttributes BuildAreaAttributes(HtmlPageWriter& writer, const AreaProperty& area,
+AreaAttributes buildAreaAttributes(HtmlPageWriter& writer, const AreaProperty& area,
                                    const QString& alignValue) {
     AreaAttributes attributes;
     attributes.align = alignAttribute(alignValue);
@@ -62,8 +62,8 @@ AreaAttributes BuildAreaAttributes(HtmlPageWriter& writer, const AreaProperty& a
     return attributes;
 }
 
-AreaAttributes BuildAreaAttributes(HtmlPageWriter& writer, const AreaProperty& area) {
-    return BuildAreaAttributes(writer, area, area.align);
+AreaAttributes buildAreaAttributes(HtmlPageWriter& writer, const AreaProperty& area) {
+    return buildAreaAttributes(writer, area, area.align);
 }
 
 QString HeaderBarRow(HtmlPageWriter& writer) {
@@ -87,7 +87,7 @@ QString HistoryBarRow(HtmlPageWriter& writer, const QString& historyTrail) {
 
 QString DescriptionRow(HtmlPageWriter& writer, const QString& description) {
     const MainAreaProperty& main = writer.album.layout.main;
-    const AreaAttributes attributes = BuildAreaAttributes(writer, main, main.mainAlign);
+    const AreaAttributes attributes = buildAreaAttributes(writer, main, main.mainAlign);
     return QStringLiteral("<TD colspan=") + QString::number(writer.gridCols) + QLatin1Char(' ') +
            attributes.bordercolor + QLatin1Char(' ') + attributes.bgcolor + QLatin1Char(' ') +
            attributes.background + QLatin1Char(' ') + attributes.align + QStringLiteral(">\n") +
@@ -96,7 +96,7 @@ QString DescriptionRow(HtmlPageWriter& writer, const QString& description) {
 
 QString NextNavigatorCell(HtmlPageWriter& writer, const QString& nextNavigator) {
     const AreaProperty& next = writer.album.layout.next;
-    const AreaAttributes attributes = BuildAreaAttributes(writer, next);
+    const AreaAttributes attributes = buildAreaAttributes(writer, next);
     return QStringLiteral("<TD width=\"20%\" height=\"90%\" rowspan=") +
            QString::number(writer.gridRows + writer.extraRows) + QLatin1Char(' ') +
            attributes.bordercolor + QLatin1Char(' ') + attributes.bgcolor + QLatin1Char(' ') +
@@ -106,7 +106,7 @@ QString NextNavigatorCell(HtmlPageWriter& writer, const QString& nextNavigator) 
 
 QString GridCell(HtmlPageWriter& writer, const QString& content, int widthPercent) {
     const MainAreaProperty& main = writer.album.layout.main;
-    const AreaAttributes attributes = BuildAreaAttributes(writer, main, main.mainAlign);
+    const AreaAttributes attributes = buildAreaAttributes(writer, main, main.mainAlign);
     return QStringLiteral("<TD width=\"%1%\" ").arg(widthPercent) + attributes.bordercolor +
            QLatin1Char(' ') + attributes.bgcolor + QLatin1Char(' ') + attributes.background +
            QLatin1Char(' ') + attributes.align + QStringLiteral(">\n") + FontOpen(main) +
@@ -117,12 +117,12 @@ QString IndexBarRow(HtmlPageWriter& writer, const QString& indexBar) {
     if (!hasIndexRow(indexBar))
         return {};
     const AreaProperty& idx = writer.album.layout.idx;
-    const AreaAttributes attributes = BuildAreaAttributes(writer, idx);
+    const AreaAttributes attributes = buildAreaAttributes(writer, idx);
     return QStringLiteral("<TR>\n<TD width=\"80%\" height=\"5%\" align=") + idx.align.get() +
            QStringLiteral(" colspan=") + QString::number(writer.gridCols) + QLatin1Char(' ') +
            attributes.bordercolor + QLatin1Char(' ') + attributes.bgcolor + QLatin1Char(' ') +
-           attributes.background + QStringLiteral(">\n") + FontOpenInline(idx) +
-           WrapFontStylesInline(idx, indexBar) + QStringLiteral("</FONT></TD>\n</TR>\n");
+           attributes.background + QStringLiteral(">\n") + fontOpenInline(idx) +
+           wrapFontStylesInline(idx, indexBar) + QStringLiteral("</FONT></TD>\n</TR>\n");
 }
 
 QString FooterBarRow(HtmlPageWriter& writer) {
@@ -187,7 +187,7 @@ QString CombineTextAndImage(const QString& text, const QString& image, int posst
     }
 }
 
-QString ApplyLinkStyle(QString text, QString image, const QString& href, bool hasLinkImage,
+QString applyLinkStyle(QString text, QString image, const QString& href, bool hasLinkImage,
                        int lnkstyle, int posstyle) {
     switch (lnkstyle) {
         case kTextLink:
@@ -216,7 +216,7 @@ QString MakeFolderLink(HtmlPageWriter& writer, const CSiteFolder& folder, bool i
         image = QStringLiteral("<IMG src=\"") + imageUrl + QStringLiteral("\" border=\"0\" ") +
                 (centred ? QStringLiteral("align=\"center\"") : QString()) + QLatin1Char('>');
     }
-    return ApplyLinkStyle(folder.caption, image, href, !folder.lnkimg.isEmpty(), folder.lnkstyle,
+    return applyLinkStyle(folder.caption, image, href, !folder.lnkimg.isEmpty(), folder.lnkstyle,
                           folder.posstyle);
 }
 
@@ -243,23 +243,23 @@ QString NextNavigatorContent(HtmlPageWriter& writer, const CSiteFolder& folder) 
     return content;
 }
 
-QString HistoryFolderCell(HtmlPageWriter& writer, const CSiteFolder& folder, bool isRoot) {
+QString historyFolderCell(HtmlPageWriter& writer, const CSiteFolder& folder, bool isRoot) {
     const QString fontOpen = FontOpen(writer.album.layout.history);
     return QStringLiteral("<td>") + fontOpen + MakeFolderLink(writer, folder, isRoot, true) +
            QStringLiteral("</FONT></td>");
 }
 
-QString HistoryArrowCell(const HtmlPageWriter& writer) {
+QString historyArrowCell(const HtmlPageWriter& writer) {
     return QStringLiteral("<td>") + FontOpen(writer.album.layout.history) +
            QStringLiteral("-></FONT></td>");
 }
 
-QString AncestorTrail(HtmlPageWriter& writer, const CSiteFolder& selected) {
+QString ancestorTrail(HtmlPageWriter& writer, const CSiteFolder& selected) {
     QString trail;
     for (const CSiteFolder* folder = selected.parent(); folder; folder = folder->parent()) {
         const bool isRoot = folder == writer.album.tree.root();
-        const QString cell = HistoryFolderCell(writer, *folder, isRoot);
-        trail = trail.isEmpty() ? cell : cell + HistoryArrowCell(writer) + trail;
+        const QString cell = historyFolderCell(writer, *folder, isRoot);
+        trail = trail.isEmpty() ? cell : cell + historyArrowCell(writer) + trail;
     }
     return trail;
 }

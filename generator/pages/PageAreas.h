@@ -26,10 +26,10 @@ struct AreaAttributes {
 
 // The pieces of area, aligned by alignValue (the area's own align, or
 // main.align for the main canvas).
-AreaAttributes BuildAreaAttributes(HtmlPageWriter& writer, const AreaProperty& area,
+AreaAttributes buildAreaAttributes(HtmlPageWriter& writer, const AreaProperty& area,
                                    const QString& alignValue);
 // The same with the area's own align field.
-AreaAttributes BuildAreaAttributes(HtmlPageWriter& writer, const AreaProperty& area);
+AreaAttributes buildAreaAttributes(HtmlPageWriter& writer, const AreaProperty& area);
 
 // --- area rows
 QString HeaderBarRow(HtmlPageWriter& writer);
@@ -67,7 +67,7 @@ QString CombineTextAndImage(const QString& text, const QString& image, int posst
 // The link of a folder or item by its link style: text, image or both
 // linked to href. hasLinkImage tells whether the node has a link image set
 // (the image text may still be empty when it published to nothing).
-QString ApplyLinkStyle(QString text, QString image, const QString& href, bool hasLinkImage,
+QString applyLinkStyle(QString text, QString image, const QString& href, bool hasLinkImage,
                        int lnkstyle, int posstyle);
 // The link of a folder as the navigators show it.
 QString MakeFolderLink(HtmlPageWriter& writer, const CSiteFolder& folder, bool isRoot,
@@ -79,10 +79,10 @@ QString TopNavigatorContent(HtmlPageWriter& writer);
 // Links to folder's child folders, one per line.
 QString NextNavigatorContent(HtmlPageWriter& writer, const CSiteFolder& folder);
 // History trail cells.
-QString HistoryFolderCell(HtmlPageWriter& writer, const CSiteFolder& folder, bool isRoot);
-QString HistoryArrowCell(const HtmlPageWriter& writer);
+QString historyFolderCell(HtmlPageWriter& writer, const CSiteFolder& folder, bool isRoot);
+QString historyArrowCell(const HtmlPageWriter& writer);
 // The trail of selected's ancestors from the root down to its parent, as a
 // whole-album run would have carried it; empty for the root.
-QString AncestorTrail(HtmlPageWriter& writer, const CSiteFolder& selected);
+QString ancestorTrail(HtmlPageWriter& writer, const CSiteFolder& selected);
 
 }  // namespace pictavo

@@ -5,11 +5,11 @@
 
 namespace pictavo {
 
-void GenerateSite(HtmlPageWriter& writer, const CSiteFolder* start) {
+void generateSite(HtmlPageWriter& writer, const CSiteFolder* start) {
     if (!start)
         return;
     const bool wholeAlbum = start == writer.album.tree.root();
-    const QString trail = wholeAlbum ? QString() : AncestorTrail(writer, *start);
+    const QString trail = wholeAlbum ? QString() : ancestorTrail(writer, *start);
     GenerateFolderTree(writer, *start, trail);
 }
 

@@ -8,6 +8,6 @@
 
 namespace pictavo {
 
-void GenerateSite(HtmlPageWriter& writer, const CSiteFolder* start);
+void generateSite(HtmlPageWriter& writer, const CSiteFolder* start);
 
 }  // namespace pictavo

@@ -82,9 +82,4 @@ void ByteWriter::fill(std::uint8_t value, std::size_t count) {
     out_.insert(out_.end(), count, value);
 }
 
-void ByteWriter::patchLe32(std::size_t position, std::uint32_t value) {
-    for (int i = 0; i < 4; ++i)
-        out_[position + i] = static_cast<std::uint8_t>(value >> (8 * i));
-}
-
 }  // namespace pictavo

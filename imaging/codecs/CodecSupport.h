@@ -46,7 +46,6 @@ public:
     void fill(std::uint8_t value, std::size_t count);
     std::size_t size() const { return out_.size(); }
     // Overwrites a 32-bit little-endian value written earlier.
-    void patchLe32(std::size_t position, std::uint32_t value);
 
 private:
     std::vector<std::uint8_t>& out_;

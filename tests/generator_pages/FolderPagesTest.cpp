@@ -26,8 +26,8 @@ class FolderPageNameTest : public ::testing::TestWithParam<PageNameCase> {};
 TEST_P(FolderPageNameTest, NamesAndLinkTargets) {
     CSiteFolder folder;
     folder.id = GetParam().id;
-    EXPECT_EQ(FolderPageName(folder, GetParam().page, GetParam().isRoot), GetParam().name);
-    EXPECT_EQ(FolderPageTarget(folder, GetParam().page, GetParam().isRoot), GetParam().target);
+    EXPECT_EQ(folderPageName(folder, GetParam().page, GetParam().isRoot), GetParam().name);
+    EXPECT_EQ(folderPageTarget(folder, GetParam().page, GetParam().isRoot), GetParam().target);
 }
 
 INSTANTIATE_TEST_SUITE_P(Names, FolderPageNameTest,
@@ -69,7 +69,7 @@ TEST_P(IndexBarWindowTest, ListsTenPagesEachSide) {
     folder.id = 5;
     const int current = c.page + 1;
     EXPECT_EQ(
-        IndexBar(folder, c.page, c.pageCount, false),
+        indexBarText(folder, c.page, c.pageCount, false),
         expectedBar(current, c.firstLabel, c.lastLabel, c.page > 0, c.page < c.pageCount - 1));
 }
 
@@ -81,14 +81,14 @@ INSTANTIATE_TEST_SUITE_P(Windows, IndexBarWindowTest,
 
 TEST(IndexBarTest, SinglePageIsTheNoBarText) {
     CSiteFolder folder;
-    EXPECT_EQ(IndexBar(folder, 0, 1, false), "&nbsp1&nbsp");
-    EXPECT_EQ(IndexBar(folder, 0, 1, true), "&nbsp1&nbsp");
+    EXPECT_EQ(indexBarText(folder, 0, 1, false), "&nbsp1&nbsp");
+    EXPECT_EQ(indexBarText(folder, 0, 1, true), "&nbsp1&nbsp");
 }
 
 TEST(IndexBarTest, PageTwelveOfThirtyWrittenOut) {
     CSiteFolder folder;
     folder.id = 5;
-    const QString bar = IndexBar(folder, 11, 30, false);
+    const QString bar = indexBarText(folder, 11, 30, false);
     EXPECT_TRUE(
         bar.startsWith("<A href=\"d5p10.htm\">Previous</A>&nbsp<A href=\"d5p1.htm\">2</A>"
                        "&nbsp<A href=\"d5p2.htm\">3</A>&nbsp"));
@@ -102,16 +102,16 @@ TEST(IndexBarTest, PageTwelveOfThirtyWrittenOut) {
 TEST(IndexBarTest, RootLinksItsFirstPageAsDotIndex) {
     CSiteFolder root;
     root.id = 0;
-    EXPECT_EQ(IndexBar(root, 1, 3, true),
+    EXPECT_EQ(indexBarText(root, 1, 3, true),
               "<A href=\"./index.htm\">Previous</A>&nbsp<A href=\"./index.htm\">1</A>&nbsp2&nbsp"
               "<A href=\"main2.htm\">3</A>&nbsp<A href=\"main2.htm\">Next</A>");
 }
 
 TEST(ColumnWidthsTest, LastColumnTakesTheRest) {
-    EXPECT_EQ(ColumnWidths(100, 3), (std::vector<int>{33, 33, 34}));
-    EXPECT_EQ(ColumnWidths(80, 3), (std::vector<int>{26, 26, 28}));
-    EXPECT_EQ(ColumnWidths(100, 1), (std::vector<int>{100}));
-    EXPECT_EQ(ColumnWidths(80, 7), (std::vector<int>{11, 11, 11, 11, 11, 11, 14}));
+    EXPECT_EQ(columnWidths(100, 3), (std::vector<int>{33, 33, 34}));
+    EXPECT_EQ(columnWidths(80, 3), (std::vector<int>{26, 26, 28}));
+    EXPECT_EQ(columnWidths(100, 1), (std::vector<int>{100}));
+    EXPECT_EQ(columnWidths(80, 7), (std::vector<int>{11, 11, 11, 11, 11, 11, 14}));
 }
 
 struct ItemLinkCase {
@@ -193,7 +193,7 @@ TEST_P(SetGridSizeTest, OwnSizeOnlyWhenBothPositive) {
     CSiteFolder folder;
     folder.rows = c.folderRows;
     folder.cols = c.folderCols;
-    SetGridSize(f.writer(), folder);
+    applyGridSize(f.writer(), folder);
     EXPECT_EQ(f.writer().gridRows, c.rows);
     EXPECT_EQ(f.writer().gridCols, c.cols);
 }
@@ -216,7 +216,7 @@ void addSevenItems(PageFixture& f, CSiteFolder* folder) {
 
 TEST(FolderPagesGoldenTest, EmptyRootWritesOneEntryPage) {
     PageFixture f;
-    GenerateSite(f.writer(), f.root());
+    generateSite(f.writer(), f.root());
     EXPECT_EQ(f.output.pages.keys(), QStringList{"index.htm"});
     expectGolden("empty_root_index.htm", f.output.pages.value("index.htm"));
 }
@@ -225,7 +225,7 @@ TEST(FolderPagesGoldenTest, EmptyFolderBesideANextNavigator) {
     PageFixture f;
     CSiteFolder* trips = f.addFolder(f.root(), "Trips");
     f.addFolder(trips, "Paris");
-    GenerateSite(f.writer(), f.root());
+    generateSite(f.writer(), f.root());
     EXPECT_EQ(f.output.pages.keys(), (QStringList{"d1p0.htm", "d2p0.htm", "index.htm"}));
     expectGolden("empty_folder_next_navigator_d1p0.htm", f.output.pages.value("d1p0.htm"));
 }
@@ -237,7 +237,7 @@ TEST(FolderPagesGoldenTest, SevenItemsOnTheRootInATwoByThreeGrid) {
     f.root()->desc = "Welcome";
     addSevenItems(f, f.root());
     f.addFolder(f.root(), "Trips");  // the root still has no next navigator
-    GenerateSite(f.writer(), f.root());
+    generateSite(f.writer(), f.root());
     EXPECT_EQ(f.output.pages.keys(), (QStringList{"d1p0.htm", "index.htm", "main1.htm"}));
     expectGolden("grid_root_index.htm", f.output.pages.value("index.htm"));
     expectGolden("grid_root_main1.htm", f.output.pages.value("main1.htm"));
@@ -253,7 +253,7 @@ TEST(FolderPagesGoldenTest, SevenItemsBesideANextNavigatorWithHeaderAndFooter) {
     trips->cols = 3;
     addSevenItems(f, trips);
     f.addFolder(trips, "Paris");
-    GenerateSite(f.writer(), f.root());
+    generateSite(f.writer(), f.root());
     expectGolden("grid_next_navigator_d1p0.htm", f.output.pages.value("d1p0.htm"));
     const QString lastPage = f.output.pages.value("d1p1.htm");
     EXPECT_TRUE(
@@ -270,7 +270,7 @@ TEST(FolderPagesTest, FoldersWithAUrlAreNeitherWrittenNorEntered) {
     web->url = "http://example.com/";
     f.addFolder(web, "Below");
     f.addFolder(f.root(), "Trips");
-    GenerateSite(f.writer(), f.root());
+    generateSite(f.writer(), f.root());
     EXPECT_EQ(f.output.pages.keys(), (QStringList{"d3p0.htm", "index.htm"}));
     EXPECT_TRUE(
         f.output.pages.value("index.htm").contains("<td>\n<A href=\"./site/\">Web</A></td>\n"));
@@ -285,7 +285,7 @@ TEST(FolderPagesTest, ItemsWithOnlyAnEmptyRowsSetUseTheAlbumGrid) {
     folder->cols = 4;
     for (int i = 0; i < 3; ++i)
         f.addItem(folder, QStringLiteral("x%1.zip").arg(i), "z");
-    GenerateSite(f.writer(), f.root());
+    generateSite(f.writer(), f.root());
     EXPECT_EQ(f.output.pages.keys(), (QStringList{"d1p0.htm", "d1p1.htm", "index.htm"}));
     EXPECT_EQ(f.output.pages.value("d1p0.htm").count("<TD width=\"50%\""), 2);
 }
@@ -310,7 +310,7 @@ TEST(FolderPagesTest, ImagePagesTakeTheExtraColumnOfTheLastComposedPage) {
     CSiteFolder* paris = f.addFolder(trips, "Paris");
     f.addItem(trips, "t.jpg", "t");
     f.addItem(paris, "p.jpg", "p");
-    GenerateSite(f.writer(), f.root());
+    generateSite(f.writer(), f.root());
     // Trips' image page follows the root's page (no next navigator column);
     // Paris' image page follows Trips' page, which had one.
     EXPECT_TRUE(f.output.pages.value("d1i0.htm").contains("colspan=3 "));

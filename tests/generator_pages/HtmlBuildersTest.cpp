@@ -58,12 +58,12 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(FontOpenTest, WritesFaceSizeAndColour) {
     AreaProperty area;
     EXPECT_EQ(FontOpen(area), "<FONT face=\"Arial\" size=1 >\n");
-    EXPECT_EQ(FontOpenInline(area), "<FONT face=\"Arial\" size=1 >");
+    EXPECT_EQ(fontOpenInline(area), "<FONT face=\"Arial\" size=1 >");
     area.font.name = "Verdana";
     area.font.size = 140;
     area.font.clr = 0x0000FF;
     EXPECT_EQ(FontOpen(area), "<FONT face=\"Verdana\" size=4 color=#FF0000>\n");
-    EXPECT_EQ(FontOpenInline(area), "<FONT face=\"Verdana\" size=4 color=#FF0000>");
+    EXPECT_EQ(fontOpenInline(area), "<FONT face=\"Verdana\" size=4 color=#FF0000>");
 }
 
 struct StyleCase {
@@ -81,7 +81,7 @@ TEST_P(WrapFontStylesTest, BoldOutermostStrikeOutInnermost) {
     area.font.u = GetParam().u;
     area.font.s = GetParam().s;
     EXPECT_EQ(WrapFontStyles(area, "x"), QString::fromLatin1(GetParam().wrapped));
-    EXPECT_EQ(WrapFontStylesInline(area, "x"), QString::fromLatin1(GetParam().inlineWrapped));
+    EXPECT_EQ(wrapFontStylesInline(area, "x"), QString::fromLatin1(GetParam().inlineWrapped));
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -46,7 +46,7 @@ TEST_P(ImageNavigatorButtonsTest, LinksWhatExists) {
         (c.next ? linked(QStringLiteral("d3i%1.htm").arg(c.index + 1), "pctvnavn.gif")
                 : button("pctvnavn.gif")) +
         "\n" + (c.last ? linked(last, "pctvnavl.gif") : button("pctvnavl.gif")) + "\n";
-    EXPECT_EQ(ImageNavigatorButtons(input), expected);
+    EXPECT_EQ(imageNavigatorButtons(input), expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(Positions, ImageNavigatorButtonsTest,
@@ -59,7 +59,7 @@ TEST(ImageNavigatorButtonsTest, SingleImageWrittenOut) {
     ImagePageInput input;
     input.prefix = "d3";
     input.imageCount = 1;
-    EXPECT_EQ(ImageNavigatorButtons(input),
+    EXPECT_EQ(imageNavigatorButtons(input),
               "<A href = \"d3p0.htm\"><IMG src=\"./files/image/pctvnavt.gif\" border=0></A>\n"
               "<IMG src=\"./files/image/pctvnavf.gif\" border=0>\n"
               "<IMG src=\"./files/image/pctvnavp.gif\" border=0>\n"
@@ -80,7 +80,7 @@ TEST_P(BackToFolderTargetTest, LeadsToThePageHoldingTheImage) {
     input.prefix = "d7";
     input.isRoot = GetParam().isRoot;
     input.pageNumber = GetParam().page;
-    EXPECT_EQ(BackToFolderTarget(input), GetParam().target);
+    EXPECT_EQ(backToFolderTarget(input), GetParam().target);
 }
 
 INSTANTIATE_TEST_SUITE_P(Targets, BackToFolderTargetTest,
@@ -90,13 +90,13 @@ INSTANTIATE_TEST_SUITE_P(Targets, BackToFolderTargetTest,
                                            BackCase{false, 3, "d7p3.htm"}));
 
 TEST(ImagePageNameTest, LowerCasedPerFolderIndex) {
-    EXPECT_EQ(ImagePageName("d3", 0), "d3i0.htm");
-    EXPECT_EQ(ImagePageName("D3", 12), "d3i12.htm");
+    EXPECT_EQ(imagePageName("d3", 0), "d3i0.htm");
+    EXPECT_EQ(imagePageName("D3", 12), "d3i12.htm");
 }
 
 // The image row of a page built from input, with default properties.
 QString imageRowOf(PageFixture& f, const ImagePageInput& input) {
-    const QString page = ImagePageText(f.writer(), input);
+    const QString page = imagePageText(f.writer(), input);
     const qsizetype start = page.indexOf("<TR align=\"Center\">\n<TD   >\n");
     const qsizetype end = page.indexOf("</TD></TR>\n", start);
     if (start < 0 || end < 0)
@@ -148,7 +148,7 @@ TEST(ImagePageTest, NavigatorRowUsesAlignBackgroundAndColour) {
     ImagePageInput input;
     input.prefix = "d1";
     input.imageCount = 1;
-    const QString page = ImagePageText(f.writer(), input);
+    const QString page = imagePageText(f.writer(), input);
     EXPECT_TRUE(
         page.contains("<TR align=\"Left\">\n<TD height=\"5%\"  bgcolor=#FF0000 "
                       "background=\"./site/nav.gif\" >\n<A href = \"d1p0.htm\">"));
@@ -178,7 +178,7 @@ void buildPhotos(PageFixture& f) {
 TEST(ImagePagesGoldenTest, ThumbnailCellsAndImagePages) {
     PageFixture f;
     buildPhotos(f);
-    GenerateSite(f.writer(), f.root());
+    generateSite(f.writer(), f.root());
     EXPECT_EQ(f.output.pages.keys(),
               (QStringList{"d1i0.htm", "d1i1.htm", "d1i2.htm", "d1p0.htm", "index.htm"}));
     expectGolden("photos_d1p0.htm", f.output.pages.value("d1p0.htm"));
@@ -192,7 +192,7 @@ TEST(ImagePagesTest, RootImagesLinkBackToTheirRootPage) {
     f.root()->cols = 1;
     for (int i = 0; i < 3; ++i)
         f.addItem(f.root(), QStringLiteral("p%1.jpg").arg(i), "x");
-    GenerateSite(f.writer(), f.root());
+    generateSite(f.writer(), f.root());
     EXPECT_TRUE(f.output.pages.value("d0i0.htm").contains("<A href = \"./index.htm\"><IMG"));
     EXPECT_TRUE(f.output.pages.value("d0i2.htm").contains("<A href = \"main2.htm\"><IMG"));
     EXPECT_TRUE(f.output.pages.value("main2.htm").contains("<A href=\"d0i2.htm\">"));
@@ -203,7 +203,7 @@ TEST(ImagePagesTest, CallOrderOfAFolderWithImages) {
     buildPhotos(f);
     f.album.website.general.bgsndpath = "s.mid";
     f.album.layout.main.bgimg = "m.gif";
-    GenerateSite(f.writer(), f.root());
+    generateSite(f.writer(), f.root());
     const QStringList expected = {
         "publish s.mid",           "write index.htm",      "thumbnail C:\\pics\\a.jpg",
         "publish C:\\pics\\a.jpg", "size C:\\pics\\a.jpg", "publish s.mid",
@@ -225,7 +225,7 @@ TEST(ImagePagesTest, ImageNumberingRestartsInEveryFolder) {
     f.addItem(one, "b.txt", "b");
     f.addItem(one, "c.jpg", "c");
     f.addItem(two, "d.jpg", "d");
-    GenerateSite(f.writer(), f.root());
+    generateSite(f.writer(), f.root());
     EXPECT_EQ(f.output.pages.keys(), (QStringList{"d1i0.htm", "d1i1.htm", "d1p0.htm", "d2i0.htm",
                                                   "d2p0.htm", "index.htm"}));
     // Thumbnails are numbered through the whole run.

@@ -301,8 +301,8 @@ TEST(HistoryTrailTest, FolderAndArrowCells) {
     PageFixture f;
     f.album.layout.history.font.clr = 0xFF;
     const QString font = "<FONT face=\"Arial\" size=1 color=#FF0000>\n";
-    EXPECT_EQ(HistoryArrowCell(f.writer()), "<td>" + font + "-></FONT></td>");
-    EXPECT_EQ(HistoryFolderCell(f.writer(), *f.root(), true),
+    EXPECT_EQ(historyArrowCell(f.writer()), "<td>" + font + "-></FONT></td>");
+    EXPECT_EQ(historyFolderCell(f.writer(), *f.root(), true),
               "<td>" + font + "<A href=\"./index.htm\">Index</A></FONT></td>");
 }
 
@@ -316,7 +316,7 @@ TEST(HistoryTrailTest, AncestorTrailRunsFromTheRootToTheParent) {
     b->lnkimg = "b.gif";
     const QString cell = "<td>" + kFont + "\n";
     const QString arrow = cell + "-></FONT></td>";
-    EXPECT_EQ(AncestorTrail(f.writer(), *c),
+    EXPECT_EQ(ancestorTrail(f.writer(), *c),
               cell +
                   "<IMG src=\"./site/r.gif\" border=\"0\" align=\"center\"><br>"
                   "<A href=\"./index.htm\">Index</A></FONT></td>" +
@@ -328,7 +328,7 @@ TEST(HistoryTrailTest, AncestorTrailRunsFromTheRootToTheParent) {
                   "<A href=\"d2p0.htm\">B</A></FONT></td>");
     // Built walking up from the parent.
     EXPECT_EQ(f.output.calls, (QStringList{"publish b.gif", "publish a.gif", "publish r.gif"}));
-    EXPECT_EQ(AncestorTrail(f.writer(), *f.root()), "");
+    EXPECT_EQ(ancestorTrail(f.writer(), *f.root()), "");
 }
 
 }  // namespace

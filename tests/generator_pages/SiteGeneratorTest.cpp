@@ -31,12 +31,12 @@ void buildChain(PageFixture& f) {
 TEST(GenerateSiteTest, SelectedFolderCarriesTheFullTrailAndTopNavigator) {
     PageFixture whole;
     buildChain(whole);
-    GenerateSite(whole.writer(), whole.root());
+    generateSite(whole.writer(), whole.root());
 
     PageFixture selected;
     buildChain(selected);
     const CSiteFolder* c = selected.album.tree.findFolderById(3);
-    GenerateSite(selected.writer(), c);
+    generateSite(selected.writer(), c);
 
     EXPECT_EQ(selected.output.pages.keys(), (QStringList{"d3i0.htm", "d3p0.htm", "d4p0.htm"}));
     EXPECT_EQ(selected.output.pages.value("d3p0.htm"), whole.output.pages.value("d3p0.htm"));
@@ -65,8 +65,8 @@ TEST(GenerateSiteTest, TwoPassesOverOneAlbumAgree) {
     FakeSiteOutput writing;
     HtmlPageWriter planWriter(f.album, planning, "/out");
     HtmlPageWriter writeWriter(f.album, writing, "/out");
-    GenerateSite(planWriter, f.root());
-    GenerateSite(writeWriter, f.root());
+    generateSite(planWriter, f.root());
+    generateSite(writeWriter, f.root());
     ASSERT_FALSE(planning.calls.isEmpty());
     EXPECT_EQ(planning.calls, writing.calls);
     EXPECT_EQ(planning.pages, writing.pages);
@@ -75,7 +75,7 @@ TEST(GenerateSiteTest, TwoPassesOverOneAlbumAgree) {
 TEST(GenerateSiteTest, WholeAlbumWritesPagesInPreOrder) {
     PageFixture f;
     buildChain(f);
-    GenerateSite(f.writer(), f.root());
+    generateSite(f.writer(), f.root());
     QStringList written;
     for (const QString& call : f.output.calls) {
         if (call.startsWith("write "))
@@ -87,7 +87,7 @@ TEST(GenerateSiteTest, WholeAlbumWritesPagesInPreOrder) {
 
 TEST(GenerateSiteTest, NoStartNoPages) {
     PageFixture f;
-    GenerateSite(f.writer(), nullptr);
+    generateSite(f.writer(), nullptr);
     EXPECT_TRUE(f.output.calls.isEmpty());
 }
 
