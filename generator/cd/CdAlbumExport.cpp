@@ -2,13 +2,14 @@
 
 #include "core/AtomicFile.h"
 #include "core/DataFolder.h"
+#include "core/ParallelJobs.h"
 #include "core/PathUtil.h"
 #include "generator/cd/CdImageCopy.h"
 #include "imaging/ImageType.h"
 
 #include <QDir>
-#include <QThreadPool>
 
+#include <atomic>
 #include <mutex>
 
 namespace pictavo {
@@ -71,54 +72,43 @@ Result<CdExportReport> ExportCdAlbum(Album& album, const CdExportOptions& option
     CdExportReport report;
     copyViewer(options.outputFolder, report.failures);
     const std::vector<CdAlbumEntry> entries = planCdAlbum(album, imageFolder);
-    const int total = static_cast<int>(entries.size());
-    int done = 0;
     std::mutex lock;
     // A write error that every further file would meet (disk full,
     // read-only output) is reported once and ends the run.
     std::atomic<bool> stopped{false};
-    auto finished = [&](const Status& status) {
-        std::lock_guard guard(lock);
-        if (!status && !stopped.load()) {
+    auto finished = [&](const Status& status, int& counter) {
+        const std::lock_guard guard(lock);
+        if (status)
+            ++counter;
+        else if (!stopped.load()) {
             report.failures << status.error().message();
             stopped.store(status.error().affectsEveryFile());
         }
-        ++done;
-        if (options.progress)
-            options.progress(done, total);
     };
     auto cancelled = [&] { return options.cancel && options.cancel->load(); };
-    auto stopping = [&] { return cancelled() || stopped.load(); };
 
-    if (options.progress)
-        options.progress(0, total);
-    QThreadPool pool;
-    for (const CdAlbumEntry& entry : entries) {
-        if (stopping())
-            break;
-        if (entry.kind == CdAlbumEntry::TitleCard) {
-            if (options.fileStarted)
-                options.fileStarted(entry.destination);
-            finished(
-                MakeTitleCard(entry.caption, entry.description, entry.destination, options.canvas));
-            std::lock_guard guard(lock);
-            ++report.titleCards;
-            continue;
-        }
-        pool.start([&, entry] {
-            if (stopping())
+    ParallelRunOptions run;
+    run.progress = options.progress;
+    run.stopRequested = [&] { return cancelled() || stopped.load(); };
+    runParallel(
+        entries.size(),
+        [&](std::size_t i) {
+            const CdAlbumEntry& entry = entries[i];
+            if (entry.kind == CdAlbumEntry::TitleCard) {
+                if (options.fileStarted)
+                    options.fileStarted(entry.destination);
+                finished(MakeTitleCard(entry.caption, entry.description, entry.destination,
+                                       options.canvas),
+                         report.titleCards);
                 return;
+            }
             if (options.fileStarted)
                 options.fileStarted(entry.source);
-            Result<QString> copied =
+            const Result<QString> copied =
                 CopyCdImage(entry.source, entry.destination, options.exportMax, options.cancel);
-            finished(copied ? Status::success() : Status(copied.error()));
-            std::lock_guard guard(lock);
-            if (copied)
-                ++report.images;
-        });
-    }
-    pool.waitForDone();
+            finished(copied ? Status::success() : Status(copied.error()), report.images);
+        },
+        run);
     report.cancelled = cancelled();
     report.stopped = stopped.load();
     if (report.cancelled || report.stopped)

@@ -4,9 +4,9 @@
 // per folder before its images, and an autorun file. No HTML is written.
 //
 // The caller prepares the output folder (the same checks as a site export).
-// Image copies run on all cores; title cards are drawn on the calling
-// thread, which needs a QGuiApplication. Numbering is that of a one-thread
-// run.
+// Image copies and title cards run on all cores (the cards need a
+// QGuiApplication for their fonts); progress is reported on the calling
+// thread. Numbering is that of a one-thread run.
 
 #include "album/Album.h"
 #include "core/Result.h"

@@ -1,0 +1,144 @@
+// A drag from the file list into the album explorer, in the program's
+// window: the mouse gesture on the file list starts the list's own drag, and
+// the data it carries is dropped on a folder of the album tree as the window
+// system delivers a drop.
+#include "ScriptedPrompts.h"
+
+#include "album/gui/AlbumExplorerPane.h"
+#include "album/gui/AlbumTreeView.h"
+#include "shell/app/AppCommands.h"
+#include "shell/app/PaneFactory.h"
+#include "shell/explorer/FileListPane.h"
+#include "shell/explorer/FileTreePane.h"
+#include "shell/frame/MainWindow.h"
+#include "shell/gui/AppContext.h"
+#include "shell/gui/ListViewBase.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QDrag>
+#include <QFile>
+#include <QMimeData>
+#include <QMouseEvent>
+#include <QPointer>
+#include <QTemporaryDir>
+#include <QtTest/QTest>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace pictavo::test {
+namespace {
+
+// Keeps the children a view makes while a drag starts, the drag among
+// them; Qt deletes the drag only once the event loop runs. (A child is
+// announced while its base class is being built, so it is told apart later.)
+class DragCatcher : public QObject {
+public:
+    explicit DragCatcher(QObject* source) { source->installEventFilter(this); }
+    QDrag* drag() const {
+        for (const QPointer<QObject>& child : children_)
+            if (auto* started = qobject_cast<QDrag*>(child.data()))
+                return started;
+        return nullptr;
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::ChildAdded)
+            children_.push_back(static_cast<QChildEvent*>(event)->child());
+        return false;
+    }
+
+private:
+    QList<QPointer<QObject>> children_;
+};
+
+void sendMouse(QWidget* target, QEvent::Type type, QPoint at, Qt::MouseButtons held) {
+    QMouseEvent event(type, at, target->mapToGlobal(at), Qt::LeftButton, held, Qt::NoModifier);
+    QApplication::sendEvent(target, &event);
+}
+
+std::unique_ptr<QMimeData> copyOf(const QMimeData& data) {
+    auto copy = std::make_unique<QMimeData>();
+    for (const QString& format : data.formats())
+        copy->setData(format, data.data(format));
+    return copy;
+}
+
+TEST(DragIntoAlbum, RowsDraggedFromTheFileListBecomePagesAndFoldersOfTheTargetFolder) {
+    QTemporaryDir dir;
+    const QDir disk(dir.filePath("photos"));
+    ASSERT_TRUE(disk.mkpath("trip"));
+    for (const char* name : {"a.jpg", "b.png", "trip/c.jpg"}) {
+        QFile file(disk.filePath(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    }
+    ScriptedPrompts prompts;
+    AppContext context(SettingsStore(dir.filePath("settings/p.ini")), prompts);
+    MainWindow window(context, createPanes(context));
+    registerAppCommands(context, window);
+    window.resize(1024, 768);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    AlbumTree& album = context.album().tree;
+    CSiteFolder* target = album.insertFolder(album.root(), "Holiday");
+
+    auto* files = dynamic_cast<FileListPane*>(context.pane(PaneId::FileList));
+    auto* fileTree = dynamic_cast<FileTreePane*>(context.pane(PaneId::FileTree));
+    auto* albumPane = dynamic_cast<AlbumExplorerPane*>(context.pane(PaneId::AlbumExplorer));
+    ASSERT_TRUE(files && fileTree && albumPane && fileTree->navigateTo(disk.path()));
+    QAbstractItemView* list = files->listView().currentView();
+    const auto row = [&](const char* name) {
+        return files->model().index(files->model().rowOfPath(disk.filePath(name)), 0);
+    };
+    files->listView().selectOnly(row("trip"));
+    list->selectionModel()->select(row("b.png"),
+                                   QItemSelectionModel::Select | QItemSelectionModel::Rows);
+
+    // Press on a selected row and move the mouse past the drag distance.
+    DragCatcher catcher(list);
+    const QPoint from = list->visualRect(row("b.png")).center();
+    const QPoint to = from + QPoint(QApplication::startDragDistance() * 3, 0);
+    sendMouse(list->viewport(), QEvent::MouseButtonPress, from, Qt::LeftButton);
+    sendMouse(list->viewport(), QEvent::MouseMove, from + QPoint(1, 0), Qt::LeftButton);
+    sendMouse(list->viewport(), QEvent::MouseMove, to, Qt::LeftButton);
+    QDrag* drag = catcher.drag();
+    ASSERT_TRUE(drag && drag->mimeData());
+    const std::unique_ptr<QMimeData> carried = copyOf(*drag->mimeData());
+    sendMouse(list->viewport(), QEvent::MouseButtonRelease, to, Qt::NoButton);
+
+    AlbumTreeView* treeView = albumPane->treeView();
+    treeView->expandAll();
+    const QModelIndex holiday = treeView->model()->index(0, 0, treeView->model()->index(0, 0));
+    ASSERT_EQ(holiday.data().toString(), "Holiday");
+    const QPoint over = treeView->visualRect(holiday).center();
+    const Qt::DropActions offered = Qt::CopyAction;
+    QDragEnterEvent enter(over, offered, carried.get(), Qt::LeftButton, {});
+    QApplication::sendEvent(treeView->viewport(), &enter);
+    ASSERT_TRUE(enter.isAccepted());
+    QDragMoveEvent move(over, offered, carried.get(), Qt::LeftButton, {});
+    QApplication::sendEvent(treeView->viewport(), &move);
+    ASSERT_TRUE(move.isAccepted());
+    QDropEvent drop(QPointF(over), offered, carried.get(), Qt::LeftButton, {});
+    QApplication::sendEvent(treeView->viewport(), &drop);
+    EXPECT_EQ(drop.dropAction(), Qt::CopyAction);
+
+    // The folder becomes a folder filled by import, the file a page.
+    QTRY_COMPARE(target->childCount(), 1);
+    EXPECT_EQ(target->child(0)->caption, "trip");
+    ASSERT_EQ(target->child(0)->pageListSize(), 1);
+    EXPECT_EQ(target->child(0)->pages()[0]->url, disk.filePath("trip/c.jpg"));
+    ASSERT_EQ(target->pageListSize(), 1);
+    EXPECT_EQ(target->pages()[0]->url, disk.filePath("b.png"));
+    EXPECT_TRUE(prompts.asked.isEmpty());
+    // One undo step takes the whole drop back (the tree is rebuilt).
+    ASSERT_TRUE(context.undoStack().undo());
+    const CSiteFolder* restored = album.root()->child(0);
+    EXPECT_EQ(restored->caption, "Holiday");
+    EXPECT_EQ(restored->childCount() + restored->pageListSize(), 0);
+}
+
+}  // namespace
+}  // namespace pictavo::test
