@@ -3,7 +3,8 @@
 #
 # Puts PHOTOS (default 500) 12-megapixel photographs of 1.5 MB (below the
 # file list's 5 MiB thumbnail limit) in a folder of their
-# own and runs gui_bench on it offscreen: the file list's thumbnails (first
+# own and runs gui_bench on it offscreen: the thumbnails of the file list
+# and of an album folder of the photos in the album folder list (first
 # screen, every tile, the longest event-loop stall, the folder shown again)
 # and the album tree, album folder list and file list with ROWS (default
 # 10,000) rows in one folder (time to show it, time per page of scrolling).

@@ -1,12 +1,12 @@
 // GUI benchmark (not a test), run by bench/gui-bench.sh:
 //   gui_bench PHOTO_FOLDER [ROWS]
 //
-// Thumbnails: the file list in the thumbnail style shows PHOTO_FOLDER. It
-// prints the time until every tile of the first screen is shown, the time
-// until every tile of the folder is shown (scrolling one page on whenever
-// the screen is complete), the longest time the event loop was held up
-// meanwhile, and the time until the first screen is complete again when
-// the folder is shown a second time (the tile cache).
+// Thumbnails: the file list in the thumbnail style shows PHOTO_FOLDER, then
+// the album folder list an album folder of its photos. For each it prints the time until every tile
+// of the first screen is shown, the time until every tile of the folder is shown (scrolling one
+// page on whenever the screen is complete), the longest time the event loop was held up meanwhile,
+// and the time until the first screen is complete again when the folder is shown a second time (the
+// tile cache).
 //
 // Rows: the album tree, the album folder list and the file list, each with
 // ROWS rows (default 10,000) in one folder. It prints the time to show the
@@ -25,6 +25,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QListView>
 #include <QScrollBar>
 #include <QSet>
@@ -101,13 +102,10 @@ void pageDown(QAbstractScrollArea& area) {
     bar->setValue(bar->value() + bar->pageStep());
 }
 
-void benchThumbnails(AppContext& context, const QString& photos) {
-    QTemporaryDir elsewhere;
-    ExplorerLocation location(elsewhere.path());
-    FileListPane pane(context, location);
-    pane.resize(1024, 600);
-    pane.show();
-    ListViewBase& list = pane.listView();
+// Times list's thumbnail style: show() fills it with the photos, showOther()
+// with something else.
+void benchThumbnails(const char* label, ListViewBase& list, const std::function<void()>& show,
+                     const std::function<void()>& showOther) {
     list.setListStyle(ListStyle::Thumbnails);
     QCoreApplication::processEvents();
 
@@ -116,7 +114,7 @@ void benchThumbnails(AppContext& context, const QString& photos) {
     LoopLatency latency;
     QElapsedTimer clock;
     clock.start();
-    location.setFolder(photos);
+    show();
     runEventsUntil(screenComplete);
     const qint64 firstScreen = clock.elapsed();
     while (!atBottom(*list.iconView())) {
@@ -126,18 +124,49 @@ void benchThumbnails(AppContext& context, const QString& photos) {
     const qint64 allTiles = clock.elapsed();
     const qint64 worstLatency = latency.worstMs();
 
-    location.setFolder(elsewhere.path());
+    showOther();
     QCoreApplication::processEvents();
     tiles.forget();
     clock.restart();
-    location.setFolder(photos);
+    show();
     runEventsUntil(screenComplete);
-    std::printf("thumbnails of %d files\n", list.model()->rowCount());
+    std::printf("%s thumbnails of %d rows\n", label, list.model()->rowCount());
     std::printf("  first screen    %7lld ms\n", static_cast<long long>(firstScreen));
     std::printf("  every tile      %7lld ms\n", static_cast<long long>(allTiles));
     std::printf("  longest stall   %7lld ms (event loop)\n", static_cast<long long>(worstLatency));
     std::printf("  shown again     %7lld ms (first screen)\n",
                 static_cast<long long>(clock.elapsed()));
+}
+
+void benchFileThumbnails(AppContext& context, const QString& photos) {
+    QTemporaryDir elsewhere;
+    ExplorerLocation location(elsewhere.path());
+    FileListPane pane(context, location);
+    pane.resize(1024, 600);
+    pane.show();
+    benchThumbnails(
+        "file list", pane.listView(), [&] { location.setFolder(photos); },
+        [&] { location.setFolder(elsewhere.path()); });
+}
+
+// An album folder with one page per photo, in the album folder list.
+void benchAlbumThumbnails(AppContext& context, const QString& photos) {
+    AlbumTree& tree = context.album().tree;
+    CSiteFolder* folder = tree.insertFolder(tree.root(), QStringLiteral("Photos"));
+    for (const QFileInfo& photo : QDir(photos).entryInfoList(QDir::Files, QDir::Name)) {
+        auto page = std::make_unique<CSitePage>();
+        page->caption = photo.fileName();
+        page->url = photo.filePath();
+        tree.appendPage(folder, std::move(page));
+    }
+    AlbumFolderListPane pane(context);
+    pane.resize(1024, 600);
+    pane.show();
+    benchThumbnails(
+        "album folder list", *pane.list(), [&] { context.setSelectedFolder(folder); },
+        [&] { context.setSelectedFolder(tree.root()); });
+    context.setSelectedFolder(tree.root());
+    tree.removeFolder(folder);
 }
 
 // Shows a folder through show (which must leave the view filled), then
@@ -225,7 +254,8 @@ int main(int argc, char** argv) {
     QTemporaryDir settings;
     pictavo::DialogPrompts prompts;
     pictavo::AppContext context(pictavo::SettingsStore(settings.filePath("bench.ini")), prompts);
-    pictavo::benchThumbnails(context, photos);
+    pictavo::benchFileThumbnails(context, photos);
+    pictavo::benchAlbumThumbnails(context, photos);
     std::printf("%d rows in one folder\n", rows);
     pictavo::benchAlbumRows(context, rows);
     pictavo::benchFileRows(context, rows);
