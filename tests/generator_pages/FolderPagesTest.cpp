@@ -96,45 +96,32 @@ TEST(ColumnWidthsTest, LastColumnTakesTheRest) {
     EXPECT_EQ(columnWidths(80, 7), (std::vector<int>{11, 11, 11, 11, 11, 11, 14}));
 }
 
-struct ItemLinkCase {
-    const char* name;
-    bool prepared;
-    int lnkstyle, posstyle;
-    const char* link;
-};
-
-class MakeItemLinkTest : public ::testing::TestWithParam<ItemLinkCase> {};
-
-// Item caption "Cap", url C:\docs\a.pdf, link image i.gif; prepared items
-// carry d1i0.htm and thumb.jpg as they are.
-TEST_P(MakeItemLinkTest, LinksByStyle) {
-    const ItemLinkCase& c = GetParam();
+// Published items link the published url and image; prepared image items
+// carry their page and thumbnail as they are and publish nothing.
+TEST(MakeItemLinkTest, LinksByStyle) {
     PageFixture f;
     CSitePage item;
     item.caption = "Cap";
-    item.url = c.prepared ? "d1i0.htm" : "C:\\docs\\a.pdf";
-    item.lnkimg = c.prepared ? "thumb.jpg" : "i.gif";
-    item.lnkstyle = c.lnkstyle;
-    item.posstyle = c.posstyle;
-    EXPECT_EQ(MakeItemLink(f.writer(), item, c.prepared), QString::fromLatin1(c.link));
-    if (c.prepared) {
-        EXPECT_TRUE(f.output.calls.isEmpty());
-    }
+    item.url = "C:\\docs\\a.pdf";
+    item.lnkimg = "i.gif";
+    item.lnkstyle = kBothLink;
+    item.posstyle = kTopImageBottomText;
+    const QString image = "<IMG src=\"./site/i.gif\" border=\"0\" align=\"center\">";
+    EXPECT_EQ(MakeItemLink(f.writer(), item, false),
+              "<A href=\"./site/a.pdf\">" + image + "<br>Cap</A>");
+    item.lnkstyle = kImageLink;
+    item.posstyle = kLeftImageRightText;
+    EXPECT_EQ(MakeItemLink(f.writer(), item, false),
+              "<A href=\"./site/a.pdf\">" + image + "</A>Cap");
+
+    PageFixture prepared;
+    item.url = "d1i0.htm";
+    item.lnkimg = "thumb.jpg";
+    item.lnkstyle = kTextLink;
+    EXPECT_EQ(MakeItemLink(prepared.writer(), item, true),
+              "<IMG src=\"thumb.jpg\" border=\"0\" align=\"center\"><A href=\"d1i0.htm\">Cap</A>");
+    EXPECT_TRUE(prepared.output.calls.isEmpty());
 }
-
-#define PUB_IMG "<IMG src=\"./site/i.gif\" border=\"0\" align=\"center\">"
-#define PREP_IMG "<IMG src=\"thumb.jpg\" border=\"0\" align=\"center\">"
-
-INSTANTIATE_TEST_SUITE_P(
-    Styles, MakeItemLinkTest,
-    ::testing::Values(
-        ItemLinkCase{"both_top", false, 2, 2, "<A href=\"./site/a.pdf\">" PUB_IMG "<br>Cap</A>"},
-        ItemLinkCase{"image_left", false, 1, 0, "<A href=\"./site/a.pdf\">" PUB_IMG "</A>Cap"},
-        ItemLinkCase{"prepared_text_left", true, 0, 0, PREP_IMG "<A href=\"d1i0.htm\">Cap</A>"}),
-    [](const auto& testInfo) { return std::string(testInfo.param.name); });
-
-#undef PUB_IMG
-#undef PREP_IMG
 
 TEST(MakeItemLinkTest, NoCaptionNoImageNoLink) {
     PageFixture f;
