@@ -40,24 +40,17 @@ INSTANTIATE_TEST_SUITE_P(
                  ""},
         NameCase{"/pics/Holiday.JPG", true, true, "./files/image/holiday.jpg", PublishAction::Copy,
                  "/out/site/files/image/holiday.jpg"},
-        NameCase{"/pics/anim.gif", true, true, "./files/image/anim.gif", PublishAction::Copy,
-                 "/out/site/files/image/anim.gif"},
         // An image kind the converter does not read is copied.
         NameCase{"/pics/old.PIC", true, true, "./files/image/old.pic", PublishAction::Copy,
                  "/out/site/files/image/old.pic"},
         // Other kinds go to their subfolder.
         NameCase{"/docs/Report.PDF", true, true, "./files/doc/report.pdf", PublishAction::Copy,
                  "/out/site/files/doc/report.pdf"},
-        NameCase{"/music/Song.MP3", false, true, "./files/audio/Song.MP3", PublishAction::None, ""},
         NameCase{"/x/README", true, true, "./files/others/readme", PublishAction::Copy,
                  "/out/site/files/others/readme"},
         // Web links stand as typed, https included.
         NameCase{"https://example.org/a?b=1#c", true, true, "https://example.org/a?b=1#c",
                  PublishAction::None, ""},
-        NameCase{"http://example.org/x.jpg", true, true, "http://example.org/x.jpg",
-                 PublishAction::None, ""},
-        NameCase{"mailto:me@example.org", true, true, "mailto:me@example.org", PublishAction::None,
-                 ""},
         // Inside the output folder, by whole components: used in place.
         NameCase{"/out/site/files/image/a.jpg", true, true, "files/image/a.jpg",
                  PublishAction::None, ""},

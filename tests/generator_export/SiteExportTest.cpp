@@ -12,23 +12,13 @@ namespace {
 using namespace testing_support;
 
 TEST_F(SiteExportTest, WritesTheSiteLayout) {
+    // Every link of the pages resolves (checked by exportWhole); the files
+    // no page links are checked here.
     ASSERT_TRUE(exportWhole(site()));
     const QDir out(site());
-    for (const char* folder : {"files/image", "files/doc", "files/audio", "files/video",
-                               "files/zip", "files/others", "files/thumbnail"})
-        EXPECT_TRUE(out.exists(QLatin1String(folder))) << folder;
-    for (const char* file :
-         {"index.htm", "d0i0.htm", "d0i4.htm", "files/image/beach_png.jpg", "files/image/photo.jpg",
-          "files/image/night #2.jpg", "files/doc/notes.txt", "autorun.exe", "ie.ico",
-          "files/thumbnail/Thumbnail0.jpg"})
+    for (const char* file : {"index.htm", "files/image/beach_png.jpg", "autorun.exe", "ie.ico"})
         EXPECT_TRUE(out.exists(QString::fromUtf8(file))) << file;
     EXPECT_TRUE(out.exists(QStringLiteral("d%1p0.htm").arg(sub_->id)));
-    for (const char* button :
-         {"pctvnavl.gif", "pctvnavn.gif", "pctvnavf.gif", "pctvnavt.gif", "pctvnavp.gif"})
-        EXPECT_GT(
-            QFileInfo(out.filePath(QStringLiteral("files/image/") + QLatin1String(button))).size(),
-            0)
-            << button;
     EXPECT_EQ(fileBytes(out.filePath(QStringLiteral("autorun.inf"))),
               QByteArray("[autorun]\r\nOPEN=autorun.exe\r\nICON=ie.ico\r\n"));
 

@@ -20,13 +20,6 @@ TEST(HeaderBarRowTest, NoHeaderTextNoRow) {
     EXPECT_TRUE(f.output.calls.isEmpty());
 }
 
-TEST(HeaderBarRowTest, EmptyAttributesKeepTheirSpaces) {
-    PageFixture f;
-    f.album.website.headerStr = "<b>Hi</b>";
-    EXPECT_EQ(HeaderBarRow(f.writer()), "<TR>\n<TD width=\"100%\" height=\"5%\" colspan=3   >\n" +
-                                            kFont + "\n<b>Hi</b>\n</FONT>\n</TD>\n</TR>\n");
-}
-
 TEST(HeaderBarRowTest, AllAttributesAndTheExtraColumn) {
     PageFixture f;
     f.album.website.headerStr = "Hi";
@@ -86,45 +79,20 @@ TEST(NextNavigatorCellTest, SpansGridAndExtraRows) {
               "<TD width=\"20%\" height=\"90%\" rowspan=5     align=\"Right\">");
 }
 
-struct GridCellCase {
-    const char* name;
-    int lineclr, bgclr;
-    const char* bgimg;
-    const char* mainAlign;
-    int italic;
-    const char* cell;
-};
-
-class GridCellTest : public ::testing::TestWithParam<GridCellCase> {};
-
-TEST_P(GridCellTest, WritesTheMainCanvasCell) {
-    const GridCellCase& c = GetParam();
+TEST(GridCellTest, WritesTheMainCanvasCell) {
     PageFixture f;
-    f.album.layout.table.lineclr = c.lineclr;
-    f.album.layout.main.bgclr = c.bgclr;
-    f.album.layout.main.bgimg = c.bgimg;
-    f.album.layout.main.mainAlign = c.mainAlign;
-    f.album.layout.main.font.i = c.italic;
-    EXPECT_EQ(GridCell(f.writer(), "content", 33), QString::fromLatin1(c.cell));
+    f.album.layout.main.mainAlign = "";
+    EXPECT_EQ(GridCell(f.writer(), "content", 33),
+              "<TD width=\"33%\"    >\n" + kFont + "\ncontent</FONT></TD>\n");
+    f.album.layout.table.lineclr = 0;
+    f.album.layout.main.bgclr = 0xFFFFFF;
+    f.album.layout.main.bgimg = "m.gif";
+    f.album.layout.main.mainAlign = "center";
+    EXPECT_EQ(GridCell(f.writer(), "content", 33),
+              "<TD width=\"33%\" bordercolor=#000000 bgcolor=#FFFFFF "
+              "background=\"./site/m.gif\"  align=\"center\">\n" +
+                  kFont + "\ncontent</FONT></TD>\n");
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Cells, GridCellTest,
-    ::testing::Values(
-        GridCellCase{"defaults", -1, -1, "", "center", 0,
-                     "<TD width=\"33%\"     align=\"center\">\n<FONT face=\"Arial\" size=1 >\n"
-                     "content</FONT></TD>\n"},
-        GridCellCase{
-            "noAlign", -1, -1, "", "", 0,
-            "<TD width=\"33%\"    >\n<FONT face=\"Arial\" size=1 >\ncontent</FONT></TD>\n"},
-        GridCellCase{"italic", -1, -1, "", "", 1,
-                     "<TD width=\"33%\"    >\n<FONT face=\"Arial\" size=1 >\n<EM>\ncontent</EM>\n"
-                     "</FONT></TD>\n"},
-        GridCellCase{"allAttributes", 0, 0xFFFFFF, "m.gif", "center", 0,
-                     "<TD width=\"33%\" bordercolor=#000000 bgcolor=#FFFFFF "
-                     "background=\"./site/m.gif\"  align=\"center\">\n"
-                     "<FONT face=\"Arial\" size=1 >\ncontent</FONT></TD>\n"}),
-    [](const auto& testInfo) { return std::string(testInfo.param.name); });
 
 TEST(IndexBarRowTest, NoRowForNoBarOrASinglePage) {
     PageFixture f;
@@ -136,9 +104,6 @@ TEST(IndexBarRowTest, NoRowForNoBarOrASinglePage) {
 
 TEST(IndexBarRowTest, UnquotedAlignAndInlineStyles) {
     PageFixture f;
-    EXPECT_EQ(IndexBarRow(f.writer(), "BAR"),
-              "<TR>\n<TD width=\"80%\" height=\"5%\" align=Right colspan=3   >\n" + kFont +
-                  "BAR</FONT></TD>\n</TR>\n");
     f.album.layout.idx.align = "";
     f.album.layout.idx.font.b = 1;
     f.album.layout.idx.font.s = 1;
@@ -161,13 +126,6 @@ TEST(ComposePageTest, SetsExtraColumnsAndRows) {
     ComposePage(f.writer(), parts);
     EXPECT_EQ(f.writer().extraColumns, 0);
     EXPECT_EQ(f.writer().extraRows, 2);
-}
-
-TEST(CombineTextAndImageTest, EitherEmptyGivesTheOther) {
-    EXPECT_EQ(CombineTextAndImage("", "I", kRightImageLeftText), "I");
-    EXPECT_EQ(CombineTextAndImage("T", "", kBottomImageTopText), "T");
-    EXPECT_EQ(CombineTextAndImage("", "", 9), "");
-    EXPECT_EQ(CombineTextAndImage("T", "", 9), "T");
 }
 
 struct FolderLinkCase {
@@ -203,14 +161,8 @@ INSTANTIATE_TEST_SUITE_P(
                       FolderLinkCase{"text_topImage", 0, 2, IMG "<br>" A(TXT)},
                       FolderLinkCase{"text_bottomImage", 0, 3, A(TXT) "<br>" IMG},
                       FolderLinkCase{"text_badPosition", 0, 4, ""},
-                      FolderLinkCase{"image_leftImage", 1, 0, A(IMG) TXT},
                       FolderLinkCase{"image_rightImage", 1, 1, TXT A(IMG)},
-                      FolderLinkCase{"image_topImage", 1, 2, A(IMG) "<br>" TXT},
-                      FolderLinkCase{"image_bottomImage", 1, 3, TXT "<br>" A(IMG)},
-                      FolderLinkCase{"both_leftImage", 2, 0, A(IMG TXT)},
-                      FolderLinkCase{"both_rightImage", 2, 1, A(TXT IMG)},
                       FolderLinkCase{"both_topImage", 2, 2, A(IMG "<br>" TXT)},
-                      FolderLinkCase{"both_bottomImage", 2, 3, A(TXT "<br>" IMG)},
                       FolderLinkCase{"both_badPosition", 2, -1, "<A href=\"d4p0.htm\"></A>"},
                       FolderLinkCase{"badStyle", 3, 2, ""}),
     [](const auto& testInfo) { return std::string(testInfo.param.name); });
@@ -225,15 +177,6 @@ TEST(MakeFolderLinkTest, NoCaptionNoImageNoLinkNoPublishing) {
     folder->url = "C:\\web\\page.htm";
     EXPECT_EQ(MakeFolderLink(f.writer(), *folder, false, true), "");
     EXPECT_TRUE(f.output.calls.isEmpty());
-}
-
-TEST(MakeFolderLinkTest, RootLinksTheEntryPageAndCentresItsImage) {
-    PageFixture f;
-    f.root()->lnkimg = "home.gif";
-    f.root()->lnkstyle = kBothLink;
-    EXPECT_EQ(MakeFolderLink(f.writer(), *f.root(), true, true),
-              "<A href=\"./index.htm\"><IMG src=\"./site/home.gif\" border=\"0\" "
-              "align=\"center\"><br>Index</A>");
 }
 
 TEST(MakeFolderLinkTest, AFolderWithAUrlLinksItsPublishedUrl) {
@@ -264,12 +207,6 @@ TEST(MakeFolderLinkTest, TextLinkWithoutCaptionLeavesTheImageUnlinked) {
               "<IMG src=\"./site/x.gif\" border=\"0\" align=\"center\">");
 }
 
-TEST(TopNavigatorContentTest, RootWithoutChildren) {
-    PageFixture f;
-    EXPECT_EQ(TopNavigatorContent(f.writer()),
-              "<table rows=1 cols=0>\n<TR align=\"Center\">\n</tr>\n</table>\n");
-}
-
 TEST(TopNavigatorContentTest, OneCellPerChildOfTheRoot) {
     PageFixture f;
     CSiteFolder* trips = f.addFolder(f.root(), "Trips");
@@ -279,31 +216,6 @@ TEST(TopNavigatorContentTest, OneCellPerChildOfTheRoot) {
     EXPECT_EQ(TopNavigatorContent(f.writer()),
               "<table rows=1 cols=2>\n<TR>\n<td>\n<A href=\"d1p0.htm\">Trips</A></td>\n"
               "<td>\n</td>\n</tr>\n</table>\n");
-}
-
-TEST(TopNavigatorContentTest, EmptyWithoutARoot) {
-    PageFixture f;
-    f.album.tree.replaceRoot(nullptr, 0);
-    EXPECT_EQ(TopNavigatorContent(f.writer()), "");
-}
-
-TEST(NextNavigatorContentTest, OneLinePerChildFolder) {
-    PageFixture f;
-    CSiteFolder* trips = f.addFolder(f.root(), "Trips");
-    EXPECT_EQ(NextNavigatorContent(f.writer(), *trips), "");
-    f.addFolder(trips, "Paris");
-    f.addFolder(trips, "Rome");
-    EXPECT_EQ(NextNavigatorContent(f.writer(), *trips),
-              "<A href=\"d2p0.htm\">Paris</A><br><br>\n<A href=\"d3p0.htm\">Rome</A><br><br>\n");
-}
-
-TEST(HistoryTrailTest, FolderAndArrowCells) {
-    PageFixture f;
-    f.album.layout.history.font.clr = 0xFF;
-    const QString font = "<FONT face=\"Arial\" size=1 color=#FF0000>\n";
-    EXPECT_EQ(historyArrowCell(f.writer()), "<td>" + font + "-></FONT></td>");
-    EXPECT_EQ(historyFolderCell(f.writer(), *f.root(), true),
-              "<td>" + font + "<A href=\"./index.htm\">Index</A></FONT></td>");
 }
 
 TEST(HistoryTrailTest, AncestorTrailRunsFromTheRootToTheParent) {

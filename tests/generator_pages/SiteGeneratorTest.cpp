@@ -85,11 +85,5 @@ TEST(GenerateSiteTest, WholeAlbumWritesPagesInPreOrder) {
                                     "d4p0.htm", "d5p0.htm"}));
 }
 
-TEST(GenerateSiteTest, NoStartNoPages) {
-    PageFixture f;
-    generateSite(f.writer(), nullptr);
-    EXPECT_TRUE(f.output.calls.isEmpty());
-}
-
 }  // namespace
 }  // namespace pictavo
