@@ -30,10 +30,6 @@ SiteOutputSettings outputSettings(const Album& album, const EnvironmentSettings&
 
 }  // namespace
 
-QString SiteExporter::proposedFolder() const {
-    return proposedOutputFolder(album_);
-}
-
 QString SiteExporter::entryPage() const {
     return path::join(outputFolder_, QStringLiteral("index.htm"));
 }
@@ -122,29 +118,8 @@ bool SiteExporter::generate(const CSiteFolder* start, const ExportCallbacks& cal
     return !report_.stopped();
 }
 
-QString SiteExporter::previewSite(const ExportCallbacks& callbacks, const OpenPageFunction& open) {
-    if (album_.tree.albumChanged() && !exportSite(nullptr, true, callbacks))
-        return {};
-    const auto openEntry = [&] { return !outputFolder_.isEmpty() && open(entryPage()); };
-    if (!openEntry() && exportSite(nullptr, true, callbacks))
-        openEntry();
-    return outputFolder_;
-}
-
 QString SiteExporter::firstPageOf(const CSiteFolder* folder) const {
     return path::join(outputFolder_, folderPageName(*folder, 0, folder == album_.tree.root()));
-}
-
-void SiteExporter::previewSelectedFolder(const CSiteFolder* selected,
-                                         const ExportCallbacks& callbacks,
-                                         const OpenPageFunction& open) {
-    if (!selected)
-        return;
-    if (album_.tree.albumChanged() && !exportSite(selected, false, callbacks))
-        return;
-    const auto openFirst = [&] { return !outputFolder_.isEmpty() && open(firstPageOf(selected)); };
-    if (!openFirst() && exportSite(selected, false, callbacks))
-        openFirst();
 }
 
 }  // namespace pictavo

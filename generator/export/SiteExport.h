@@ -16,9 +16,6 @@
 // site no longer has are removed; the folder then holds what an export into
 // an empty folder would write.
 //
-// The previews export only when the album changed since the last whole-album
-// run (or when the page cannot be opened, once) and open the entry page.
-//
 // Owned by whoever owns the album (the album explorer, the command-line
 // tool); used from one thread. The user is asked through the callbacks, so
 // the same code serves the GUI and the command-line tool.
@@ -33,19 +30,11 @@
 
 #include <QString>
 
-#include <atomic>
-#include <functional>
-#include <optional>
 #include <vector>
 
 namespace pictavo {
 
 class IncrementalExport;
-
-// Opens a page in the browser; false when it could not be opened. The
-// caller (the GUI, with the desktop's URL opener) supplies it: the export
-// core opens nothing itself.
-using OpenPageFunction = std::function<bool(const QString& path)>;
 
 class SiteExporter {
 public:
@@ -63,18 +52,9 @@ public:
     bool exportSiteTo(const QString& folder, const CSiteFolder* selected, bool wholeAlbum,
                       const ExportCallbacks& callbacks);
 
-    // Exports the whole album when it changed, opens index.htm; gives the
-    // output folder, or empty when nothing could be generated.
-    QString previewSite(const ExportCallbacks& callbacks, const OpenPageFunction& open);
-    // Opens the first page of selected (exporting from it when the album
-    // changed).
-    void previewSelectedFolder(const CSiteFolder* selected, const ExportCallbacks& callbacks,
-                               const OpenPageFunction& open);
-
     // On: the next runs redo all image work, taking over nothing.
     void setFullExport(bool full) { fullExport_ = full; }
 
-    QString proposedFolder() const;
     const QString& outputFolder() const { return outputFolder_; }
     // Failures of the last run, and whether it stopped on a cancel request.
     std::vector<RunFailure> lastFailures() const { return report_.failures(); }

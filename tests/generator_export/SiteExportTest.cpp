@@ -94,9 +94,9 @@ TEST_F(SiteExportTest, CreatesOneLevelOnly) {
 TEST_F(SiteExportTest, ProposesTheRememberedFolderOrExportBesideTheData) {
     album_.website.general.location = QString();
     SiteExporter exporter(album_, settings_);
-    EXPECT_TRUE(exporter.proposedFolder().endsWith(QStringLiteral("/Export")));
+    EXPECT_TRUE(proposedOutputFolder(album_).endsWith(QStringLiteral("/Export")));
     EXPECT_TRUE(exporter.exportSite(nullptr, true, callbacks(site())));
-    EXPECT_EQ(exporter.proposedFolder(), site());
+    EXPECT_EQ(proposedOutputFolder(album_), site());
 }
 
 TEST_F(SiteExportTest, CancelledRunWritesNoPagesAndNoPartialFiles) {
@@ -108,46 +108,6 @@ TEST_F(SiteExportTest, CancelledRunWritesNoPagesAndNoPartialFiles) {
     EXPECT_TRUE(exporter.lastRunCancelled());
     EXPECT_FALSE(QDir(site()).exists(QStringLiteral("index.htm")));
     EXPECT_TRUE(temporaryFilesBelow(site()).isEmpty());
-    EXPECT_TRUE(album_.tree.albumChanged());
-}
-
-TEST_F(SiteExportTest, PreviewExportsOnlyWhenTheAlbumChanged) {
-    SiteExporter exporter(album_, settings_);
-    QStringList opened;
-    auto open = [&](const QString& page) {
-        opened << page;
-        return QFileInfo(page).isFile();
-    };
-    EXPECT_EQ(exporter.previewSite(callbacks(site()), open), site());
-    EXPECT_EQ(proposals_.size(), 1);
-    EXPECT_EQ(opened, QStringList{site() + QStringLiteral("/index.htm")});
-
-    // Unchanged album: no new export, the page is opened again.
-    EXPECT_EQ(exporter.previewSite(callbacks(site()), open), site());
-    EXPECT_EQ(proposals_.size(), 1);
-    EXPECT_EQ(opened.size(), 2);
-
-    // The page is gone: one export, one more attempt.
-    QFile::remove(site() + QStringLiteral("/index.htm"));
-    answer_ = true;
-    exporter.previewSite(callbacks(site()), open);
-    EXPECT_EQ(proposals_.size(), 2);
-    EXPECT_EQ(opened.size(), 4);
-    EXPECT_TRUE(QFileInfo(opened.last()).isFile());
-}
-
-TEST_F(SiteExportTest, PreviewOfASelectedFolderOpensItsFirstPage) {
-    SiteExporter exporter(album_, settings_);
-    QStringList opened;
-    auto open = [&](const QString& page) {
-        opened << page;
-        return QFileInfo(page).isFile();
-    };
-    exporter.previewSelectedFolder(sub_, callbacks(site()), open);
-    ASSERT_EQ(opened.size(), 1);
-    EXPECT_EQ(opened[0], site() + QStringLiteral("/d%1p0.htm").arg(sub_->id));
-    EXPECT_TRUE(QFileInfo(opened[0]).isFile());
-    // The selected-folder preview never clears the change flag.
     EXPECT_TRUE(album_.tree.albumChanged());
 }
 
