@@ -61,35 +61,28 @@ INSTANTIATE_TEST_SUITE_P(Fixtures, Detection,
                                            DetectRow{"quadrants.jp2", kImageJp2},
                                            DetectRow{"quadrants.j2k", kImageJpc}));
 
-class LoadErrors : public ::testing::Test {
-protected:
-    void SetUp() override {
-        ASSERT_TRUE(dir_.isValid());
-        textFile_ = dir_.filePath(QStringLiteral("not-really.png"));
-        QFile file(textFile_);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write("this is plain text, no image at all\n");
-    }
-    QTemporaryDir dir_;
-    QString textFile_;
-};
-
 // A typed failure keeps the codec's own text; untyped ones, and types
 // outside the table, say the format is unknown.
-TEST_F(LoadErrors, FailuresCarryTheirErrorTexts) {
+TEST(Load, FailuresCarryTheirErrorTexts) {
+    QTemporaryDir dir;
+    const QString textFile = dir.filePath(QStringLiteral("not-really.png"));
+    QFile file(textFile);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("this is plain text, no image at all\n");
+    file.close();
     RasterImage image;
-    EXPECT_FALSE(loadImage(image, textFile_, kImagePng));
+    EXPECT_FALSE(loadImage(image, textFile, kImagePng));
     EXPECT_TRUE(image.lastError().startsWith(QStringLiteral("PNG:")))
         << image.lastError().toStdString();
     EXPECT_FALSE(image.isValid());
     const QString unknown = QStringLiteral("Decode: Unknown or wrong format");
-    EXPECT_FALSE(loadImage(image, textFile_, kImageUnknown));
+    EXPECT_FALSE(loadImage(image, textFile, kImageUnknown));
     EXPECT_EQ(image.lastError(), unknown);
-    EXPECT_FALSE(loadImage(image, textFile_, kImageEmf));
+    EXPECT_FALSE(loadImage(image, textFile, kImageEmf));
     EXPECT_EQ(image.lastError(), unknown);
     EXPECT_FALSE(decodeImage(image, test::fixtureBytes("quadrants-rgb.png"), 42));
     EXPECT_EQ(image.lastError(), unknown);
-    EXPECT_FALSE(loadImage(image, dir_.filePath(QStringLiteral("missing.png")), kImagePng));
+    EXPECT_FALSE(loadImage(image, dir.filePath(QStringLiteral("missing.png")), kImagePng));
     EXPECT_FALSE(image.lastError().isEmpty());
 }
 
