@@ -61,15 +61,19 @@ INSTANTIATE_TEST_SUITE_P(Fixtures, Detection,
                                            DetectRow{"quadrants.jp2", kImageJp2},
                                            DetectRow{"quadrants.j2k", kImageJpc}));
 
+QString writtenFile(const QTemporaryDir& dir, const char* name, const QByteArray& content) {
+    const QString path = dir.filePath(QLatin1String(name));
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(content);
+    return path;
+}
+
 // A typed failure keeps the codec's own text; untyped ones, and types
 // outside the table, say the format is unknown.
 TEST(Load, FailuresCarryTheirErrorTexts) {
     QTemporaryDir dir;
-    const QString textFile = dir.filePath(QStringLiteral("not-really.png"));
-    QFile file(textFile);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("this is plain text, no image at all\n");
-    file.close();
+    const QString textFile = writtenFile(dir, "not-really.png", "plain text, no image at all\n");
     RasterImage image;
     EXPECT_FALSE(loadImage(image, textFile, kImagePng));
     EXPECT_TRUE(image.lastError().startsWith(QStringLiteral("PNG:")))
@@ -99,12 +103,7 @@ TEST(Encode, DispatchErrorsUseTheFixedTexts) {
 
 TEST(Save, FailedEncodeLeavesAnExistingFileUntouched) {
     QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("keep.jpg"));
-    {
-        QFile file(path);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write("old contents");
-    }
+    const QString path = writtenFile(dir, "keep.jpg", "old contents");
     RasterImage palette;
     ASSERT_TRUE(palette.create(4, 4, 4));
     EXPECT_FALSE(saveImage(palette, path, kImageJpeg));
