@@ -2,6 +2,7 @@
 
 #include "core/DataFolder.h"
 
+#include <QLocale>
 #include <QRegularExpression>
 #include <QStringList>
 #include <QStringView>
@@ -67,10 +68,6 @@ quint16 languageIdForLocaleName(const QString& name) {
             return entry.id;
     }
     return 0;
-}
-
-quint16 languageIdForLocale(const QLocale& locale) {
-    return languageIdForLocaleName(locale.name());
 }
 
 QString userMessagesLocaleName() {

@@ -3,7 +3,6 @@
 // the user's locale and the language module file named after it,
 // <data folder>/lang/<%04x>.lan. Pure functions; the GUI loads the module.
 
-#include <QLocale>
 #include <QString>
 
 namespace pictavo {
@@ -12,7 +11,6 @@ namespace pictavo {
 // a name whose territory is not known takes its language's main LANGID
 // ("de_BE" gives 0x0407); 0 when the language is not known either.
 quint16 languageIdForLocaleName(const QString& name);
-quint16 languageIdForLocale(const QLocale& locale);
 // The locale name the user wants messages in: the first entry of the
 // colon-separated LANGUAGE, else the first of LC_ALL, LC_MESSAGES and LANG
 // that is set and not empty, else QLocale::system()'s name. A "C" or "POSIX"

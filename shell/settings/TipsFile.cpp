@@ -1,7 +1,5 @@
 #include "shell/settings/TipsFile.h"
 
-#include "core/DataFolder.h"
-
 #include <QFile>
 
 namespace pictavo {
@@ -38,10 +36,6 @@ int tipCount(const QString& line) {
 }
 
 }  // namespace
-
-QString TipsFile::defaultPath() {
-    return dataFolder() + QStringLiteral("/doc/english.stp");
-}
 
 TipsFile TipsFile::read(const QString& path) {
     TipsFile tips;

@@ -1,5 +1,5 @@
 #pragma once
-// TipsFile: the Tip of the Day texts, <data folder>/doc/english.stp. The
+// TipsFile: the Tip of the Day texts, a file in <data folder>/doc. The
 // first line is the number of tips N (decimal; below 0 or above 100 counts
 // as 0); each following line is one tip. Lines are read as a 512-byte
 // buffer reads them, so a line longer than 511 bytes arrives as several
@@ -14,8 +14,6 @@ class TipsFile {
 public:
     static constexpr int kMaxTips = 100;
 
-    // <data folder>/doc/english.stp
-    static QString defaultPath();
     // A missing or unreadable file gives a file without tips.
     static TipsFile read(const QString& path);
 

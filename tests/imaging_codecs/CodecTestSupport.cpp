@@ -140,12 +140,4 @@ Bytes patchedLe(Bytes bytes, std::size_t offset, std::uint32_t value, int size) 
     return bytes;
 }
 
-DecodeOutcome decodeWith(const Codec& codec, const Bytes& bytes, RasterImage* image) {
-    RasterImage local;
-    RasterImage& target = image ? *image : local;
-    const Status status = codec.decode(bytes, target, {});
-    return {status.ok(), !target.isValid() && target.width() == 0 && target.height() == 0,
-            status.ok() ? QString() : status.error().message()};
-}
-
 }  // namespace pictavo::test

@@ -48,12 +48,4 @@ Bytes patchedLe(Bytes bytes, std::size_t offset, std::uint32_t value, int size);
 Bytes bitmap(int width, int height, int bits, int compression,
              const std::vector<std::uint32_t>& palette, const Bytes& pixels);
 
-// Empty-image check and error text prefix of a failed decode.
-struct DecodeOutcome {
-    bool ok = false;
-    bool imageEmpty = false;
-    QString error;
-};
-DecodeOutcome decodeWith(const Codec& codec, const Bytes& bytes, RasterImage* image = nullptr);
-
 }  // namespace pictavo::test

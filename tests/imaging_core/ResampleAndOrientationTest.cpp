@@ -8,17 +8,6 @@
 namespace pictavo {
 namespace {
 
-TEST(Resample, HalvingTakesEverySecondPixel) {
-    const RasterImage source = test::patterned(300, 200, 24);
-    RasterImage image = source;
-    ASSERT_TRUE(image.resample(150, 100));
-    ASSERT_EQ(image.width(), 150);
-    ASSERT_EQ(image.height(), 100);
-    for (int y = 0; y < 100; ++y)
-        for (int x = 0; x < 150; ++x)
-            ASSERT_EQ(image.pixelColor(x, y), source.pixelColor(2 * x, 2 * y)) << x << "," << y;
-}
-
 TEST(Resample, SameSizeSucceedsUnchangedAndZeroFails) {
     const RasterImage source = test::patterned(30, 20, 8);
     RasterImage image = source;

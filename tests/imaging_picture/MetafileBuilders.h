@@ -87,16 +87,11 @@ public:
             bytes_.push_back(0);
         return *this;
     }
-    WmfBuilder& solidBrush(std::uint32_t colorRef) {
+    WmfBuilder& solidBrush(std::uint32_t colorRef) { return brush(0, colorRef, 0); }
+    WmfBuilder& hatchBrush(std::uint32_t colorRef, int hatch) { return brush(2, colorRef, hatch); }
+    WmfBuilder& brush(int style, std::uint32_t colorRef, int hatch) {
         std::vector<std::uint8_t> params;
-        putLe16(params, 0);
-        putLe32(params, colorRef);
-        putLe16(params, 0);
-        return raw(0x02FC, params);
-    }
-    WmfBuilder& hatchBrush(std::uint32_t colorRef, int hatch) {
-        std::vector<std::uint8_t> params;
-        putLe16(params, 2);
+        putLe16(params, style);
         putLe32(params, colorRef);
         putLe16(params, hatch);
         return raw(0x02FC, params);

@@ -20,17 +20,13 @@ std::vector<std::pair<int, Fault>> refusals(const LanguageReport& report) {
     return result;
 }
 
-LanguageReport apply(const QByteArray& content, StringTable& table) {
-    return applyLanguageText(content, table);
-}
-
 QString english(int id) {
     return StringTable::builtIn().text(id);
 }
 
 TEST(LanguageFile, ReadsTextsWithBomCrLfCommentsAndEscapes) {
     StringTable table = StringTable::builtIn();
-    const LanguageReport report = apply(
+    const LanguageReport report = applyLanguageText(
         "\xEF\xBB\xBF# Deutsch\r\n"
         "\r\n"
         "   # indented comment\r\n"
@@ -53,7 +49,7 @@ TEST(LanguageFile, ReadsTextsWithBomCrLfCommentsAndEscapes) {
 TEST(LanguageFile, RefusesBadLinesAndKeepsTheirTexts) {
     StringTable table = StringTable::builtIn();
     const QByteArray longLine = "392 = " + QByteArray(kMaxLanguageLineLength, 'x');
-    const LanguageReport report = apply(
+    const LanguageReport report = applyLanguageText(
         "no equals sign\n"     // 1
         "= Ohne Nummer\n"      // 2
         "abc = Buchstaben\n"   // 3
@@ -90,7 +86,7 @@ TEST(LanguageFile, RefusesBadLinesAndKeepsTheirTexts) {
 TEST(LanguageFile, TranslationMustKeepTheEnglishPlaceholders) {
     // SaveChangesTo is "Save changes to %1?", WorkInProgress "%1 of %2: %3".
     StringTable table = StringTable::builtIn();
-    const LanguageReport report = apply(
+    const LanguageReport report = applyLanguageText(
         "1002 = Änderungen speichern?\n"    // %1 missing
         "1002 = Änderungen an %1 in %2?\n"  // %2 added
         "1002 = %1 ändern: %1?\n"           // %1 doubled
@@ -123,7 +119,7 @@ TEST(LanguageFile, PlaceholdersAreCountedAsArgReadsThem) {
     EXPECT_EQ(textPlaceholders(QStringLiteral(u"%١ %１ %1١ %²")),
               (QList<int>{kForeign, kForeign, kForeign, kForeign}));
     StringTable table = StringTable::builtIn();
-    const LanguageReport report = apply("1002 = 保存 %１？\n", table);
+    const LanguageReport report = applyLanguageText("1002 = 保存 %１？\n", table);
     EXPECT_EQ(refusals(report),
               (std::vector<std::pair<int, Fault>>{{1, Fault::PlaceholderMismatch}}));
 }
@@ -137,21 +133,18 @@ TEST(LanguageFile, FileThatCannotBeUsedLeavesTheTable) {
               LanguageFileStatus::Unreadable);
     EXPECT_EQ(applyLanguageFile(dir.path(), table).status, LanguageFileStatus::Unreadable);
 
-    QFile large(dir.filePath("large.lan"));
-    ASSERT_TRUE(large.open(QIODevice::WriteOnly));
-    large.write("391 = Gut\n");
-    large.write(QByteArray(kMaxLanguageFileSize, '#'));
-    large.close();
-    const LanguageReport tooLarge = applyLanguageFile(large.fileName(), table);
+    const auto write = [&](const QByteArray& content) {
+        QFile file(dir.filePath("0407.lan"));
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(content);
+        return file.fileName();
+    };
+    const LanguageReport tooLarge =
+        applyLanguageFile(write("391 = Gut\n" + QByteArray(kMaxLanguageFileSize, '#')), table);
     EXPECT_EQ(tooLarge.status, LanguageFileStatus::TooLarge);
     EXPECT_EQ(tooLarge.applied, 0);
     EXPECT_EQ(table.text(sid::Ok), english(sid::Ok));
-
-    QFile good(dir.filePath("good.lan"));
-    ASSERT_TRUE(good.open(QIODevice::WriteOnly));
-    good.write("391 = Gut\n");
-    good.close();
-    EXPECT_EQ(applyLanguageFile(good.fileName(), table).applied, 1);
+    EXPECT_EQ(applyLanguageFile(write("391 = Gut\n"), table).applied, 1);
     EXPECT_EQ(table.text(sid::Ok), QStringLiteral("Gut"));
 }
 

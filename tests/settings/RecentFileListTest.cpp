@@ -19,35 +19,26 @@ QStringList entriesOf(const RecentFileList& list) {
     return result;
 }
 
-struct AddCase {
-    const char* name;
-    QString path;
-    QStringList expected;
-};
-
-void PrintTo(const AddCase& c, std::ostream* os) {
-    *os << c.name;
+TEST(RecentFileList, AddMovesThePathToTheTop) {
+    const struct {
+        QString path;
+        QStringList expected;
+    } cases[] = {
+        {"/a.www", {"/a.www", "/b.www", "/c.www", "/d.www"}},
+        // Entry 3 goes to the top, 1 and 2 move down, entry 4 stays.
+        {"/c.www", {"/c.www", "/a.www", "/b.www", "/d.www"}},
+        // The search stops before the last entry: it moves up like a new path.
+        {"/d.www", {"/d.www", "/a.www", "/b.www", "/c.www"}},
+        {"/e.www", {"/e.www", "/a.www", "/b.www", "/c.www"}},
+        // The comparison is exact: another case is another album.
+        {"/B.www", {"/B.www", "/a.www", "/b.www", "/c.www"}},
+    };
+    for (const auto& c : cases) {
+        RecentFileList list = listOf({"/a.www", "/b.www", "/c.www", "/d.www"});
+        list.add(c.path);
+        EXPECT_EQ(entriesOf(list), c.expected) << c.path.toStdString();
+    }
 }
-
-class RecentFileAdd : public testing::TestWithParam<AddCase> {};
-
-TEST_P(RecentFileAdd, MovesPathToTheTop) {
-    RecentFileList list = listOf({"/a.www", "/b.www", "/c.www", "/d.www"});
-    list.add(GetParam().path);
-    EXPECT_EQ(entriesOf(list), GetParam().expected);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Cases, RecentFileAdd,
-    testing::Values(AddCase{"entry1", "/a.www", {"/a.www", "/b.www", "/c.www", "/d.www"}},
-                    AddCase{"entry2", "/b.www", {"/b.www", "/a.www", "/c.www", "/d.www"}},
-                    // Entry 3 goes to the top, 1 and 2 move down, entry 4 stays.
-                    AddCase{"entry3", "/c.www", {"/c.www", "/a.www", "/b.www", "/d.www"}},
-                    AddCase{"entry4", "/d.www", {"/d.www", "/a.www", "/b.www", "/c.www"}},
-                    AddCase{"newPathDropsLast", "/e.www", {"/e.www", "/a.www", "/b.www", "/c.www"}},
-                    // The comparison is exact: another case is another album.
-                    AddCase{"caseSensitive", "/B.www", {"/B.www", "/a.www", "/b.www", "/c.www"}}),
-    [](const auto& p) { return std::string(p.param.name); });
 
 TEST(RecentFileList, AddToEmptyListFillsFromTheTop) {
     RecentFileList list;
@@ -57,34 +48,23 @@ TEST(RecentFileList, AddToEmptyListFillsFromTheTop) {
     EXPECT_EQ(list.shown(), (QStringList{"/y.www", "/x.www"}));
 }
 
-struct RemoveCase {
-    const char* name;
-    QStringList before;
-    int n;
-    QStringList expected;
-};
-
-void PrintTo(const RemoveCase& c, std::ostream* os) {
-    *os << c.name;
+TEST(RecentFileList, RemoveClosesTheGap) {
+    const struct {
+        QStringList before;
+        int n;
+        QStringList expected;
+    } cases[] = {
+        {{"a", "b", "c", "d"}, 1, {"b", "c", "d", ""}},
+        {{"a", "b", "c", "d"}, 4, {"a", "b", "c", ""}},
+        {{"a", "", "", ""}, 1, {"", "", "", ""}},
+        {{"a", "b", "c", "d"}, 5, {"a", "b", "c", "d"}},  // out of range
+    };
+    for (const auto& c : cases) {
+        RecentFileList list = listOf(c.before);
+        list.remove(c.n);
+        EXPECT_EQ(entriesOf(list), c.expected) << "remove " << c.n;
+    }
 }
-
-class RecentFileRemove : public testing::TestWithParam<RemoveCase> {};
-
-TEST_P(RecentFileRemove, ClosesTheGap) {
-    RecentFileList list = listOf(GetParam().before);
-    list.remove(GetParam().n);
-    EXPECT_EQ(entriesOf(list), GetParam().expected);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Cases, RecentFileRemove,
-    testing::Values(RemoveCase{"first", {"a", "b", "c", "d"}, 1, {"b", "c", "d", ""}},
-                    RemoveCase{"second", {"a", "b", "c", "d"}, 2, {"a", "c", "d", ""}},
-                    RemoveCase{"third", {"a", "b", "c", "d"}, 3, {"a", "b", "d", ""}},
-                    RemoveCase{"fourth", {"a", "b", "c", "d"}, 4, {"a", "b", "c", ""}},
-                    RemoveCase{"onlyEntry", {"a", "", "", ""}, 1, {"", "", "", ""}},
-                    RemoveCase{"outOfRange", {"a", "b", "c", "d"}, 5, {"a", "b", "c", "d"}}),
-    [](const auto& p) { return std::string(p.param.name); });
 
 }  // namespace
 }  // namespace pictavo
