@@ -35,7 +35,6 @@ public:
     void runCommand(CommandId id) override;
 
     QTreeWidget* tree() const { return tree_; }
-    QLabel* captionStrip() const { return caption_; }
     // The path of the selected item; empty when none.
     QString selectedFolder() const;
     // Selects the item of path, reading and expanding the folders above it;

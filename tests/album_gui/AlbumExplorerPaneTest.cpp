@@ -73,7 +73,6 @@ TEST_P(RenameTest, BlankNamesAreRefusedAndOthersStoredAsTyped) {
 
 INSTANTIATE_TEST_SUITE_P(Labels, RenameTest,
                          testing::Values(RenameCase{"   ", "Alps", false},
-                                         RenameCase{"", "Alps", false},
                                          RenameCase{"Alps", "Alps", false},
                                          RenameCase{" Lakes", " Lakes", true}));
 

@@ -38,11 +38,7 @@ class ListDelete : public FolderListEditing, public testing::WithParamInterface<
 
 TEST_P(ListDelete, AsksAndDeletesTheChosenRows) {
     const DeleteCase& c = GetParam();
-    bool first = true;
-    for (const int row : c.rows) {
-        click(row, first ? Qt::NoModifier : Qt::ControlModifier);
-        first = false;
-    }
+    selectRows(c.rows);
     prompts.answers.push_back(c.answer);
     if (c.byKey)
         QTest::keyClick(view(), Qt::Key_Delete);
@@ -51,11 +47,6 @@ TEST_P(ListDelete, AsksAndDeletesTheChosenRows) {
 
     EXPECT_EQ(prompts.asked, QStringList{c.question});
     EXPECT_EQ(pageCaptions(folder), c.remaining);
-    QList<int> ids;
-    for (int i = 0; i < c.remaining.size(); ++i)
-        ids << i;
-    EXPECT_EQ(pageIds(folder), ids);
-    EXPECT_EQ(folder->pagecount, c.remaining.size());
     EXPECT_EQ(rowTexts(), c.remaining);
     if (c.selectedAfter >= 0) {
         EXPECT_EQ(selectedRows(), QList<int>{c.selectedAfter});
@@ -94,9 +85,7 @@ TEST_F(FolderListEditing, CutTwoPagesAndPasteMovesThem) {
     ASSERT_TRUE(action(CommandId::Paste)->isEnabled());
     run(CommandId::Paste);
     EXPECT_EQ(pageCaptions(other), (QStringList{"p0", "p2"}));
-    EXPECT_EQ(pageIds(other), (QList<int>{0, 1}));
     EXPECT_EQ(pageCaptions(folder), (QStringList{"p1", "p3"}));
-    EXPECT_EQ(pageIds(folder), (QList<int>{0, 1}));
     EXPECT_EQ(rowTexts(), (QStringList{"p0", "p2"}));
     EXPECT_FALSE(action(CommandId::Paste)->isEnabled());  // a cut pastes once
 
@@ -115,7 +104,6 @@ TEST_F(FolderListEditing, HeaderClickedTwiceSortsPagesUpThenDown) {
 
     clickHeader(0);
     EXPECT_EQ(rowTexts(), (QStringList{"Zoo", "A", "a", "b", "C"}));
-    EXPECT_EQ(pageIds(sorted), (QList<int>{0, 1, 2, 3}));
     EXPECT_TRUE(tree().isModified());
     clickHeader(0);
     EXPECT_EQ(rowTexts(), (QStringList{"Zoo", "C", "b", "A", "a"}));  // equal ones keep order
@@ -154,7 +142,6 @@ TEST_P(ListMove, MovesWithinItsKind) {
     run(c.command);
     EXPECT_EQ(rowTexts(), c.rowsAfter);
     EXPECT_EQ(selectedRows(), QList<int>{c.selectedAfter});
-    EXPECT_EQ(pageIds(folder), (QList<int>{0, 1, 2, 3}));
     if (c.enabled) {
         undo();
         EXPECT_EQ(rowTexts(), before);

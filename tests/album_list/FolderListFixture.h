@@ -21,6 +21,7 @@
 
 #include <initializer_list>
 #include <memory>
+#include <vector>
 
 namespace pictavo::test {
 
@@ -70,7 +71,7 @@ protected:
     void click(int row, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
         QTest::mouseClick(view()->viewport(), Qt::LeftButton, modifiers, centreOf(row));
     }
-    void selectRows(std::initializer_list<int> rows) {
+    void selectRows(const std::vector<int>& rows) {
         bool first = true;
         for (const int row : rows) {
             click(row, first ? Qt::NoModifier : Qt::ControlModifier);
@@ -116,12 +117,6 @@ protected:
         for (const auto& page : folder->pages())
             captions << page->caption;
         return captions;
-    }
-    static QList<int> pageIds(const CSiteFolder* folder) {
-        QList<int> ids;
-        for (const auto& page : folder->pages())
-            ids << page->id;
-        return ids;
     }
     QList<int> selectedRows() {
         QList<int> rows;

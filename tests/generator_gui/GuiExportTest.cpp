@@ -4,6 +4,7 @@
 #include "generator/gui/ExportController.h"
 #include "generator/gui/ExportFolderDialog.h"
 
+#include "CancelOnProgress.h"
 #include "ModalAnswer.h"
 #include "ScriptedPrompts.h"
 #include "resources/StringIds.h"
@@ -17,12 +18,9 @@
 #include <QFileInfo>
 #include <QImage>
 #include <QImageReader>
-#include <QLabel>
 #include <QLineEdit>
-#include <QProgressDialog>
 #include <QPushButton>
 #include <QSignalSpy>
-#include <QTimer>
 #include <QtTest/QTest>
 
 #include <gtest/gtest.h>
@@ -33,47 +31,6 @@
 
 namespace pictavo::test {
 namespace {
-
-// Stops the worker at its first file until the user has clicked Cancel on
-// the progress dialog, so that the run is cancelled while under way.
-class CancelAtFirstFile {
-public:
-    explicit CancelAtFirstFile(ExportController& controller)
-        : released_(release_.get_future().share()) {
-        controller.setFileStartedHook([released = released_](const QString&) {
-            const std::shared_future<void> mine = released;  // one copy per thread
-            mine.wait_for(std::chrono::seconds(30));         // a safety net, not a timing
-        });
-        QObject::connect(&watch_, &QTimer::timeout, [this] { clickCancelOnceShowingAFile(); });
-        watch_.start(5);
-    }
-    ~CancelAtFirstFile() {
-        if (!clicked)
-            release_.set_value();
-    }
-    bool clicked = false;
-    QString label;  // what the dialog showed when Cancel was clicked
-
-private:
-    void clickCancelOnceShowingAFile() {
-        if (clicked)
-            return;
-        for (QWidget* widget : QApplication::topLevelWidgets()) {
-            auto* dialog = qobject_cast<QProgressDialog*>(widget);
-            if (!dialog || !dialog->isVisible() || dialog->findChild<QLabel*>()->text().isEmpty())
-                continue;
-            label = dialog->findChild<QLabel*>()->text();
-            QTest::mouseClick(dialog->findChild<QPushButton*>(), Qt::LeftButton);
-            clicked = true;
-            release_.set_value();
-            return;
-        }
-    }
-
-    std::promise<void> release_;
-    std::shared_future<void> released_;
-    QTimer watch_;
-};
 
 class GuiExportTest : public testing::Test {
 protected:
@@ -140,7 +97,12 @@ TEST_F(GuiExportTest, CancelDuringTheRunKeepsTheFlagsAndLeavesNoPartFiles) {
     addPhotos(8);
     folders = {site()};
     {
-        CancelAtFirstFile user(controller);
+        CancelOnProgress user;
+        // The worker stops at its first file until Cancel was clicked.
+        controller.setFileStartedHook([released = user.released()](const QString&) {
+            const std::shared_future<void> mine = released;  // one copy per thread
+            mine.wait_for(std::chrono::seconds(30));         // a safety net, not a timing
+        });
         EXPECT_FALSE(controller.exportSite(nullptr, true));
         EXPECT_TRUE(user.clicked);
         EXPECT_TRUE(user.label.contains(" of 8: p")) << user.label.toStdString();

@@ -2,21 +2,16 @@
 // (Cancel clicked while it works), the plan applied as one undo step.
 #include "shell/gui/ImportRunner.h"
 
+#include "CancelOnProgress.h"
 #include "ScriptedPrompts.h"
 #include "album/file/AlbumFile.h"
 #include "resources/StringIds.h"
 #include "resources/StringTable.h"
 #include "shell/gui/AppContext.h"
 
-#include <QApplication>
 #include <QDir>
 #include <QFile>
-#include <QLabel>
-#include <QProgressDialog>
-#include <QPushButton>
 #include <QTemporaryDir>
-#include <QTimer>
-#include <QtTest/QTest>
 
 #include <gtest/gtest.h>
 
@@ -45,42 +40,6 @@ private:
     std::shared_future<void> released_;
 };
 
-// The user: clicks Cancel once the progress dialog shows an entry, then lets
-// the held walk go on.
-class CancellingUser {
-public:
-    CancellingUser() : released_(release_.get_future().share()) {
-        QObject::connect(&watch_, &QTimer::timeout, [this] { clickCancelWhenShown(); });
-        watch_.start(5);
-    }
-    ~CancellingUser() {
-        if (!clicked)
-            release_.set_value();
-    }
-    std::shared_future<void> released() const { return released_; }
-
-    bool clicked = false;
-    QString label;  // what the dialog showed when Cancel was clicked
-
-private:
-    void clickCancelWhenShown() {
-        for (QWidget* widget : QApplication::topLevelWidgets()) {
-            auto* dialog = qobject_cast<QProgressDialog*>(widget);
-            if (clicked || !dialog || !dialog->isVisible() ||
-                dialog->findChild<QLabel*>()->text().isEmpty())
-                continue;
-            label = dialog->findChild<QLabel*>()->text();
-            QTest::mouseClick(dialog->findChild<QPushButton*>(), Qt::LeftButton);
-            clicked = true;
-            release_.set_value();
-        }
-    }
-
-    std::promise<void> release_;
-    std::shared_future<void> released_;
-    QTimer watch_;
-};
-
 class ImportRunnerTest : public testing::Test {
 protected:
     void SetUp() override {
@@ -104,7 +63,7 @@ protected:
 
 TEST_F(ImportRunnerTest, CancelDuringTheWalkAppliesNothing) {
     const QByteArray before = serializeAlbum(context.album());
-    CancellingUser user;
+    CancelOnProgress user;
     const ImportResult result = runImport(context, root(), [&](ImportWalkListener& dialog) {
         HeldWalk walk(dialog, user.released());
         return planPath(src, settings, &walk);

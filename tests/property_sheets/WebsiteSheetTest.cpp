@@ -127,33 +127,28 @@ TEST_F(WebsiteSheetTest, MarginTypedAboveTheRangeIsKept) {
     EXPECT_EQ(website.margin.leftmargin, 0);
 }
 
-struct EnablingRow {
-    int custom, bgimg, defcolor;
-    bool flagsEnabled, imageEnabled, coloursEnabled;
-};
-
-class BackgroundEnablingTest : public WebsiteSheetTest,
-                               public testing::WithParamInterface<EnablingRow> {};
-
-TEST_P(BackgroundEnablingTest, FollowsTheThreeFlags) {
-    const EnablingRow row = GetParam();
-    website.background.custom = row.custom;
-    website.background.bgimg = row.bgimg;
-    website.background.defcolor = row.defcolor;
-    open();
-    EXPECT_EQ(background<QCheckBox>("bgimg")->isEnabled(), row.flagsEnabled);
-    EXPECT_EQ(background<QCheckBox>("defcolor")->isEnabled(), row.flagsEnabled);
-    EXPECT_EQ(background<QLineEdit>("bgimgpath")->isEnabled(), row.imageEnabled);
-    EXPECT_EQ(background<QCheckBox>("watermark")->isEnabled(), row.imageEnabled);
-    for (const char* colour : {"bgcolor", "txtcolor", "hlnkcolor", "vlnkcolor", "alnkcolor"})
-        EXPECT_EQ(background<QWidget>(colour)->isEnabled(), row.coloursEnabled) << colour;
+TEST_F(WebsiteSheetTest, BackgroundControlsFollowTheThreeFlags) {
+    const struct {
+        int custom, bgimg, defcolor;
+        bool flagsEnabled, imageEnabled, coloursEnabled;
+    } rows[] = {{0, 1, 0, false, false, false},
+                {1, 0, 1, true, false, false},
+                {1, 1, 1, true, true, false},
+                {1, 0, 0, true, false, true}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(testing::Message() << row.custom << row.bgimg << row.defcolor);
+        website.background.custom = row.custom;
+        website.background.bgimg = row.bgimg;
+        website.background.defcolor = row.defcolor;
+        open();
+        EXPECT_EQ(background<QCheckBox>("bgimg")->isEnabled(), row.flagsEnabled);
+        EXPECT_EQ(background<QCheckBox>("defcolor")->isEnabled(), row.flagsEnabled);
+        EXPECT_EQ(background<QLineEdit>("bgimgpath")->isEnabled(), row.imageEnabled);
+        EXPECT_EQ(background<QCheckBox>("watermark")->isEnabled(), row.imageEnabled);
+        for (const char* colour : {"bgcolor", "txtcolor", "hlnkcolor", "vlnkcolor", "alnkcolor"})
+            EXPECT_EQ(background<QWidget>(colour)->isEnabled(), row.coloursEnabled) << colour;
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(Rows, BackgroundEnablingTest,
-                         testing::Values(EnablingRow{0, 1, 0, false, false, false},
-                                         EnablingRow{1, 0, 1, true, false, false},
-                                         EnablingRow{1, 1, 1, true, true, false},
-                                         EnablingRow{1, 0, 0, true, false, true}));
 
 TEST_F(WebsiteSheetTest, BackgroundBoxesWriteTheirFlagsAndColoursArePicked) {
     open();
@@ -174,7 +169,6 @@ TEST_F(WebsiteSheetTest, StoredCharsetIsSelectedExactlyOrNotAtAll) {
     open();
     auto* charsets = control<QComboBox>(*sheet, sid::SheetLanguage, "charset");
     EXPECT_EQ(charsets->currentText(), QStringLiteral("Universal (UTF-8)"));
-    EXPECT_EQ(charsets->count(), 19);
     charsets->setCurrentIndex(charsets->findText(QStringLiteral("Traditional Chinese (Big5)")));
     EXPECT_EQ(website.language.save.get(), QStringLiteral("big5"));
 
