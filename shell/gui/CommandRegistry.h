@@ -19,6 +19,7 @@
 #include <QObject>
 
 #include <functional>
+#include <utility>
 
 class QAction;
 
@@ -30,6 +31,13 @@ class CommandRegistry : public QObject {
     Q_OBJECT
 public:
     struct Handler {
+        Handler(std::function<void()> runs = {}, std::function<bool()> enabledWhen = {},
+                std::function<bool()> checkedWhen = {}, std::function<QString()> textNow = {})
+            : run(std::move(runs)),
+              enabled(std::move(enabledWhen)),
+              checked(std::move(checkedWhen)),
+              text(std::move(textNow)) {}
+
         std::function<void()> run;
         std::function<bool()> enabled;  // empty: always enabled
         std::function<bool()> checked;  // for checkable commands
