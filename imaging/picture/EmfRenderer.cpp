@@ -74,6 +74,7 @@ enum Record : std::uint32_t {
     kFillPath = 62,
     kStrokeAndFillPath = 63,
     kStrokePath = 64,
+    kSelectClipPath = 67,
     kAbortPath = 68,
     kExtSelectClipRgn = 75,
     kBitBlt = 76,
@@ -232,6 +233,7 @@ private:
     void text(ByteReader& reader, ByteView record, bool wide);
     void bitBlt(ByteReader& reader, ByteView record, bool stretch);
     void selectClipRegion(ByteReader& reader);
+    void selectClipPath(std::uint32_t mode);
     void stretchDiBits(ByteReader& reader, ByteView record, bool stretch);
 
     DibDecoder decodeDib_;
@@ -346,6 +348,9 @@ void EmfPlayer::play(std::uint32_t type, ByteView record) {
             break;
         case kAbortPath:
             canvas_.abortPath();
+            break;
+        case kSelectClipPath:
+            selectClipPath(reader.le32());
             break;
         case kFillPath:
             canvas_.drawPath(true, false);
@@ -653,6 +658,11 @@ void EmfPlayer::selectClipRegion(ByteReader& reader) {
             rects.push_back(readBox(reader));
     }
     canvas_.selectClipRegion(rects, GdiRegionMode(mode));
+}
+
+void EmfPlayer::selectClipPath(std::uint32_t mode) {
+    if (mode >= 1 && mode <= 5)
+        canvas_.selectClipPath(GdiRegionMode(mode));
 }
 
 // EMR_STRETCHDIBITS / EMR_SETDIBITSTODEVICE: the source is measured from

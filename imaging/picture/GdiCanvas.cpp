@@ -296,7 +296,20 @@ void GdiCanvas::selectClipRegion(const std::vector<QRectF>& deviceRects, GdiRegi
             return;
         region.addRect(rect.normalized());
     }
-    region = deviceToTarget_.map(region.simplified());
+    combineClip(deviceToTarget_.map(region.simplified()), mode);
+}
+
+void GdiCanvas::selectClipPath(GdiRegionMode mode) {
+    if (pathOpen_)
+        return;
+    path_.setFillRule(state_.fillRule);
+    const QTransform transform = logicalToTarget();
+    if (usable(transform, path_.boundingRect()))
+        combineClip(transform.map(path_).simplified(), mode);
+    path_ = QPainterPath();
+}
+
+void GdiCanvas::combineClip(const QPainterPath& region, GdiRegionMode mode) {
     const QPainterPath current = clipOrEverything();
     switch (mode) {
         case GdiRegionMode::And:

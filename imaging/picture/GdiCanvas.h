@@ -124,6 +124,9 @@ public:
     // A region given in the metafile's device coordinates; mode Copy with
     // no rectangles turns clipping off.
     void selectClipRegion(const std::vector<QRectF>& deviceRects, GdiRegionMode mode);
+    // Combines the closed path bracket, in logical coordinates, with the
+    // clip and empties the bracket.
+    void selectClipPath(GdiRegionMode mode);
 
     // Makes the pen, brush or font the current one; other objects change nothing.
     void select(const GdiObject& object);
@@ -163,6 +166,8 @@ private:
 
     QTransform logicalToTarget() const;
     QPainterPath clipOrEverything() const;
+    // Combines a region in target coordinates with the clip.
+    void combineClip(const QPainterPath& region, GdiRegionMode mode);
     // A logical rectangle in target coordinates, unless the mapping is unusable.
     std::optional<QPainterPath> rectInTarget(const QRectF& logical) const;
     QTransform pageTransform() const;
