@@ -90,23 +90,18 @@ TEST(PropertyFields, EveryKeyAddressesItsOwnField) {
     }
 }
 
-struct DecimalCase {
-    const char* text;
-    int value;
-};
-
-class PlainDecimal : public ::testing::TestWithParam<DecimalCase> {};
-
-TEST_P(PlainDecimal, Converts) {
-    EXPECT_EQ(parseDecimal(QString::fromLatin1(GetParam().text)), GetParam().value);
+TEST(PlainDecimal, ReadsLeadingDigitsAndSaturates) {
+    const std::pair<const char*, int> cases[] = {{"  -7", -7},
+                                                 {"+5", 5},
+                                                 {"12abc", 12},
+                                                 {"abc", 0},
+                                                 {"-", 0},
+                                                 {"99999999999", INT_MAX},
+                                                 {"-99999999999", INT_MIN},
+                                                 {"-2147483648", INT_MIN}};
+    for (const auto& [text, value] : cases)
+        EXPECT_EQ(parseDecimal(QString::fromLatin1(text)), value) << text;
 }
-
-INSTANTIATE_TEST_SUITE_P(Cases, PlainDecimal,
-                         ::testing::Values(DecimalCase{"  -7", -7}, DecimalCase{"+5", 5},
-                                           DecimalCase{"12abc", 12}, DecimalCase{"abc", 0},
-                                           DecimalCase{"-", 0}, DecimalCase{"99999999999", INT_MAX},
-                                           DecimalCase{"-99999999999", INT_MIN},
-                                           DecimalCase{"-2147483648", INT_MIN}));
 
 TEST(LayoutProperty, ResetBeforeReadingKeepsCellSpacing) {
     LayoutProperty layout;
@@ -122,35 +117,23 @@ TEST(LayoutProperty, ResetBeforeReadingKeepsCellSpacing) {
     EXPECT_EQ(layout.table.cellspacing, 0);
 }
 
-struct CapacityCase {
-    const char* name;
-    int capacity;
-    QString input;
-    QString expected;
-};
-
-class TextCapacity : public ::testing::TestWithParam<CapacityCase> {};
-
-TEST_P(TextCapacity, CutsAtACharacterBoundary) {
-    const CapacityCase& c = GetParam();
-    TextField field(c.capacity);
-    field = c.input;
-    EXPECT_EQ(field.get(), c.expected);
+TEST(TextCapacity, CutsAtACharacterBoundary) {
+    const QString emoji = QString::fromUtf8("\xF0\x9F\x93\xB7");  // camera, 4 bytes, a pair
+    const std::tuple<int, QString, QString> cases[] = {
+        {255, QString(254, 'a'), QString(254, 'a')},
+        {255, QString(300, 'a'), QString(254, 'a')},
+        {255, QString(200, QChar(0xE9)), QString(127, QChar(0xE9))},
+        {255, QString(100, QChar(0x20AC)), QString(84, QChar(0x20AC))},
+        {255, emoji.repeated(64), emoji.repeated(63)},
+        {10, QStringLiteral("abcdef") + emoji, QStringLiteral("abcdef")},
+        {0, QString(5000, 'x'), QString(5000, 'x')},  // no limit
+    };
+    for (const auto& [capacity, input, expected] : cases) {
+        TextField field(capacity);
+        field = input;
+        EXPECT_EQ(field.get(), expected) << capacity << " " << input.size();
+    }
 }
-
-const QString kEmoji = QString::fromUtf8("\xF0\x9F\x93\xB7");  // camera, 4 bytes, a pair
-
-INSTANTIATE_TEST_SUITE_P(
-    Cases, TextCapacity,
-    ::testing::Values(
-        CapacityCase{"AsciiFits", 255, QString(254, 'a'), QString(254, 'a')},
-        CapacityCase{"AsciiCut", 255, QString(300, 'a'), QString(254, 'a')},
-        CapacityCase{"TwoByteCut", 255, QString(200, QChar(0xE9)), QString(127, QChar(0xE9))},
-        CapacityCase{"ThreeByteCut", 255, QString(100, QChar(0x20AC)), QString(84, QChar(0x20AC))},
-        CapacityCase{"PairNotSplit", 255, kEmoji.repeated(64), kEmoji.repeated(63)},
-        CapacityCase{"PairAtEdge", 10, QStringLiteral("abcdef") + kEmoji, QStringLiteral("abcdef")},
-        CapacityCase{"AnyLength", 0, QString(5000, 'x'), QString(5000, 'x')}),
-    [](const auto& row) { return std::string(row.param.name); });
 
 }  // namespace
 }  // namespace pictavo
