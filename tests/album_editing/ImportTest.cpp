@@ -42,39 +42,25 @@ protected:
     EnvironmentSettings settings;
 };
 
-struct FileCase {
-    const char* name;
-    const char* fileName;
-    int useFileNameAsCaption;
-    const char* caption;
-    int lnkstyle;
-};
+TEST_F(ImportTest, CaptionAndLinkStyleFollowTheKindOfFile) {
+    // A picture is captioned with its file name only when the setting asks.
+    const QStringList files = {touch(QStringLiteral("notes.txt")),
+                               touch(QStringLiteral("photo.jpg")), touch(QStringLiteral("README"))};
+    settings.UseFilenameAsDefCaption = 0;
+    EXPECT_EQ(importFiles(album, root(), files, settings).pagesAdded, 3);
+    settings.UseFilenameAsDefCaption = 1;
+    const QStringList pictures = {files[1], touch(QStringLiteral("SCAN.PNG"))};
+    EXPECT_EQ(importFiles(album, root(), pictures, settings).pagesAdded, 2);
 
-class ImportOneFile : public ImportTest, public ::testing::WithParamInterface<FileCase> {};
-
-TEST_P(ImportOneFile, CaptionAndLinkStyle) {
-    const FileCase& c = GetParam();
-    settings.UseFilenameAsDefCaption = c.useFileNameAsCaption;
-    const QString path = touch(QString::fromLatin1(c.fileName));
-    const ImportResult result = importFile(album, root(), path, settings);
-    EXPECT_EQ(result.pagesAdded, 1);
-    EXPECT_TRUE(result.problems.isEmpty());
-    ASSERT_EQ(root()->pageListSize(), 1);
-    const CSitePage* page = root()->page(0);
-    EXPECT_EQ(page->caption, QString::fromLatin1(c.caption));
-    EXPECT_EQ(page->lnkstyle, c.lnkstyle);
-    EXPECT_EQ(page->url, QFileInfo(path).absoluteFilePath());
+    EXPECT_EQ(pageCaptions(root()),
+              QStringList({"notes.txt", "", "README", "photo.jpg", "SCAN.PNG"}));
+    std::vector<int> styles;
+    for (const auto& page : root()->pages())
+        styles.push_back(page->lnkstyle);
+    EXPECT_EQ(styles, std::vector<int>({kTextLink, kImageLink, kTextLink, kImageLink, kImageLink}));
+    EXPECT_EQ(root()->page(1)->url, QFileInfo(files[1]).absoluteFilePath());
     EXPECT_TRUE(album.tree.isModified());
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Cases, ImportOneFile,
-    ::testing::Values(FileCase{"TextSettingOff", "notes.txt", 0, "notes.txt", kTextLink},
-                      FileCase{"PictureSettingOff", "photo.jpg", 0, "", kImageLink},
-                      FileCase{"PictureSettingOn", "photo.jpg", 1, "photo.jpg", kImageLink},
-                      FileCase{"UpperCaseExtension", "SCAN.PNG", 1, "SCAN.PNG", kImageLink},
-                      FileCase{"NoExtension", "README", 0, "README", kTextLink}),
-    [](const auto& row) { return std::string(row.param.name); });
 
 TEST_F(ImportTest, NothingIsImportedWithoutATargetOrAFile) {
     EXPECT_EQ(importFile(album, nullptr, touch(QStringLiteral("a.txt")), settings).pagesAdded, 0);

@@ -222,15 +222,11 @@ TEST_F(UndoTest, StepsThatChangeNothingAreNotRecorded) {
     ASSERT_TRUE(rename("Alps", "A1"));
     ASSERT_TRUE(rename("Coast", "C1"));
     EXPECT_EQ(calls, 2);
-    EXPECT_EQ(stack.undoName(), QStringLiteral("Rename"));
-    EXPECT_TRUE(stack.redoName().isEmpty());
     stack.undo();
-    EXPECT_EQ(stack.redoName(), QStringLiteral("Rename"));
     EXPECT_EQ(calls, 3);
     stack.clear();
     EXPECT_FALSE(stack.canUndo());
     EXPECT_FALSE(stack.canRedo());
-    EXPECT_TRUE(stack.undoName().isEmpty());
 }
 
 TEST_F(UndoTest, TheLimitDropsTheOldestStepsAndASavedStateAmongThem) {
