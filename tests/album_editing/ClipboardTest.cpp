@@ -117,7 +117,13 @@ TEST_F(ClipboardTest, PasteIntoOwnSubtreeIsRefused) {
 }
 
 TEST_F(ClipboardTest, VanishedSourceEmptiesTheClipboard) {
-    ASSERT_TRUE(editor.copyFolder(birds));
+    ASSERT_TRUE(editor.copyFolder(birds->child(0)));
+    ASSERT_TRUE(editor.deleteFolder(birds->child(0)));
+    EXPECT_FALSE(editor.paste(home));
+    EXPECT_TRUE(editor.clipboard().isEmpty());
+
+    // The same for entries of a folder list whose folder went.
+    editor.setListClipboard(birds, {}, {0}, ClipboardMode::Copy);
     ASSERT_TRUE(editor.deleteFolder(birds));
     EXPECT_FALSE(editor.paste(home));
     EXPECT_TRUE(editor.clipboard().isEmpty());
@@ -193,13 +199,6 @@ TEST_F(ClipboardTest, PasteIntoTheListedFolderItself) {
     EXPECT_EQ(pageCaptions(trip), QStringList({"t1", "t0", "t0"}));
     EXPECT_EQ(pageIds(trip), std::vector<int>({0, 1, 2}));
     EXPECT_TRUE(idsUnique());
-}
-
-TEST_F(ClipboardTest, ListedFolderGoneEmptiesTheClipboard) {
-    editor.setListClipboard(birds, {}, {0}, ClipboardMode::Copy);
-    ASSERT_TRUE(editor.deleteFolder(birds));
-    EXPECT_FALSE(editor.paste(home));
-    EXPECT_TRUE(editor.clipboard().isEmpty());
 }
 
 TEST_F(ClipboardTest, TreeDropFollowsTheDropRule) {
