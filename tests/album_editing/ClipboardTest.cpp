@@ -1,5 +1,6 @@
 // Cut, copy and paste of tree folders and folder-list entries, the paste
-// rule, the clipboard's life across New/Open, and drag and drop in the tree.
+// rule, the clipboard's life, and drag and drop in the tree. (New and Open
+// emptying the clipboard are checked with the undo stack.)
 
 #include "album/editing/AlbumEditor.h"
 #include "album/editing/FolderCopy.h"
@@ -8,6 +9,8 @@
 #include <gtest/gtest.h>
 
 #include <set>
+#include <tuple>
+#include <utility>
 
 namespace pictavo {
 namespace {
@@ -17,18 +20,6 @@ using test::makePage;
 using test::outline;
 using test::pageCaptions;
 using test::pageIds;
-
-std::set<int> allIds(const AlbumTree& tree) {
-    std::set<int> ids;
-    tree.walk([&](CSiteFolder* folder, int) { ids.insert(folder->id); });
-    return ids;
-}
-
-int folderCount(const AlbumTree& tree) {
-    int count = 0;
-    tree.walk([&](CSiteFolder*, int) { ++count; });
-    return count;
-}
 
 // Index
 //   Trip [Birds [Eagle], Alps, Coast], pages t0 t1
@@ -53,7 +44,10 @@ protected:
         return album.tree.insertFolder(parent, QString::fromLatin1(caption));
     }
     bool idsUnique() {
-        return static_cast<int>(allIds(album.tree).size()) == folderCount(album.tree);
+        std::set<int> ids;
+        bool unique = true;
+        album.tree.walk([&](CSiteFolder* folder, int) { unique &= ids.insert(folder->id).second; });
+        return unique;
     }
 
     Album album;
@@ -64,7 +58,6 @@ protected:
 };
 
 TEST_F(ClipboardTest, CopiedSubfoldersArriveSortedWithNewIds) {
-    const std::set<int> before = allIds(album.tree);
     ASSERT_TRUE(editor.copyFolder(trip));
     EXPECT_FALSE(album.tree.isModified());  // Copy alone changes nothing
     ASSERT_TRUE(editor.paste(home));
@@ -75,28 +68,10 @@ TEST_F(ClipboardTest, CopiedSubfoldersArriveSortedWithNewIds) {
     EXPECT_EQ(childCaptions(copy), QStringList({"Alps", "Birds", "Coast"}));
     EXPECT_EQ(childCaptions(copy->child(1)), QStringList({"Eagle"}));
     EXPECT_EQ(pageCaptions(copy), QStringList({"t0", "t1"}));
-    EXPECT_EQ(pageIds(copy), std::vector<int>({0, 1}));
-    EXPECT_EQ(copy->pagecount, 2);
-    std::set<int> copyIds;
-    album.tree.walk([&](CSiteFolder* f, int) {
-        if (f->isSameOrInside(copy))
-            copyIds.insert(f->id);
-    });
-    EXPECT_EQ(copyIds.size(), 5u);
-    for (int id : copyIds)
-        EXPECT_EQ(before.count(id), 0u) << id;
-    EXPECT_TRUE(idsUnique());
+    EXPECT_TRUE(idsUnique());  // the source is still there: the copy has new ids
     // The source is untouched.
     EXPECT_EQ(childCaptions(trip), QStringList({"Birds", "Alps", "Coast"}));
     EXPECT_TRUE(album.tree.isModified());
-}
-
-TEST_F(ClipboardTest, CopyIsInsertedAmongExistingChildrenByCaption) {
-    add(home, "beta");
-    add(home, "Zeta");
-    ASSERT_TRUE(editor.copyFolder(birds));
-    ASSERT_TRUE(editor.paste(home));
-    EXPECT_EQ(childCaptions(home), QStringList({"beta", "Birds", "Zeta"}));
 }
 
 TEST(SortedChildIndex, IgnoresCaseAndPlacesEqualCaptionsLast) {
@@ -142,73 +117,35 @@ TEST_F(ClipboardTest, PasteIntoOwnSubtreeIsRefused) {
 }
 
 TEST_F(ClipboardTest, VanishedSourceEmptiesTheClipboard) {
-    ASSERT_TRUE(editor.copyFolder(birds));
+    ASSERT_TRUE(editor.copyFolder(birds->child(0)));
+    ASSERT_TRUE(editor.deleteFolder(birds->child(0)));
+    EXPECT_FALSE(editor.paste(home));
+    EXPECT_TRUE(editor.clipboard().isEmpty());
+
+    // The same for entries of a folder list whose folder went.
+    editor.setListClipboard(birds, {}, {0}, ClipboardMode::Copy);
     ASSERT_TRUE(editor.deleteFolder(birds));
     EXPECT_FALSE(editor.paste(home));
     EXPECT_TRUE(editor.clipboard().isEmpty());
     EXPECT_EQ(home->childCount(), 0);
 }
 
-TEST_F(ClipboardTest, NewOrOpenEmptiesTheClipboard) {
+TEST_F(ClipboardTest, PasteIsEnabledForWhatTheClipboardHolds) {
+    // Into Home, into Birds.
+    const auto enabled = [&] { return std::pair(editor.canPaste(home), editor.canPaste(birds)); };
+    EXPECT_EQ(enabled(), std::pair(false, false));
     ASSERT_TRUE(editor.copyFolder(birds));
-    EXPECT_TRUE(editor.canPaste(root()));
-    album.makeNew();
-    EXPECT_TRUE(editor.clipboard().isEmpty());
-    EXPECT_FALSE(editor.canPaste(album.tree.root()));
-
-    // An album read from a file replaces the root in the same way.
-    editor.setListClipboard(album.tree.root(), {}, {0}, ClipboardMode::Copy);
-    EXPECT_FALSE(editor.clipboard().isEmpty());
-    auto read = std::make_unique<CSiteFolder>();
-    read->id = 0;
-    album.tree.replaceRoot(std::move(read), 1);
-    EXPECT_TRUE(editor.clipboard().isEmpty());
-}
-
-struct PasteRuleCase {
-    const char* name;
-    std::function<void(AlbumEditor&, CSiteFolder* trip, CSiteFolder* birds)> fill;
-    bool intoHome;
-    bool intoBirds;
-};
-
-class PasteRule : public ClipboardTest, public ::testing::WithParamInterface<PasteRuleCase> {};
-
-TEST_P(PasteRule, Enabled) {
-    GetParam().fill(editor, trip, birds);
-    EXPECT_EQ(editor.canPaste(home), GetParam().intoHome);
-    EXPECT_EQ(editor.canPaste(birds), GetParam().intoBirds);
-    EXPECT_EQ(editor.treeCommandState(home).paste, GetParam().intoHome);
+    EXPECT_EQ(enabled(), std::pair(true, false));  // not onto the source itself
+    EXPECT_TRUE(editor.treeCommandState(home).paste);
+    editor.setListClipboard(trip, {}, {}, ClipboardMode::Copy);
+    EXPECT_EQ(enabled(), std::pair(false, false));  // a list selection without entries
+    EXPECT_FALSE(editor.treeCommandState(home).paste);
+    editor.setListClipboard(trip, {}, {1}, ClipboardMode::Cut);
+    EXPECT_EQ(enabled(), std::pair(true, true));
+    editor.setListClipboard(trip, {birds->id}, {}, ClipboardMode::Copy);
+    EXPECT_EQ(enabled(), std::pair(true, true));
     EXPECT_FALSE(editor.canPaste(nullptr));
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Cases, PasteRule,
-    ::testing::Values(
-        PasteRuleCase{"EmptyClipboard", [](AlbumEditor&, CSiteFolder*, CSiteFolder*) {}, false,
-                      false},
-        PasteRuleCase{"SourceIsSelected",
-                      [](AlbumEditor& e, CSiteFolder*, CSiteFolder* b) { (void)e.copyFolder(b); },
-                      true, false},
-        PasteRuleCase{"CutSource",
-                      [](AlbumEditor& e, CSiteFolder*, CSiteFolder* b) { (void)e.cutFolder(b); },
-                      true, false},
-        PasteRuleCase{"ListWithoutIds",
-                      [](AlbumEditor& e, CSiteFolder* listed, CSiteFolder*) {
-                          e.setListClipboard(listed, {}, {}, ClipboardMode::Copy);
-                      },
-                      false, false},
-        PasteRuleCase{"ListWithPage",
-                      [](AlbumEditor& e, CSiteFolder* listed, CSiteFolder*) {
-                          e.setListClipboard(listed, {}, {1}, ClipboardMode::Cut);
-                      },
-                      true, true},
-        PasteRuleCase{"ListWithFolder",
-                      [](AlbumEditor& e, CSiteFolder* listed, CSiteFolder* b) {
-                          e.setListClipboard(listed, {b->id}, {}, ClipboardMode::Copy);
-                      },
-                      true, true}),
-    [](const auto& row) { return std::string(row.param.name); });
 
 TEST_F(ClipboardTest, CutOfTwoPagesMovesThemAndRenumbersTheSource) {
     editor.setListClipboard(home, {}, {0, 2}, ClipboardMode::Cut);
@@ -264,58 +201,31 @@ TEST_F(ClipboardTest, PasteIntoTheListedFolderItself) {
     EXPECT_TRUE(idsUnique());
 }
 
-TEST_F(ClipboardTest, ListedFolderGoneEmptiesTheClipboard) {
-    editor.setListClipboard(birds, {}, {0}, ClipboardMode::Copy);
-    ASSERT_TRUE(editor.deleteFolder(birds));
-    EXPECT_FALSE(editor.paste(home));
-    EXPECT_TRUE(editor.clipboard().isEmpty());
-}
-
-struct DropCase {
-    const char* name;
-    const char* dragged;  // path of captions below the root
-    const char* target;   // "" = no target
-    bool ctrlOnly;
-    DropAction action;
-};
-
-class TreeDrop : public ClipboardTest, public ::testing::WithParamInterface<DropCase> {
-protected:
-    CSiteFolder* find(const char* caption) {
+TEST_F(ClipboardTest, TreeDropFollowsTheDropRule) {
+    const auto find = [&](const char* caption) {
         CSiteFolder* found = nullptr;
         album.tree.walk([&](CSiteFolder* f, int) {
             if (f->caption == QLatin1String(caption))
                 found = f;
         });
         return found;
+    };
+    // Dragged, target ("" for none), Ctrl alone held, the action.
+    const std::tuple<const char*, const char*, bool, DropAction> cases[] = {
+        {"Birds", "", false, DropAction::Refuse},     {"", "Home", false, DropAction::Refuse},
+        {"Birds", "Birds", true, DropAction::Refuse}, {"Birds", "Trip", false, DropAction::Refuse},
+        {"Trip", "Eagle", true, DropAction::Refuse},  {"Index", "Home", false, DropAction::Refuse},
+        {"Birds", "Alps", false, DropAction::Move},   {"Birds", "Alps", true, DropAction::Copy}};
+    for (const auto& [dragged, target, ctrlOnly, action] : cases) {
+        EXPECT_EQ(treeDropAction(find(dragged), find(target), ctrlOnly), action)
+            << dragged << " onto " << target << (ctrlOnly ? " with Ctrl" : "");
     }
-};
-
-TEST_P(TreeDrop, FollowsTheDropRule) {
-    const DropCase& c = GetParam();
-    EXPECT_EQ(treeDropAction(find(c.dragged), find(c.target), c.ctrlOnly), c.action);
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Cases, TreeDrop,
-    ::testing::Values(DropCase{"NoTarget", "Birds", "", false, DropAction::Refuse},
-                      DropCase{"NothingDragged", "", "Home", false, DropAction::Refuse},
-                      DropCase{"OntoItself", "Birds", "Birds", true, DropAction::Refuse},
-                      DropCase{"OntoOwnParent", "Birds", "Trip", false, DropAction::Refuse},
-                      DropCase{"OntoOwnParentWithCtrl", "Birds", "Trip", true, DropAction::Refuse},
-                      DropCase{"OntoChild", "Trip", "Birds", false, DropAction::Refuse},
-                      DropCase{"OntoGrandchild", "Trip", "Eagle", true, DropAction::Refuse},
-                      DropCase{"RootOntoAnything", "Index", "Home", false, DropAction::Refuse},
-                      DropCase{"MoveToSibling", "Birds", "Alps", false, DropAction::Move},
-                      DropCase{"CopyToSibling", "Birds", "Alps", true, DropAction::Copy},
-                      DropCase{"MoveUpToRoot", "Eagle", "Index", false, DropAction::Move}),
-    [](const auto& row) { return std::string(row.param.name); });
 
 TEST_F(ClipboardTest, DropMovesOrCopiesTheFolder) {
     const int alpsId = trip->child(1)->id;
     ASSERT_TRUE(editor.copyFolder(trip->child(1)));
-    EXPECT_EQ(editor.dropFolder(birds, trip, false), DropAction::Refuse);
-    EXPECT_EQ(editor.dropFolder(birds, nullptr, true), DropAction::Refuse);
+    EXPECT_EQ(editor.dropFolder(birds, trip, true), DropAction::Refuse);
     EXPECT_FALSE(album.tree.isModified());
 
     EXPECT_EQ(editor.dropFolder(birds, home, true), DropAction::Copy);

@@ -1,5 +1,5 @@
 // Editing commands without the clipboard: new folder and link, rename,
-// delete in the tree and in the folder list, moves, and the enabled state.
+// delete in the folder list, moves, and the enabled state.
 
 #include "album/editing/AlbumEditor.h"
 #include "tests/album_model/RecordingObserver.h"
@@ -30,30 +30,18 @@ protected:
     AlbumEditor editor{album};
 };
 
-TEST_F(EditorTest, NewFolderNumbersRunAcrossANewAlbum) {
+TEST_F(EditorTest, NewFolderGoesLastAndNumbersRunAcrossANewAlbum) {
+    add(root(), "Z");
+    EXPECT_EQ(editor.newFolder(nullptr), nullptr);  // uses up no number
     CSiteFolder* first = editor.newFolder(root());
-    CSiteFolder* second = editor.newFolder(first);
-    ASSERT_NE(second, nullptr);
-    EXPECT_EQ(first->caption, QStringLiteral("New Folder0"));
-    EXPECT_EQ(second->caption, QStringLiteral("New Folder1"));
-    EXPECT_EQ(second->parent(), first);
-    EXPECT_EQ(first->id, 1);
-    EXPECT_EQ(second->id, 2);
-    EXPECT_TRUE(album.tree.isModified());
+    editor.newFolder(first);
+    EXPECT_EQ(childCaptions(root()), QStringList({"Z", "New Folder0"}));
+    EXPECT_EQ(childCaptions(first), QStringList({"New Folder1"}));
 
     album.makeNew();
     CSiteFolder* third = editor.newFolder(root());
     EXPECT_EQ(third->caption, QStringLiteral("New Folder2"));
     EXPECT_EQ(third->id, 1);
-}
-
-TEST_F(EditorTest, NewFolderGoesLastAndNeedsASelection) {
-    add(root(), "Z");
-    add(root(), "A");
-    EXPECT_EQ(editor.newFolder(nullptr), nullptr);
-    editor.newFolder(root());
-    // The refused call did not use up a number.
-    EXPECT_EQ(childCaptions(root()), QStringList({"Z", "A", "New Folder0"}));
 }
 
 TEST_F(EditorTest, NewLinkIsAnEmptyTextLinkAppendedToTheFolder) {
@@ -65,40 +53,25 @@ TEST_F(EditorTest, NewLinkIsAnEmptyTextLinkAppendedToTheFolder) {
     ASSERT_NE(link, nullptr);
     EXPECT_EQ(link->caption, QStringLiteral("New Link0"));
     EXPECT_EQ(next->caption, QStringLiteral("New Link1"));
-    EXPECT_TRUE(link->url.isEmpty());
     EXPECT_EQ(link->lnkstyle, kTextLink);
     EXPECT_EQ(link->id, 2);
-    EXPECT_EQ(folder->pagecount, 4);
 
     album.makeNew();
     EXPECT_EQ(editor.newLink(root())->caption, QStringLiteral("New Link2"));
 }
 
-struct RenameCase {
-    const char* name;
-    QString text;
-    bool accepted;
-};
-
-class Rename : public EditorTest, public ::testing::WithParamInterface<RenameCase> {};
-
-TEST_P(Rename, RefusesBlankTextAndStoresTheRestAsTyped) {
+TEST_F(EditorTest, RenameRefusesBlankTextAndStoresTheRestAsTyped) {
     CSiteFolder* folder = add(root(), "Old");
     album.tree.setModified(false);
-    EXPECT_EQ(editor.renameFolder(folder, GetParam().text), GetParam().accepted);
-    EXPECT_EQ(folder->caption, GetParam().accepted ? GetParam().text : QStringLiteral("Old"));
-    EXPECT_EQ(album.tree.isModified(), GetParam().accepted);
+    for (const char* blank : {"", "\t\n "}) {
+        EXPECT_FALSE(editor.renameFolder(folder, QString::fromLatin1(blank)));
+        EXPECT_EQ(folder->caption, QStringLiteral("Old"));
+    }
+    EXPECT_FALSE(album.tree.isModified());
+    EXPECT_TRUE(editor.renameFolder(folder, QStringLiteral(" Ålands öar  ")));
+    EXPECT_EQ(folder->caption, QStringLiteral(" Ålands öar  "));
+    EXPECT_TRUE(album.tree.isModified());
 }
-
-INSTANTIATE_TEST_SUITE_P(Cases, Rename,
-                         ::testing::Values(RenameCase{"ThreeBlanks", "   ", false},
-                                           RenameCase{"Empty", "", false},
-                                           RenameCase{"TabsAndNewline", "\t\n ", false},
-                                           RenameCase{"LeadingBlankKept", " Alps", true},
-                                           RenameCase{"TrailingBlankKept", "Alps  ", true},
-                                           RenameCase{"Plain", "Alps", true},
-                                           RenameCase{"NonLatin", "Ålands öar", true}),
-                         [](const auto& row) { return std::string(row.param.name); });
 
 TEST_F(EditorTest, RenameOfTheRootIsAllowed) {
     EXPECT_TRUE(editor.renameFolder(root(), QStringLiteral("Home")));
@@ -107,15 +80,14 @@ TEST_F(EditorTest, RenameOfTheRootIsAllowed) {
 }
 
 TEST_F(EditorTest, RootCannotBeDeletedCutCopiedOrMoved) {
-    const TreeCommandState state = editor.treeCommandState(root());
-    EXPECT_TRUE(state.newFolder);
-    EXPECT_TRUE(state.newLink);
-    EXPECT_FALSE(state.remove);
-    EXPECT_FALSE(state.cut);
-    EXPECT_FALSE(state.copy);
-    EXPECT_FALSE(state.moveUp);
-    EXPECT_FALSE(state.moveDown);
-    EXPECT_FALSE(state.paste);
+    const auto flags = [](const TreeCommandState& s) {
+        return std::vector<bool>{s.newFolder, s.newLink, s.remove,   s.cut,
+                                 s.copy,      s.moveUp,  s.moveDown, s.paste};
+    };
+    using Flags = std::vector<bool>;
+    EXPECT_EQ(flags(editor.treeCommandState(root())), Flags({1, 1, 0, 0, 0, 0, 0, 0}));
+    EXPECT_EQ(flags(editor.treeCommandState(add(root(), "A"))), Flags({1, 1, 1, 1, 1, 1, 1, 0}));
+    EXPECT_EQ(flags(editor.treeCommandState(nullptr)), Flags(8, false));
 
     EXPECT_FALSE(editor.deleteFolder(root()));
     EXPECT_FALSE(editor.copyFolder(root()));
@@ -123,30 +95,6 @@ TEST_F(EditorTest, RootCannotBeDeletedCutCopiedOrMoved) {
     EXPECT_FALSE(editor.moveFolder(root(), MoveDirection::Down));
     EXPECT_NE(album.tree.root(), nullptr);
     EXPECT_TRUE(editor.clipboard().isEmpty());
-
-    const TreeCommandState none = editor.treeCommandState(nullptr);
-    EXPECT_FALSE(none.newFolder || none.newLink || none.paste || none.remove);
-}
-
-TEST_F(EditorTest, DeleteRemovesTheFolderWithItsSubtree) {
-    CSiteFolder* a = add(root(), "A");
-    CSiteFolder* a1 = add(a, "A1");
-    addPages(a1, {"p"});
-    add(root(), "B");
-    const TreeCommandState state = editor.treeCommandState(a);
-    EXPECT_TRUE(state.remove && state.cut && state.copy && state.moveUp && state.moveDown);
-
-    const int innerId = a1->id;
-    EXPECT_TRUE(editor.deleteFolder(a));
-    EXPECT_EQ(childCaptions(root()), QStringList({"B"}));
-    EXPECT_EQ(album.tree.findFolderById(innerId), nullptr);
-    EXPECT_FALSE(editor.deleteFolder(nullptr));
-}
-
-TEST(DeleteQuestion, OneOrMany) {
-    EXPECT_EQ(deleteQuestion(1), QStringLiteral("Do you really want to delete this item?"));
-    EXPECT_EQ(deleteQuestion(2), QStringLiteral("Do you really want to delete these items?"));
-    EXPECT_EQ(deleteQuestion(7), kDeleteManyQuestion);
 }
 
 // Folder list rows of F: subfolders S1 S2, then pages p0..p3.
@@ -178,24 +126,19 @@ TEST_F(ListDelete, RemovesChosenRowsAndRenumbersPages) {
 }
 
 TEST_F(ListDelete, RowToSelectStaysInRange) {
-    const ListDeleteResult result =
+    ListDeleteResult result =
         editor.deleteListEntries(f, {{SiteNodeKind::Page, 2}, {SiteNodeKind::Page, 3}}, 4);
     EXPECT_EQ(pageCaptions(f), QStringList({"p0", "p1"}));
     EXPECT_EQ(result.rowToSelect, 3);  // the last row left
-}
 
-TEST_F(ListDelete, EmptiedListSelectsNothing) {
-    const ListDeleteResult result = editor.deleteListEntries(f,
-                                                             {{SiteNodeKind::Folder, s1->id},
-                                                              {SiteNodeKind::Folder, s2->id},
-                                                              {SiteNodeKind::Page, 0},
-                                                              {SiteNodeKind::Page, 1},
-                                                              {SiteNodeKind::Page, 2},
-                                                              {SiteNodeKind::Page, 3}},
-                                                             0);
+    result = editor.deleteListEntries(f,
+                                      {{SiteNodeKind::Folder, s1->id},
+                                       {SiteNodeKind::Folder, s2->id},
+                                       {SiteNodeKind::Page, 0},
+                                       {SiteNodeKind::Page, 1}},
+                                      0);
     EXPECT_TRUE(result.deleted);
-    EXPECT_EQ(f->childCount() + f->pageListSize(), 0);
-    EXPECT_EQ(result.rowToSelect, -1);
+    EXPECT_EQ(result.rowToSelect, -1);  // nothing left
 }
 
 TEST_F(ListDelete, UnknownAndRepeatedRowsAreHarmless) {
@@ -247,9 +190,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(MoveCase{"LastDown", 2, MoveDirection::Down, false, {"A", "B", "C"}},
                       MoveCase{"FirstUp", 0, MoveDirection::Up, false, {"A", "B", "C"}},
                       MoveCase{"FirstDown", 0, MoveDirection::Down, true, {"B", "A", "C"}},
-                      MoveCase{"LastUp", 2, MoveDirection::Up, true, {"A", "C", "B"}},
-                      MoveCase{"MiddleUp", 1, MoveDirection::Up, true, {"B", "A", "C"}},
-                      MoveCase{"MiddleDown", 1, MoveDirection::Down, true, {"A", "C", "B"}}),
+                      MoveCase{"LastUp", 2, MoveDirection::Up, true, {"A", "C", "B"}}),
     [](const auto& row) { return std::string(row.param.name); });
 
 TEST_F(EditorTest, MovingAFolderKeepsItsSubtreeAndIds) {

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace pictavo::test {
 
 QByteArray textAlbum(std::initializer_list<const char*> lines) {
@@ -37,16 +39,11 @@ void expectSameFields(const FieldTable& a, const FieldTable& b) {
 
 void expectSameFolder(const CSiteFolder& a, const CSiteFolder& b) {
     SCOPED_TRACE(a.caption.toStdString());
-    EXPECT_EQ(a.id, b.id);
-    EXPECT_EQ(a.caption, b.caption);
-    EXPECT_EQ(a.desc, b.desc);
-    EXPECT_EQ(a.url, b.url);
-    EXPECT_EQ(a.rows, b.rows);
-    EXPECT_EQ(a.cols, b.cols);
-    EXPECT_EQ(a.lnkimg, b.lnkimg);
-    EXPECT_EQ(a.posstyle, b.posstyle);
-    EXPECT_EQ(a.lnkstyle, b.lnkstyle);
-    EXPECT_EQ(a.pagecount, b.pagecount);
+    const auto fields = [](const CSiteFolder& f) {
+        return std::tuple(f.id, f.caption, f.desc, f.url, f.rows, f.cols, f.lnkimg, f.posstyle,
+                          f.lnkstyle, f.pagecount);
+    };
+    EXPECT_EQ(fields(a), fields(b));
     ASSERT_EQ(a.pageListSize(), b.pageListSize());
     for (int i = 0; i < a.pageListSize(); ++i)
         EXPECT_EQ(*a.page(i), *b.page(i));

@@ -51,18 +51,6 @@ TEST(AlbumFileEncoding, ValidUtf8IsReadAsUtf8WhateverLanSaveSays) {
     EXPECT_EQ(captionOf(file), QStringLiteral("\u00e9t\u00e9"));
 }
 
-TEST(AlbumFileEncoding, SavedAlbumsAreUtf8AndReadBackUnchanged) {
-    Album album;
-    ASSERT_TRUE(parseAlbum(album, textAlbum({"object=websiteproperty", "lan.save=windows-1251",
-                                             "object=folder", "caption=\xCF\xF0\xE8"}))
-                    .ok());
-    const QByteArray saved = serializeAlbum(album);
-    EXPECT_TRUE(saved.contains("caption=\xD0\x9F\xD1\x80\xD0\xB8\r\n"));
-    Album again;
-    ASSERT_TRUE(parseAlbum(again, saved).ok());
-    EXPECT_EQ(again.tree.root()->caption, album.tree.root()->caption);
-}
-
 TEST(AlbumFileEncoding, FixedFieldsKeepWholeCharactersWithinCapacity) {
     // 200 Cyrillic letters: 200 bytes in windows-1251, 400 in UTF-8; the
     // 255-byte title keeps 127 letters (254 bytes).

@@ -11,38 +11,20 @@ namespace {
 using test::textAlbum;
 using test::treeText;
 
-TEST(AlbumTextReader, VersionKeyIsMatchedWithoutCaseOrBlanks) {
+// Any other first line sends the file to the legacy reader (see the open
+// flow's unknown-version test).
+TEST(AlbumTextReader, VersionIsTheFirstLineWithoutCaseOrBlanks) {
     const QByteArray file("  Version  =3 \r\nobject=folder\r\ncaption=Top\r\n");
     EXPECT_EQ(albumFileVersion(file), 3);
     Album album;
     ASSERT_TRUE(parseAlbum(album, file).ok());
     EXPECT_EQ(treeText(album.tree), "Top:0:-1");
-}
 
-TEST(AlbumTextReader, VersionLineIsOnlyTheFirstLine) {
     EXPECT_EQ(albumFileVersion("\r\nversion=3\r\n"), -1);
     EXPECT_EQ(albumFileVersion("versions=3\r\n"), -1);
     EXPECT_EQ(albumFileVersion(""), -1);
     EXPECT_EQ(albumFileVersion("\xEF\xBB\xBFversion=3\n"), 3);
 }
-
-class OtherVersionLine : public testing::TestWithParam<const char*> {};
-
-// These go to the legacy reader, which reads "vers" as its version word.
-TEST_P(OtherVersionLine, FailsWithUnknownVersionAndLeavesNewAlbum) {
-    Album album;
-    album.tree.insertFolder(album.tree.root(), QStringLiteral("Old"));
-    album.website.general.title = QStringLiteral("Old title");
-    const Status status = parseAlbum(album, textAlbum({}).replace("3", GetParam()));
-    ASSERT_FALSE(status.ok());
-    EXPECT_EQ(status.error().message(), "Unkown version!");
-    EXPECT_EQ(treeText(album.tree), "Index:0:0");
-    EXPECT_TRUE(album.website.general.title.isEmpty());
-    ASSERT_EQ(album.website.metas.size(), 1u);
-    EXPECT_EQ(album.website.metas[0].name.get(), "GENERATOR");
-}
-
-INSTANTIATE_TEST_SUITE_P(Versions, OtherVersionLine, testing::Values("2", "4", "-1"));
 
 TEST(AlbumTextReader, KeysIgnoreCaseAndValuesLoseOuterBlanksOnly) {
     Album album;
@@ -87,10 +69,6 @@ TEST(AlbumTextReader, FolderColumnsRebuildTheNesting) {
             .ok());
     // E jumps one level only; F climbs above the root and stays under it.
     EXPECT_EQ(treeText(album.tree), "A:0:-1 B:1:-1 C:2:-1 D:1:-1 E:2:-1 F:1:-1");
-    const CSiteFolder* a = album.tree.root();
-    ASSERT_EQ(a->childCount(), 3);
-    EXPECT_EQ(a->child(1)->caption, "D");
-    EXPECT_EQ(a->child(1)->child(0)->caption, "E");
 }
 
 TEST(AlbumTextReader, SecondTopLevelFolderIsKeptUnderTheRoot) {
@@ -128,8 +106,6 @@ TEST(AlbumTextReader, PageCountIsTakenAsWritten) {
     EXPECT_EQ(root->pagecount, 5);
     ASSERT_EQ(root->pageListSize(), 3);
     EXPECT_EQ(root->page(2)->caption, "p2");
-    EXPECT_EQ(root->page(2)->id, 2);
-    EXPECT_EQ(root->page(2)->lnkstyle, kBothLink);
 }
 
 TEST(AlbumTextReader, NextFolderIdFollowsTheLargestIdRead) {
@@ -138,10 +114,8 @@ TEST(AlbumTextReader, NextFolderIdFollowsTheLargestIdRead) {
                                              "col=1", "object=folder", "id=5", "col=1"}))
                     .ok());
     EXPECT_EQ(album.tree.insertFolder(album.tree.root(), QStringLiteral("New"))->id, 8);
-}
 
-TEST(AlbumTextReader, HugeIdDoesNotOverflowTheNextId) {
-    Album album;
+    // The largest id possible does not overflow.
     ASSERT_TRUE(parseAlbum(album, textAlbum({"object=folder", "id=2147483647"})).ok());
     EXPECT_EQ(album.tree.nextFolderId(), 2147483647);
 }
@@ -152,24 +126,14 @@ TEST(AlbumTextReader, StrayLinesAndUnknownRecordsAreIgnored) {
         parseAlbum(album,
                    textAlbum({"no equals sign here", "gen.title=before any record", "object=page",
                               "caption=orphan", "object=websiteproperty", "gen.title=T",
-                              "GEN.TITLE2=x", "caption=not a website key", "object=gallery",
-                              "gen.title=ignored", "object=folder", "caption=F", "main.cols=9"}))
+                              "GEN.TITLE2=x", "caption=not a website key", "object=layoutproperty",
+                              "MAIN.COLS=7", "object=gallery", "gen.title=ignored", "object=folder",
+                              "caption=F", "main.cols=9"}))
             .ok());
     EXPECT_EQ(album.website.general.title.get(), "T");
-    EXPECT_EQ(album.layout.main.cols, 3);
+    EXPECT_EQ(album.layout.main.cols, 7);
     EXPECT_EQ(treeText(album.tree), "F:0:-1");
     EXPECT_EQ(album.tree.root()->pageListSize(), 0);
-}
-
-TEST(AlbumTextReader, PropertyKeysAreCaseSensitiveAfterLowering) {
-    Album album;
-    ASSERT_TRUE(parseAlbum(album, textAlbum({"object=layoutproperty", "MAIN.COLS=7",
-                                             "top.font.clr=-5", "main.rows=12abc", "main.align=x"}))
-                    .ok());
-    EXPECT_EQ(album.layout.main.cols, 7);
-    EXPECT_EQ(album.layout.top.font.clr, -5);
-    EXPECT_EQ(album.layout.main.rows, 12);
-    EXPECT_EQ(album.layout.main.mainAlign.get(), "x");
 }
 
 TEST(AlbumTextReader, MetaRecordsReplaceTheMetaList) {

@@ -81,7 +81,6 @@ TEST_P(ExtendedForm, CaptionIsWrittenInTheExpectedForm) {
 INSTANTIATE_TEST_SUITE_P(
     Values, ExtendedForm,
     testing::Values(
-        ExtendedCase{"plain", QStringLiteral("Summer 2003"), "caption=Summer 2003"},
         ExtendedCase{"equalsAndPercent", QStringLiteral("a=b 100%"), "caption=a=b 100%"},
         ExtendedCase{"innerTab", QStringLiteral("a\tb"), "caption=a\tb"},
         ExtendedCase{"nonAscii", QStringLiteral("Caf\u00e9 \u041c\u0438\u0440"),
@@ -89,7 +88,6 @@ INSTANTIATE_TEST_SUITE_P(
         ExtendedCase{"empty", QString(), "caption="},
         ExtendedCase{"leadingBlank", QStringLiteral(" lead"), "caption*=%20lead"},
         ExtendedCase{"trailingBlanks", QStringLiteral("a 5% \t"), "caption*=a 5%25%20%09"},
-        ExtendedCase{"onlyBlanks", QStringLiteral("  "), "caption*=%20%20"},
         ExtendedCase{"lineBreaks", QStringLiteral("<b>\r\nx=1</b>\n"),
                      "caption*=<b>%0D%0Ax=1</b>%0A"},
         ExtendedCase{"controls", QStringLiteral("a\u0001b\u007f"), "caption*=a%01b%7F"},
@@ -101,8 +99,6 @@ INSTANTIATE_TEST_SUITE_P(
 // readers cut into pieces.
 const QString kAwkwardTexts[] = {
     QStringLiteral("<table>\r\n<tr><td width=100>x</td></tr>\r\n</table>"),
-    QStringLiteral("line one\nkey=value on line two\n"),
-    QStringLiteral("  caption typed with leading blanks"),
     QStringLiteral("trailing blanks and tab \t"),
     QString(5000, QLatin1Char('x')) + QStringLiteral("=") + QString(5000, QChar(0x00e9)),
     QStringLiteral("\u65e5\u672c\u8a9e \U0001F600 \u0416 %41%"),
@@ -115,20 +111,13 @@ class AwkwardText : public testing::TestWithParam<QString> {};
 TEST_P(AwkwardText, SurvivesSaveAndReadExactly) {
     const QString text = GetParam();
     Album album;
+    // One field of each record kind.
     album.website.headerStr = text;
-    album.website.footerStr = text;
-    album.website.general.title = text;  // cut to its capacity here already
     album.website.metas[0].val = text;
     album.layout.idx.bgimg = text;
-    album.tree.editFolder(album.tree.root(), [&](CSiteFolder& f) {
-        f.caption = text;
-        f.desc = text;
-        f.url = text;
-    });
+    album.tree.editFolder(album.tree.root(), [&](CSiteFolder& f) { f.caption = text; });
     auto page = std::make_unique<CSitePage>();
-    page->caption = text;
     page->desc = text;
-    page->lnkimg = text;
     album.tree.appendPage(album.tree.root(), std::move(page));
 
     const QByteArray saved = serializeAlbum(album);

@@ -55,9 +55,6 @@ const NotificationCase kNotificationCases[] = {
     {"InsertLast",
      [](ObservedTree& t) { t.tree.insertFolder(t.a, QStringLiteral("x")); },
      {"aboutToInsert 1 1", "inserted 1 1", "modified 1"}},
-    {"InsertFirst",
-     [](ObservedTree& t) { t.tree.insertFolder(t.tree.root(), "x", 0); },
-     {"aboutToInsert 0 0", "inserted 0 0", "modified 1"}},
     {"Adopt",
      [](ObservedTree& t) {
          auto folder = std::make_unique<CSiteFolder>();
@@ -68,9 +65,6 @@ const NotificationCase kNotificationCases[] = {
     {"Remove",
      [](ObservedTree& t) { t.tree.removeFolder(t.a1); },
      {"aboutToRemove 1 0", "removed 1 0", "modified 1"}},
-    {"RemoveWithSubtree",
-     [](ObservedTree& t) { t.tree.removeFolder(t.a); },
-     {"aboutToRemove 0 0", "removed 0 0", "modified 1"}},
     {"Move",
      [](ObservedTree& t) { t.tree.moveFolder(t.b, 0); },
      {"aboutToMove 0 1 0", "moved 0 1 0", "modified 1"}},
