@@ -30,10 +30,6 @@ void appendOnce(std::vector<T*>& list, T* item) {
 
 }  // namespace
 
-QString deleteQuestion(int itemCount) {
-    return itemCount == 1 ? kDeleteOneQuestion : kDeleteManyQuestion;
-}
-
 DropAction treeDropAction(const CSiteFolder* dragged, const CSiteFolder* target, bool ctrlOnly) {
     if (!dragged || !target)
         return DropAction::Refuse;

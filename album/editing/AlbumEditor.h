@@ -5,7 +5,7 @@
 // selection: the view passes the folder selected in the album tree (and,
 // for list commands, the entries chosen in the folder list) to each call,
 // and re-reads the album afterwards. Asking the user to confirm a delete is
-// the view's job; deleteQuestion() says which question to ask.
+// the view's job.
 //
 // Every change goes through AlbumTree, so observers are told and the album
 // is marked modified. The editor observes the tree itself to empty its
@@ -28,14 +28,6 @@ namespace pictavo {
 // Captions of new folders and links; the running number follows directly.
 inline const QString kNewFolderCaption = QStringLiteral("New Folder");
 inline const QString kNewLinkCaption = QStringLiteral("New Link");
-
-// Confirmation questions of Delete.
-inline const QString kDeleteOneQuestion = QStringLiteral("Do you really want to delete this item?");
-inline const QString kDeleteManyQuestion =
-    QStringLiteral("Do you really want to delete these items?");
-
-// The question to ask before deleting itemCount items (tree: always 1).
-QString deleteQuestion(int itemCount);
 
 enum class MoveDirection : int { Up, Down };
 
