@@ -56,9 +56,14 @@ std::optional<QString> ExportController::chooseFolder() {
 
 ExportCallbacks ExportController::workerCallbacks(WorkProgress& progress) const {
     ExportCallbacks callbacks;
-    callbacks.progress = [&progress](int, int total) { progress.setTotal(total); };
+    // Photos are worked on two or more at a time: the count is of those
+    // finished, the name that of the last one started.
+    callbacks.progress = [&progress](int done, int total) {
+        progress.setTotal(total);
+        progress.setFinished(done);
+    };
     callbacks.fileStarted = [&progress, hook = fileStartedHook_](const QString& file) {
-        progress.advance(path::fileName(file));
+        progress.setItem(path::fileName(file));
         if (hook)
             hook(file);
     };

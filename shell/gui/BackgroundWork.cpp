@@ -17,11 +17,13 @@
 namespace pictavo {
 
 void WorkProgress::advance(const QString& item) {
-    {
-        std::lock_guard lock(mutex_);
-        item_ = item;
-    }
+    setItem(item);
     ++position_;
+}
+
+void WorkProgress::setItem(const QString& item) {
+    std::lock_guard lock(mutex_);
+    item_ = item;
 }
 
 QString WorkProgress::currentItem() const {
@@ -137,8 +139,11 @@ WorkOutcome BackgroundWork::run(const std::function<void(WorkProgress&)>& job) {
         }
         const QString item = progress.currentItem();
         if (position > 0)
-            dialog.setLabelText(
-                total > 0 ? uiText(sid::WorkInProgress).arg(position).arg(total).arg(item) : item);
+            dialog.setLabelText(total > 0 ? uiText(sid::WorkInProgress)
+                                                .arg(std::min(position, total))
+                                                .arg(total)
+                                                .arg(item)
+                                          : item);
     };
     QObject::connect(&dialog, &QProgressDialog::canceled, &dialog, [&] {
         progress.cancel();

@@ -34,6 +34,10 @@ public:
     void setTotal(int total) { total_ = total; }
     // The job starts on its next item, called item: "n of total: item".
     void advance(const QString& item);
+    // For jobs that work on several items at once: finished items are
+    // counted apart from the one named (the last one started).
+    void setFinished(int finished) { position_ = finished + 1; }
+    void setItem(const QString& item);
     // Polled by the job; it returns early once this is true.
     bool isCancelled() const { return cancelled_; }
     // The same as a flag, for work that polls an atomic (the exports).
