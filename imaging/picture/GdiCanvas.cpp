@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cmath>
 #include <numbers>
+#include <utility>
 
 namespace pictavo {
 
@@ -307,6 +308,36 @@ void GdiCanvas::selectClipPath(GdiRegionMode mode) {
     if (usable(transform, path_.boundingRect()))
         combineClip(transform.map(path_).simplified(), mode);
     path_ = QPainterPath();
+}
+
+namespace {
+
+// Filled with the winding rule, overlapping rectangles cover their union.
+QPainterPath unionOf(const GdiRegion& region) {
+    QPainterPath area;
+    area.setFillRule(Qt::WindingFill);
+    for (const QRectF& rect : region.rects)
+        area.addRect(rect.normalized());
+    return area;
+}
+
+}  // namespace
+
+void GdiCanvas::fillRegion(const GdiRegion& region, const GdiBrush& brush) {
+    const GdiBrush current = std::exchange(state_.brush, brush);
+    fillPath(unionOf(region));
+    state_.brush = current;
+}
+
+void GdiCanvas::invertRegion(const GdiRegion& region) {
+    const QPainterPath area = unionOf(region);
+    const QTransform transform = logicalToTarget();
+    if (!usable(transform, area.boundingRect()))
+        return;
+    const DrawScope scope(painter_, state_, false);
+    painter_.setTransform(transform);
+    painter_.setCompositionMode(QPainter::RasterOp_NotDestination);
+    painter_.fillPath(area, Qt::black);
 }
 
 void GdiCanvas::combineClip(const QPainterPath& region, GdiRegionMode mode) {

@@ -127,6 +127,10 @@ public:
     // Combines the closed path bracket, in logical coordinates, with the
     // clip and empties the bracket.
     void selectClipPath(GdiRegionMode mode);
+    // Fills a region given in logical coordinates with brush, or inverts
+    // the colours under it.
+    void fillRegion(const GdiRegion& region, const GdiBrush& brush);
+    void invertRegion(const GdiRegion& region);
 
     // Makes the pen, brush or font the current one; other objects change nothing.
     void select(const GdiObject& object);

@@ -7,6 +7,7 @@
 
 #include <QColor>
 #include <QImage>
+#include <QRectF>
 #include <QString>
 
 #include <algorithm>
@@ -53,10 +54,15 @@ struct GdiFont {
 };
 
 // A slot may hold an object this player does not draw with (palettes,
-// regions); it still occupies its index.
+// old-style pattern brushes); it still occupies its index.
 struct GdiPlaceholder {};
 
-using GdiObject = std::variant<GdiPlaceholder, GdiPen, GdiBrush, GdiFont>;
+// A region: the union of its rectangles.
+struct GdiRegion {
+    std::vector<QRectF> rects;
+};
+
+using GdiObject = std::variant<GdiPlaceholder, GdiPen, GdiBrush, GdiFont, GdiRegion>;
 
 // Fixed-size table of created objects; every index is checked.
 class GdiObjectTable {

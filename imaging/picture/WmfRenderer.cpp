@@ -36,6 +36,9 @@ enum Function : std::uint16_t {
     kSetMapMode = 0x0103,
     kSetPolyFillMode = 0x0106,
     kRestoreDc = 0x0127,
+    kInvertRegion = 0x012A,
+    kPaintRegion = 0x012B,
+    kSelectClipRegion = 0x012C,
     kSelectObject = 0x012D,
     kSetTextAlign = 0x012E,
     kDibCreatePatternBrush = 0x0142,
@@ -52,6 +55,7 @@ enum Function : std::uint16_t {
     kLineTo = 0x0213,
     kMoveTo = 0x0214,
     kCreatePenIndirect = 0x02FA,
+    kFillRegion = 0x0228,
     kCreateFontIndirect = 0x02FB,
     kCreateBrushIndirect = 0x02FC,
     kPolygon = 0x0324,
@@ -84,6 +88,7 @@ constexpr GdiRecordIds<std::uint16_t, 8> kPointRecords{
     kMoveTo,       kLineTo,       kOffsetWindowOrg, kOffsetViewportOrg};
 constexpr GdiRecordIds<std::uint16_t, 3> kArcRecords{kArc, kPie, kChord};
 
+constexpr std::size_t kMaxRegionRects = 1024;
 constexpr std::uint16_t kExtTextOpaque = 0x0002;
 constexpr std::uint16_t kExtTextClipped = 0x0004;
 
@@ -194,6 +199,40 @@ private:
         return points;
     }
 
+    // A region object: a header of eleven words (the scan count the sixth),
+    // then per scan its value count n, top, bottom, n / 2 left-right pairs
+    // and n again. A malformed scan ends the region, and so does the
+    // kMaxRegionRects-th rectangle (real regions have a handful; combining
+    // a path of many thousands would hold up the player).
+    static GdiRegion readRegion(ByteReader& reader) {
+        GdiRegion region;
+        reader.skip(10);
+        const int scans = reader.le16();
+        reader.skip(10);
+        for (int scan = 0; scan < scans && !reader.failed(); ++scan) {
+            const std::size_t values = reader.le16();
+            const double top = reader.sle16();
+            const double bottom = reader.sle16();
+            if (values % 2 != 0 || values * 2 + 2 > reader.remaining())
+                break;
+            if (region.rects.size() + values / 2 > kMaxRegionRects)
+                break;
+            for (std::size_t pair = 0; pair < values / 2; ++pair) {
+                const double left = reader.sle16();
+                const double right = reader.sle16();
+                region.rects.emplace_back(QPointF(left, top), QPointF(right, bottom));
+            }
+            if (reader.le16() != values)
+                break;
+        }
+        return region;
+    }
+    const GdiRegion* regionAt(std::uint16_t index) const {
+        const GdiObject* object = objects_.at(index);
+        return object ? std::get_if<GdiRegion>(object) : nullptr;
+    }
+    void fillRegion(ByteReader& reader);
+
     void createObject(GdiObject object) { objects_.addToFreeSlot(std::move(object)); }
     void createPen(ByteReader& reader);
     void createBrush(ByteReader& reader);
@@ -289,9 +328,26 @@ bool WmfPlayer::play(std::uint16_t function, ByteView params) {
         case kDibCreatePatternBrush:
             createPatternBrush(reader);
             break;
+        case kCreateRegion:
+            createObject(readRegion(reader));
+            break;
+        case kSelectClipRegion:
+            if (const GdiRegion* region = regionAt(reader.le16()))
+                canvas_.selectClipRegion(region->rects, GdiRegionMode::Copy);
+            break;
+        case kPaintRegion:
+            if (const GdiRegion* region = regionAt(reader.le16()))
+                canvas_.fillRegion(*region, canvas_.state().brush);
+            break;
+        case kInvertRegion:
+            if (const GdiRegion* region = regionAt(reader.le16()))
+                canvas_.invertRegion(*region);
+            break;
+        case kFillRegion:
+            fillRegion(reader);
+            break;
         case kCreatePalette:
         case kCreatePatternBrush:
-        case kCreateRegion:
             createObject(GdiPlaceholder{});
             break;
         case kDibBitBlt:
@@ -304,6 +360,23 @@ bool WmfPlayer::play(std::uint16_t function, ByteView params) {
             break;
     }
     return true;
+}
+
+// The record names a region and a brush; writers differ in their order,
+// so each index is taken for what its object is.
+void WmfPlayer::fillRegion(ByteReader& reader) {
+    const std::uint16_t first = reader.le16();
+    const std::uint16_t second = reader.le16();
+    if (reader.failed())
+        return;
+    const auto brushAt = [&](std::uint16_t index) -> const GdiBrush* {
+        const GdiObject* object = objects_.at(index);
+        return object ? std::get_if<GdiBrush>(object) : nullptr;
+    };
+    const GdiRegion* region = regionAt(first) ? regionAt(first) : regionAt(second);
+    const GdiBrush* brush = brushAt(first) ? brushAt(first) : brushAt(second);
+    if (region && brush)
+        canvas_.fillRegion(*region, *brush);
 }
 
 void WmfPlayer::createPen(ByteReader& reader) {

@@ -202,3 +202,30 @@ TEST(WmfRender, ClipRecordsAndMixModeShapeWhatIsDrawn) {
     EXPECT_EQ(pixel(image, 65, 50), QColor(Qt::white));
     EXPECT_EQ(pixel(image, 80, 80), QColor(Qt::black));
 }
+
+TEST(WmfRender, RegionObjectsAreFilledPaintedInvertedAndClipTo) {
+    WmfBuilder wmf;
+    wmf.header().windowOrg(0, 0).windowExt(100, 100);
+    // Slot 0: the squares 0,0 - 50,50 and 50,50 - 100,100, one scan each.
+    wmf.record(0x06FF, {0, 6, 0,  0, 0,  2, 2, 0,  0,   100, 100,  // header, two scans
+                        2, 0, 50, 0, 50, 2, 2, 50, 100, 50,  100, 2});
+    wmf.solidBrush(kRedRef).solidBrush(kBlueRef);  // slots 1 and 2
+    wmf.record(0x0228, {1, 0});                    // FillRegion: brush 1, region 0
+    const QImage filled = renderNatural(wmf.build());
+    EXPECT_EQ(pixel(filled, 25, 25), QColor(Qt::red));
+    EXPECT_EQ(pixel(filled, 75, 75), QColor(Qt::red));
+    EXPECT_EQ(pixel(filled, 75, 25), QColor(Qt::white));
+
+    // Clipped to the region, a rectangle over everything covers only it;
+    // inverted, blue turns yellow; painted with the current brush, blue again.
+    wmf.record(0x012C, {0}).select(2).rectangle(0, 0, 100, 100);
+    const QImage clipped = renderNatural(wmf.build());
+    EXPECT_EQ(pixel(clipped, 25, 25), QColor(Qt::blue));
+    EXPECT_EQ(pixel(clipped, 25, 75), QColor(Qt::white));
+    wmf.record(0x012A, {0});
+    EXPECT_EQ(pixel(renderNatural(wmf.build()), 75, 75), QColor(Qt::yellow));
+    wmf.record(0x012B, {0});
+    const QImage painted = renderNatural(wmf.build());
+    EXPECT_EQ(pixel(painted, 75, 75), QColor(Qt::blue));
+    EXPECT_EQ(pixel(painted, 25, 75), QColor(Qt::white));
+}
