@@ -24,7 +24,7 @@ QString refusal(const QByteArray& file) {
 
 // The text album holds every field the legacy file carries, and the reset
 // values of those it does not (cntimg, the img and imgnavi areas).
-TEST(LegacyAlbumReader, BothVersionsReadAsTheSameTextAlbum) {
+TEST(LegacyAlbumReader, VersionsOneAndTwoReadAsTheTextAlbumOthersAreRefused) {
     for (int version : {1, 2}) {
         Album album;
         album.website.general.cntimg = 0;
