@@ -23,15 +23,15 @@ protected:
     void SetUp() override { ASSERT_TRUE(temp.isValid()); }
 
     // Creates an empty file (and its folders) at a path relative to temp.
-    QString touch(const QString& relative) {
-        const QString path = temp.filePath(relative);
+    QString touch(const char* relative) {
+        const QString path = temp.filePath(QString::fromUtf8(relative));
         QDir().mkpath(QFileInfo(path).absolutePath());
         QFile file(path);
         EXPECT_TRUE(file.open(QIODevice::WriteOnly));
         return path;
     }
-    QString mkdir(const QString& relative) {
-        const QString path = temp.filePath(relative);
+    QString mkdir(const char* relative) {
+        const QString path = temp.filePath(QString::fromUtf8(relative));
         QDir().mkpath(path);
         return path;
     }
@@ -44,12 +44,11 @@ protected:
 
 TEST_F(ImportTest, CaptionAndLinkStyleFollowTheKindOfFile) {
     // A picture is captioned with its file name only when the setting asks.
-    const QStringList files = {touch(QStringLiteral("notes.txt")),
-                               touch(QStringLiteral("photo.jpg")), touch(QStringLiteral("README"))};
+    const QStringList files = {touch("notes.txt"), touch("photo.jpg"), touch("README")};
     settings.UseFilenameAsDefCaption = 0;
     EXPECT_EQ(importFiles(album, root(), files, settings).pagesAdded, 3);
     settings.UseFilenameAsDefCaption = 1;
-    const QStringList pictures = {files[1], touch(QStringLiteral("SCAN.PNG"))};
+    const QStringList pictures = {files[1], touch("SCAN.PNG")};
     EXPECT_EQ(importFiles(album, root(), pictures, settings).pagesAdded, 2);
 
     EXPECT_EQ(pageCaptions(root()),
@@ -63,17 +62,16 @@ TEST_F(ImportTest, CaptionAndLinkStyleFollowTheKindOfFile) {
 }
 
 TEST_F(ImportTest, NothingIsImportedWithoutATargetOrAFile) {
-    EXPECT_EQ(importFile(album, nullptr, touch(QStringLiteral("a.txt")), settings).pagesAdded, 0);
-    const QString folder = mkdir(QStringLiteral("folder"));
+    EXPECT_EQ(importFile(album, nullptr, touch("a.txt"), settings).pagesAdded, 0);
+    const QString folder = mkdir("folder");
     EXPECT_EQ(importFile(album, root(), folder, settings).problems.size(), 1);
     EXPECT_FALSE(album.tree.isModified());
 }
 
 TEST_F(ImportTest, ImportFilesAppendsInTheSelectionOrder) {
     album.tree.appendPage(root(), test::makePage(QStringLiteral("old")));
-    const QStringList paths = {touch(QStringLiteral("z.txt")), QString(),
-                               temp.filePath(QStringLiteral("missing.doc")),
-                               touch(QStringLiteral("a.jpg"))};
+    const QStringList paths = {touch("z.txt"), QString(),
+                               temp.filePath(QStringLiteral("missing.doc")), touch("a.jpg")};
     const ImportResult result = importFiles(album, root(), paths, settings);
     EXPECT_EQ(result.pagesAdded, 2);
     EXPECT_EQ(result.problems.size(), 1);  // the missing file; the empty path is skipped
@@ -89,8 +87,8 @@ protected:
         ImportTest::SetUp();
         for (const char* file : {"src/.hidden", "src/B.jpg", "src/a.txt", "src/img.png",
                                  "src/sub/x.jpg", "src/sub/deeper/y.gif"})
-            touch(QString::fromLatin1(file));
-        mkdir(QStringLiteral("src/empty"));
+            touch(file);
+        mkdir("src/empty");
         src = temp.filePath(QStringLiteral("src"));
     }
     QString src;
