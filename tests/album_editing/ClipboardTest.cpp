@@ -2,13 +2,9 @@
 // rule, the clipboard's life, and drag and drop in the tree. (New and Open
 // emptying the clipboard are checked with the undo stack.)
 
-#include "album/editing/AlbumEditor.h"
+#include "EditingTest.h"
 #include "album/editing/FolderCopy.h"
-#include "tests/album_model/TreeText.h"
 
-#include <gtest/gtest.h>
-
-#include <set>
 #include <tuple>
 #include <utility>
 
@@ -16,7 +12,6 @@ namespace pictavo {
 namespace {
 
 using test::childCaptions;
-using test::makePage;
 using test::outline;
 using test::pageCaptions;
 using test::pageIds;
@@ -24,7 +19,7 @@ using test::pageIds;
 // Index
 //   Trip [Birds [Eagle], Alps, Coast], pages t0 t1
 //   Home, pages h0 h1 h2
-class ClipboardTest : public ::testing::Test {
+class ClipboardTest : public test::EditingTest {
 protected:
     void SetUp() override {
         trip = add(root(), "Trip");
@@ -33,25 +28,11 @@ protected:
         add(trip, "Alps");
         add(trip, "Coast");
         home = add(root(), "Home");
-        for (const char* c : {"t0", "t1"})
-            album.tree.appendPage(trip, makePage(c));
-        for (const char* c : {"h0", "h1", "h2"})
-            album.tree.appendPage(home, makePage(c));
+        addPages(trip, {"t0", "t1"});
+        addPages(home, {"h0", "h1", "h2"});
         album.tree.setModified(false);
     }
-    CSiteFolder* root() { return album.tree.root(); }
-    CSiteFolder* add(CSiteFolder* parent, const char* caption) {
-        return album.tree.insertFolder(parent, QString::fromLatin1(caption));
-    }
-    bool idsUnique() {
-        std::set<int> ids;
-        bool unique = true;
-        album.tree.walk([&](CSiteFolder* folder, int) { unique &= ids.insert(folder->id).second; });
-        return unique;
-    }
 
-    Album album;
-    AlbumEditor editor{album};
     CSiteFolder* trip = nullptr;
     CSiteFolder* birds = nullptr;
     CSiteFolder* home = nullptr;

@@ -1,34 +1,16 @@
 // Editing commands without the clipboard: new folder and link, rename,
 // delete in the folder list, moves, and the enabled state.
 
-#include "album/editing/AlbumEditor.h"
+#include "EditingTest.h"
 #include "tests/album_model/RecordingObserver.h"
-#include "tests/album_model/TreeText.h"
-
-#include <gtest/gtest.h>
 
 namespace pictavo {
 namespace {
 
 using test::childCaptions;
-using test::makePage;
 using test::pageCaptions;
 using test::pageIds;
-
-class EditorTest : public ::testing::Test {
-protected:
-    CSiteFolder* root() { return album.tree.root(); }
-    CSiteFolder* add(CSiteFolder* parent, const char* caption) {
-        return album.tree.insertFolder(parent, QString::fromLatin1(caption));
-    }
-    void addPages(CSiteFolder* folder, std::initializer_list<const char*> captions) {
-        for (const char* caption : captions)
-            album.tree.appendPage(folder, makePage(QString::fromLatin1(caption)));
-    }
-
-    Album album;
-    AlbumEditor editor{album};
-};
+using EditorTest = test::EditingTest;
 
 TEST_F(EditorTest, NewFolderGoesLastAndNumbersRunAcrossANewAlbum) {
     add(root(), "Z");
@@ -37,7 +19,6 @@ TEST_F(EditorTest, NewFolderGoesLastAndNumbersRunAcrossANewAlbum) {
     editor.newFolder(first);
     EXPECT_EQ(childCaptions(root()), QStringList({"Z", "New Folder0"}));
     EXPECT_EQ(childCaptions(first), QStringList({"New Folder1"}));
-
     album.makeNew();
     CSiteFolder* third = editor.newFolder(root());
     EXPECT_EQ(third->caption, QStringLiteral("New Folder2"));
@@ -49,13 +30,11 @@ TEST_F(EditorTest, NewLinkIsAnEmptyTextLinkAppendedToTheFolder) {
     addPages(folder, {"a", "b"});
     EXPECT_EQ(editor.newLink(nullptr), nullptr);
     const CSitePage* link = editor.newLink(folder);
-    const CSitePage* next = editor.newLink(folder);
     ASSERT_NE(link, nullptr);
+    EXPECT_EQ(editor.newLink(folder)->caption, QStringLiteral("New Link1"));
     EXPECT_EQ(link->caption, QStringLiteral("New Link0"));
-    EXPECT_EQ(next->caption, QStringLiteral("New Link1"));
     EXPECT_EQ(link->lnkstyle, kTextLink);
     EXPECT_EQ(link->id, 2);
-
     album.makeNew();
     EXPECT_EQ(editor.newLink(root())->caption, QStringLiteral("New Link2"));
 }
@@ -67,16 +46,13 @@ TEST_F(EditorTest, RenameRefusesBlankTextAndStoresTheRestAsTyped) {
         EXPECT_FALSE(editor.renameFolder(folder, QString::fromLatin1(blank)));
         EXPECT_EQ(folder->caption, QStringLiteral("Old"));
     }
+    EXPECT_FALSE(editor.renameFolder(nullptr, QStringLiteral("x")));
     EXPECT_FALSE(album.tree.isModified());
     EXPECT_TRUE(editor.renameFolder(folder, QStringLiteral(" Ålands öar  ")));
     EXPECT_EQ(folder->caption, QStringLiteral(" Ålands öar  "));
     EXPECT_TRUE(album.tree.isModified());
-}
-
-TEST_F(EditorTest, RenameOfTheRootIsAllowed) {
     EXPECT_TRUE(editor.renameFolder(root(), QStringLiteral("Home")));
     EXPECT_EQ(root()->caption, QStringLiteral("Home"));
-    EXPECT_FALSE(editor.renameFolder(nullptr, QStringLiteral("x")));
 }
 
 TEST_F(EditorTest, RootCannotBeDeletedCutCopiedOrMoved) {
@@ -88,7 +64,6 @@ TEST_F(EditorTest, RootCannotBeDeletedCutCopiedOrMoved) {
     EXPECT_EQ(flags(editor.treeCommandState(root())), Flags({1, 1, 0, 0, 0, 0, 0, 0}));
     EXPECT_EQ(flags(editor.treeCommandState(add(root(), "A"))), Flags({1, 1, 1, 1, 1, 1, 1, 0}));
     EXPECT_EQ(flags(editor.treeCommandState(nullptr)), Flags(8, false));
-
     EXPECT_FALSE(editor.deleteFolder(root()));
     EXPECT_FALSE(editor.copyFolder(root()));
     EXPECT_FALSE(editor.cutFolder(root()));
@@ -97,7 +72,8 @@ TEST_F(EditorTest, RootCannotBeDeletedCutCopiedOrMoved) {
     EXPECT_TRUE(editor.clipboard().isEmpty());
 }
 
-// Folder list rows of F: subfolders S1 S2, then pages p0..p3.
+// Folder list rows of F: subfolders S1 S2, then pages p0..p3. Pages are
+// named by their ids as shown before anything was removed.
 class ListDelete : public EditorTest {
 protected:
     void SetUp() override {
@@ -107,16 +83,17 @@ protected:
         add(s2, "inside S2");
         addPages(f, {"p0", "p1", "p2", "p3"});
     }
+    ListEntry folderRow(const CSiteFolder* folder) { return {SiteNodeKind::Folder, folder->id}; }
+    static ListEntry pageRow(int id) { return {SiteNodeKind::Page, id}; }
+
     CSiteFolder* f = nullptr;
     CSiteFolder* s1 = nullptr;
     CSiteFolder* s2 = nullptr;
 };
 
 TEST_F(ListDelete, RemovesChosenRowsAndRenumbersPages) {
-    // Rows 1 (S2), 3 (p1) and 4 (p2). Pages are named by their ids as shown
-    // before anything was removed.
-    const ListDeleteResult result = editor.deleteListEntries(
-        f, {{SiteNodeKind::Folder, s2->id}, {SiteNodeKind::Page, 1}, {SiteNodeKind::Page, 2}}, 1);
+    const ListDeleteResult result =
+        editor.deleteListEntries(f, {folderRow(s2), pageRow(1), pageRow(2)}, 1);
     EXPECT_TRUE(result.deleted);
     EXPECT_EQ(childCaptions(f), QStringList({"S1"}));
     EXPECT_EQ(pageCaptions(f), QStringList({"p0", "p3"}));
@@ -126,72 +103,56 @@ TEST_F(ListDelete, RemovesChosenRowsAndRenumbersPages) {
 }
 
 TEST_F(ListDelete, RowToSelectStaysInRange) {
-    ListDeleteResult result =
-        editor.deleteListEntries(f, {{SiteNodeKind::Page, 2}, {SiteNodeKind::Page, 3}}, 4);
+    EXPECT_EQ(editor.deleteListEntries(f, {pageRow(2), pageRow(3)}, 4).rowToSelect,
+              3);  // the last row left
     EXPECT_EQ(pageCaptions(f), QStringList({"p0", "p1"}));
-    EXPECT_EQ(result.rowToSelect, 3);  // the last row left
-
-    result = editor.deleteListEntries(f,
-                                      {{SiteNodeKind::Folder, s1->id},
-                                       {SiteNodeKind::Folder, s2->id},
-                                       {SiteNodeKind::Page, 0},
-                                       {SiteNodeKind::Page, 1}},
-                                      0);
+    const ListDeleteResult result =
+        editor.deleteListEntries(f, {folderRow(s1), folderRow(s2), pageRow(0), pageRow(1)}, 0);
     EXPECT_TRUE(result.deleted);
     EXPECT_EQ(result.rowToSelect, -1);  // nothing left
 }
 
 TEST_F(ListDelete, UnknownAndRepeatedRowsAreHarmless) {
     album.tree.setModified(false);
-    ListDeleteResult result = editor.deleteListEntries(
-        f, {{SiteNodeKind::Folder, 999}, {SiteNodeKind::Page, 17}, {SiteNodeKind::None, 0}}, 0);
-    EXPECT_FALSE(result.deleted);
+    EXPECT_FALSE(editor
+                     .deleteListEntries(
+                         f, {{SiteNodeKind::Folder, 999}, pageRow(17), {SiteNodeKind::None, 0}}, 0)
+                     .deleted);
+    EXPECT_FALSE(editor.deleteListEntries(nullptr, {pageRow(0)}, 0).deleted);
     EXPECT_FALSE(album.tree.isModified());
-
-    result = editor.deleteListEntries(f,
-                                      {{SiteNodeKind::Folder, s1->id},
-                                       {SiteNodeKind::Folder, s1->id},
-                                       {SiteNodeKind::Page, 0},
-                                       {SiteNodeKind::Page, 0}},
-                                      0);
+    editor.deleteListEntries(f, {folderRow(s1), folderRow(s1), pageRow(0), pageRow(0)}, 0);
     EXPECT_EQ(childCaptions(f), QStringList({"S2"}));
     EXPECT_EQ(pageCaptions(f), QStringList({"p1", "p2", "p3"}));
-    EXPECT_FALSE(editor.deleteListEntries(nullptr, {{SiteNodeKind::Page, 0}}, 0).deleted);
 }
 
-struct MoveCase {
-    const char* name;
-    int index;
-    MoveDirection direction;
-    bool moved;
-    QStringList order;
-};
-
-class MoveFolder : public EditorTest, public ::testing::WithParamInterface<MoveCase> {};
-
-TEST_P(MoveFolder, AmongSiblings) {
-    for (const char* caption : {"A", "B", "C"})
-        add(root(), caption);
-    const MoveCase& c = GetParam();
-    EXPECT_EQ(editor.moveFolder(root()->child(c.index), c.direction), c.moved);
-    EXPECT_EQ(childCaptions(root()), c.order);
-
-    // The folder-list variant names the folder by id and acts on the
-    // children of the selected folder.
-    for (const char* caption : {"A", "B", "C"})
-        add(root()->child(0), caption);
-    CSiteFolder* listed = root()->child(0);
-    EXPECT_EQ(editor.moveChildFolder(listed, listed->child(c.index)->id, c.direction), c.moved);
-    EXPECT_EQ(childCaptions(listed), c.order);
+// The tree command moves the folder; the folder-list variant names the
+// folder by id and acts on the children of the selected folder.
+TEST_F(EditorTest, FolderMovesAmongSiblingsOnly) {
+    const std::tuple<int, MoveDirection, bool, QStringList> cases[] = {
+        {2, MoveDirection::Down, false, {"A", "B", "C"}},
+        {0, MoveDirection::Up, false, {"A", "B", "C"}},
+        {0, MoveDirection::Down, true, {"B", "A", "C"}},
+        {2, MoveDirection::Up, true, {"A", "C", "B"}}};
+    const auto abc = [&] {
+        CSiteFolder* parent = add(root(), "P");
+        for (const char* caption : {"A", "B", "C"})
+            add(parent, caption);
+        return parent;
+    };
+    for (const auto& [index, direction, moved, order] : cases) {
+        SCOPED_TRACE(index);
+        CSiteFolder* parent = abc();
+        EXPECT_EQ(editor.moveFolder(parent->child(index), direction), moved);
+        EXPECT_EQ(childCaptions(parent), order);
+        parent = abc();
+        EXPECT_EQ(editor.moveChildFolder(parent, parent->child(index)->id, direction), moved);
+        EXPECT_EQ(childCaptions(parent), order);
+    }
+    CSiteFolder* parent = abc();
+    EXPECT_FALSE(editor.moveChildFolder(parent, 999, MoveDirection::Down));
+    EXPECT_FALSE(editor.moveChildFolder(nullptr, 1, MoveDirection::Down));
+    EXPECT_EQ(childCaptions(parent), QStringList({"A", "B", "C"}));
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Cases, MoveFolder,
-    ::testing::Values(MoveCase{"LastDown", 2, MoveDirection::Down, false, {"A", "B", "C"}},
-                      MoveCase{"FirstUp", 0, MoveDirection::Up, false, {"A", "B", "C"}},
-                      MoveCase{"FirstDown", 0, MoveDirection::Down, true, {"B", "A", "C"}},
-                      MoveCase{"LastUp", 2, MoveDirection::Up, true, {"A", "C", "B"}}),
-    [](const auto& row) { return std::string(row.param.name); });
 
 TEST_F(EditorTest, MovingAFolderKeepsItsSubtreeAndIds) {
     CSiteFolder* x = add(root(), "X");
@@ -203,7 +164,6 @@ TEST_F(EditorTest, MovingAFolderKeepsItsSubtreeAndIds) {
     addPages(x, {"p0", "p1"});
     const std::vector<int> ids = {x->id, zulu->id, alpha->id, deep->id};
     const int nextId = album.tree.nextFolderId();
-
     test::RecordingObserver observer;
     album.tree.addObserver(&observer);
     ASSERT_TRUE(editor.moveFolder(x, MoveDirection::Down));
@@ -219,14 +179,6 @@ TEST_F(EditorTest, MovingAFolderKeepsItsSubtreeAndIds) {
     EXPECT_EQ(observer.events, QStringList({"aboutToMove 0 0 1", "moved 0 0 1"}));
 }
 
-TEST_F(EditorTest, MoveChildFolderNeedsAKnownId) {
-    add(root(), "A");
-    add(root(), "B");
-    EXPECT_FALSE(editor.moveChildFolder(root(), 999, MoveDirection::Down));
-    EXPECT_FALSE(editor.moveChildFolder(nullptr, 1, MoveDirection::Down));
-    EXPECT_EQ(childCaptions(root()), QStringList({"A", "B"}));
-}
-
 TEST_F(EditorTest, MovePageSwapsWithItsNeighbour) {
     CSiteFolder* f = add(root(), "F");
     addPages(f, {"p0", "p1", "p2"});
@@ -235,7 +187,6 @@ TEST_F(EditorTest, MovePageSwapsWithItsNeighbour) {
     EXPECT_FALSE(editor.movePage(f, 7, MoveDirection::Down));
     EXPECT_FALSE(editor.movePage(nullptr, 0, MoveDirection::Down));
     EXPECT_EQ(pageCaptions(f), QStringList({"p0", "p1", "p2"}));
-
     EXPECT_TRUE(editor.movePage(f, 1, MoveDirection::Down));
     EXPECT_EQ(pageCaptions(f), QStringList({"p0", "p2", "p1"}));
     EXPECT_TRUE(editor.movePage(f, 1, MoveDirection::Up));

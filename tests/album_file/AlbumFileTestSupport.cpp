@@ -1,11 +1,13 @@
 #include "AlbumFileTestSupport.h"
 
+#include <QFile>
 #include <QStringList>
 #include <QtEndian>
 
 #include <gtest/gtest.h>
 
 #include <tuple>
+#include <utility>
 
 namespace pictavo::test {
 
@@ -14,6 +16,12 @@ QByteArray textAlbum(std::initializer_list<const char*> lines) {
     for (const char* line : lines)
         out.append(line).append("\r\n");
     return out;
+}
+
+QByteArray fixture(const char* name) {
+    QFile file(QStringLiteral(PICTAVO_TEST_DATA "/album_file/") + QLatin1String(name));
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << name;
+    return file.readAll();
 }
 
 QString treeText(const AlbumTree& tree) {
@@ -49,6 +57,12 @@ void expectSameFolder(const CSiteFolder& a, const CSiteFolder& b) {
         EXPECT_EQ(*a.page(i), *b.page(i));
 }
 
+std::vector<std::pair<CSiteFolder*, int>> foldersOf(const AlbumTree& tree) {
+    std::vector<std::pair<CSiteFolder*, int>> folders;
+    tree.walk([&](CSiteFolder* f, int depth) { folders.emplace_back(f, depth); });
+    return folders;
+}
+
 }  // namespace
 
 void expectSameAlbum(Album& a, Album& b) {
@@ -57,9 +71,7 @@ void expectSameAlbum(Album& a, Album& b) {
     for (size_t i = 0; i < a.website.metas.size(); ++i)
         expectSameFields(a.website.metas[i].fields(), b.website.metas[i].fields());
     expectSameFields(a.layout.fields(), b.layout.fields());
-    std::vector<std::pair<CSiteFolder*, int>> foldersA, foldersB;
-    a.tree.walk([&](CSiteFolder* f, int depth) { foldersA.emplace_back(f, depth); });
-    b.tree.walk([&](CSiteFolder* f, int depth) { foldersB.emplace_back(f, depth); });
+    const auto foldersA = foldersOf(a.tree), foldersB = foldersOf(b.tree);
     ASSERT_EQ(foldersA.size(), foldersB.size());
     for (size_t i = 0; i < foldersA.size(); ++i) {
         EXPECT_EQ(foldersA[i].second, foldersB[i].second);
@@ -71,8 +83,10 @@ namespace legacy {
 
 namespace {
 
-void putInt(QByteArray& block, qsizetype offset, qint32 value) {
-    qToLittleEndian(value, block.data() + offset);
+// Little-endian words one after the other from offset on.
+void putInts(QByteArray& block, qsizetype offset, std::initializer_list<qint32> values) {
+    for (qint32 value : values)
+        qToLittleEndian(value, block.data() + std::exchange(offset, offset + 4));
 }
 
 void putText(QByteArray& block, qsizetype offset, const QByteArray& text) {
@@ -84,14 +98,9 @@ QByteArray area(const QByteArray& align, const QByteArray& bgimg, qint32 bgclr,
     QByteArray block(560, '\0');
     putText(block, 4, align);
     putText(block, 14, bgimg);
-    putInt(block, 272, bgclr);
+    putInts(block, 272, {bgclr});
     putText(block, 280, font);
-    putInt(block, 536, size);
-    putInt(block, 540, 1);  // bold
-    putInt(block, 544, 0);
-    putInt(block, 548, 1);  // underline
-    putInt(block, 552, 0);
-    putInt(block, 556, clr);
+    putInts(block, 536, {size, 1, 0, 1, 0, clr});  // bold and underline
     return block;
 }
 
@@ -99,7 +108,7 @@ QByteArray area(const QByteArray& align, const QByteArray& bgimg, qint32 bgclr,
 
 QByteArray int32(qint32 value) {
     QByteArray out(4, '\0');
-    putInt(out, 0, value);
+    putInts(out, 0, {value});
     return out;
 }
 
@@ -109,35 +118,20 @@ QByteArray text(const QByteArray& bytes) {
 
 QByteArray settingsHead(qint32 version, const QByteArray& lanSave) {
     QByteArray background(296, '\0');
-    putInt(background, 0, 77);  // not carried
-    putInt(background, 4, 1);
-    putInt(background, 8, 1);
-    putInt(background, 12, 0);
+    putInts(background, 0, {77, 1, 1, 0});  // 77: not carried
     putText(background, 16, "C:\\bg\\paper.gif");
-    putInt(background, 272, 0);
-    putInt(background, 276, 0x112233);
-    putInt(background, 280, 0x445566);
-    putInt(background, 284, 0x778899);
-    putInt(background, 288, 0xAABBCC);
-    putInt(background, 292, 0xDDEEFF);
-
+    putInts(background, 272, {0, 0x112233, 0x445566, 0x778899, 0xAABBCC, 0xDDEEFF});
     QByteArray general(780, '\0');
     putText(general, 4, "C:\\export");
     putText(general, 259, "Old album");
     putText(general, 514, "C:\\music\\song.mid");
     putText(general, 769, "xyz");  // not carried
-    putInt(general, 772, 3);
-    putInt(general, 776, 0);
-
+    putInts(general, 772, {3, 0});
     QByteArray language(510, '\0');
     putText(language, 0, "ignored");
     putText(language, 255, lanSave);
-
     QByteArray margin(20, '\0');
-    putInt(margin, 4, 1);
-    putInt(margin, 8, 0);
-    putInt(margin, 12, 12);
-    putInt(margin, 16, 34);
+    putInts(margin, 4, {1, 0, 12, 34});
     return int32(version) + background + general + language + margin;
 }
 
@@ -145,13 +139,13 @@ QByteArray meta(const QByteArray& name, const QByteArray& val, qint32 ifsys) {
     QByteArray record(772, '\0');
     putText(record, 0, name);
     putText(record, 255, val);
-    putInt(record, 768, ifsys);
+    putInts(record, 768, {ifsys});
     return record;
 }
 
 QByteArray layoutBlock() {
     QByteArray block(3988, '\0');
-    putInt(block, 4, 7);
+    putInts(block, 4, {7});
     const char* aligns[] = {"Left", "Center", "Right", "", "Right", "Center"};
     for (int i = 0; i < 6; ++i) {
         putText(block, 8 + 560 * i,
@@ -159,18 +153,12 @@ QByteArray layoutBlock() {
                      "Font" + QByteArray::number(i), 80 + i, 200 + i));
     }
     QByteArray table(40, '\0');
-    putInt(table, 4, 0x010203);
-    putInt(table, 8, 2);
-    putInt(table, 12, 0x040506);
-    putInt(table, 20, 5);
-    putInt(table, 24, 6);
+    putInts(table, 4, {0x010203, 2, 0x040506, 0, 5, 6});
     putText(block, 3368, table);
-    QByteArray main = area("unused", "main.gif", 300, "Verdana", 120, 301);
-    main.append(int32(4)).append(int32(5));
     QByteArray mainAlign(12, '\0');
     putText(mainAlign, 0, "left");
-    main.append(mainAlign);
-    putText(block, 3408, main);
+    putText(block, 3408,
+            area("unused", "main.gif", 300, "Verdana", 120, 301) + int32(4) + int32(5) + mainAlign);
     return block;
 }
 

@@ -1,7 +1,7 @@
 #pragma once
-// Helpers of the album file tests: building text and legacy album files in
-// memory, describing a tree compactly, and comparing two albums field by
-// field.
+// Helpers of the album file tests: text and legacy album files built in
+// memory, fixture files, a compact tree text, and a field by field
+// comparison of two albums.
 
 #include "album/Album.h"
 
@@ -14,6 +14,9 @@ namespace pictavo::test {
 
 // "version=3" followed by lines, every line ending in CRLF.
 QByteArray textAlbum(std::initializer_list<const char*> lines);
+
+// The bytes of tests/data/album_file/<name>.
+QByteArray fixture(const char* name);
 
 // The folders in walk order as "caption:depth:id", separated by blanks.
 QString treeText(const AlbumTree& tree);
@@ -28,7 +31,6 @@ QByteArray int32(qint32 value);
 QByteArray text(const QByteArray& bytes);  // length then bytes
 // Version word and the background, general, language and margin blocks.
 QByteArray settingsHead(qint32 version, const QByteArray& lanSave = "windows-1252");
-QByteArray meta(const QByteArray& name, const QByteArray& val, qint32 ifsys);
 QByteArray layoutBlock();
 QByteArray folder(qint32 col, qint32 pageCount, const QByteArray& caption, const QByteArray& desc);
 QByteArray page(qint32 id, const QByteArray& caption, const QByteArray& desc,
