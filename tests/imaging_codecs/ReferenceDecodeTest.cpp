@@ -119,6 +119,7 @@ const ReferenceCase kRealCases[] = {
     {"../real/xrdp-cursor0.cur", icoCodec, 32, 32, 1, 0, 0, 0},
     {"../real/allegro-cursor.tga", tgaCodec, 16, 16, 24, 0, 0, 0},
     {"../real/allegro-icon.tga", tgaCodec, 48, 48, 24, 0, 0, 0},
+    {"../real/gdk-gray-alpha-rle-top-right.tga", tgaCodec, 48, 48, 8, 0, 0, 0},
     {"../real/allegro-planet.pcx", pcxCodec, 49, 49, 8, 0, 0, 0},
     {"../real/allegro-mask.pcx", pcxCodec, 420, 300, 24, 0, 0, 0},
 };
