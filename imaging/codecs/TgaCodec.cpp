@@ -64,7 +64,11 @@ void applyColourMap(const tga::Header& header, ByteView data, RasterImage& image
         pixel = static_cast<std::uint8_t>(std::clamp<int>(pixel, first, last));
 }
 
-std::uint8_t alphaOf(const std::uint8_t* at, int bytes) {
+// Alpha of a 16-bit grey pixel, a 16-bit colour (its top bit) or a 32-bit
+// colour.
+std::uint8_t alphaOf(const std::uint8_t* at, int bytes, bool grey) {
+    if (grey)
+        return at[1];
     if (bytes == 2)
         return (at[1] & 0x80) ? 255 : 0;
     return at[3];
@@ -73,6 +77,7 @@ std::uint8_t alphaOf(const std::uint8_t* at, int bytes) {
 void storePixels(const tga::Header& header, const std::vector<std::uint8_t>& pixels,
                  RasterImage& image) {
     const int bytes = header.bytesPerPixel();
+    const bool grey = header.kind() == tga::kGrey;
     const bool alpha = header.alphaBits > 0 && (bytes == 4 || bytes == 2);
     if (alpha)
         image.createAlpha();
@@ -84,17 +89,17 @@ void storePixels(const tga::Header& header, const std::vector<std::uint8_t>& pix
             const int x = header.rightToLeft ? header.width - 1 - column : column;
             const std::uint8_t* at =
                 pixels.data() + (std::size_t(row) * header.width + column) * bytes;
-            if (bytes == 1) {
+            if (bytes == 1 || grey) {
                 target[x] = *at;
-                continue;
+            } else {
+                const Rgb colour = colourAt(at, bytes);
+                target[3 * x] = colour.blue;
+                target[3 * x + 1] = colour.green;
+                target[3 * x + 2] = colour.red;
             }
-            const Rgb colour = colourAt(at, bytes);
-            target[3 * x] = colour.blue;
-            target[3 * x + 1] = colour.green;
-            target[3 * x + 2] = colour.red;
             if (!alpha)
                 continue;
-            image.alphaRow(y)[x] = alphaOf(at, bytes);
+            image.alphaRow(y)[x] = alphaOf(at, bytes, grey);
             anyAlpha = anyAlpha || image.alphaRow(y)[x] != 0;
         }
     }

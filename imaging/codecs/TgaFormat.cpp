@@ -35,7 +35,8 @@ Status checkKind(const Header& header) {
                     QStringLiteral("unsupported depth of %1 bits").arg(header.pixelDepth));
             return Status::success();
         case kGrey:
-            if (header.pixelDepth != 8)
+            // 16 bits: a grey byte followed by an alpha byte.
+            if (header.pixelDepth != 8 && header.pixelDepth != 16)
                 return formatError(
                     QStringLiteral("unsupported grey depth of %1 bits").arg(header.pixelDepth));
             return Status::success();

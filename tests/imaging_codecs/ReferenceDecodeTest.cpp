@@ -1,6 +1,7 @@
 // Decodes files written by ImageMagick (and variants assembled by
-// make-fixtures.py) and compares every pixel with ImageMagick's own decoding
-// of the same file, stored beside it as an RGBA PAM.
+// make-fixtures.py) and files other programs wrote (tests/data/real), and
+// compares every pixel with ImageMagick's own decoding of the same file,
+// stored beside it as an RGBA PAM.
 
 #include "CodecTestSupport.h"
 #include "imaging/codecs/Codecs.h"
@@ -102,14 +103,39 @@ const ReferenceCase kCases[] = {
     {"wbmp-mono.wbmp", wbmpCodec, 16, 12, 1, 0, 0, 0},
 };
 
-INSTANTIATE_TEST_SUITE_P(Files, ReferenceDecodeTest, testing::ValuesIn(kCases),
-                         [](const auto& row) {
-                             std::string name = row.param.file;
-                             for (char& ch : name)
-                                 if (!std::isalnum(static_cast<unsigned char>(ch)))
-                                     ch = '_';
-                             return name;
-                         });
+// Files shipped by other projects; tests/data/real/README says where from.
+const ReferenceCase kRealCases[] = {
+    {"../real/sdl-axis.bmp", bmpCodec, 50, 50, 24, 0, 0, 0},
+    {"../real/sdl-button.bmp", bmpCodec, 50, 50, 8, 0, 0, 0},
+    {"../real/sdl-icon.bmp", bmpCodec, 32, 32, 4, 0, 0, 0},
+    {"../real/allegro-alexlogo.bmp", bmpCodec, 128, 128, 8, 0, 0, 0},
+    {"../real/nsis-checks-modern.bmp", bmpCodec, 96, 16, 8, 0, 0, 0},
+    {"../real/tk-earthris.gif", gifCodec, 320, 200, 8, 0, 0, 0},
+    {"../real/apache-small-doc.gif", gifCodec, 16, 16, 4, 0, 0, 0},
+    {"../real/wx-throbber.gif", gifCodec, 32, 32, 4, 0, 0, 0},
+    {"../real/nsis-menu.ico", icoCodec, 256, 256, 24, 0, 0, 0},
+    {"../real/nsis-modern-install.ico", icoCodec, 48, 48, 8, 0, 0, 0},
+    {"../real/cgit-favicon.ico", icoCodec, 32, 32, 4, 0, 0, 0},
+    {"../real/xrdp-cursor0.cur", icoCodec, 32, 32, 1, 0, 0, 0},
+    {"../real/allegro-cursor.tga", tgaCodec, 16, 16, 24, 0, 0, 0},
+    {"../real/allegro-icon.tga", tgaCodec, 48, 48, 24, 0, 0, 0},
+    {"../real/gdk-gray-alpha-rle-top-right.tga", tgaCodec, 48, 48, 8, 0, 0, 0},
+    {"../real/allegro-planet.pcx", pcxCodec, 49, 49, 8, 0, 0, 0},
+    {"../real/allegro-mask.pcx", pcxCodec, 420, 300, 24, 0, 0, 0},
+};
+
+// The file's name without its folder, as a test name.
+std::string caseName(const testing::TestParamInfo<ReferenceCase>& row) {
+    std::string name = row.param.file;
+    name.erase(0, name.rfind('/') + 1);
+    for (char& ch : name)
+        if (!std::isalnum(static_cast<unsigned char>(ch)))
+            ch = '_';
+    return name;
+}
+
+INSTANTIATE_TEST_SUITE_P(Files, ReferenceDecodeTest, testing::ValuesIn(kCases), caseName);
+INSTANTIATE_TEST_SUITE_P(RealFiles, ReferenceDecodeTest, testing::ValuesIn(kRealCases), caseName);
 
 }  // namespace
 }  // namespace pictavo::test
