@@ -2,15 +2,13 @@
 // drops, and the thumbnails of the rows it paints.
 #include "GatedTileMaker.h"
 #include "TestFiles.h"
+#include "WidgetEvents.h"
 
 #include "imaging/ImageType.h"
 #include "shell/gui/ListViewBase.h"
 
 #include <QApplication>
-#include <QContextMenuEvent>
-#include <QDateTime>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QHeaderView>
 #include <QListView>
@@ -199,16 +197,12 @@ TEST_F(ListViewBaseTest, DoubleClickAndEnterActivateTheRow) {
 
 TEST_F(ListViewBaseTest, ContextMenuRequestsNameTheRowUnderTheMouse) {
     QSignalSpy requests(&list, &ListViewBase::contextMenuRequested);
-    auto rightClick = [&](QPoint pos) {
-        QContextMenuEvent event(QContextMenuEvent::Mouse, pos, viewport()->mapToGlobal(pos));
-        QApplication::sendEvent(viewport(), &event);
-    };
-    rightClick(list.currentView()->visualRect(model.index(2, 1)).center());  // second column
-    rightClick(QPoint(5, viewport()->height() - 5));                         // below the rows
+    const QPoint secondColumn = list.currentView()->visualRect(model.index(2, 1)).center();
+    sendRightClick(viewport(), secondColumn);
+    sendRightClick(viewport(), QPoint(5, viewport()->height() - 5));  // below the rows
     ASSERT_EQ(requests.count(), 2);
     EXPECT_EQ(requests.at(0).at(0).toModelIndex(), row(2));
-    EXPECT_EQ(requests.at(0).at(1).toPoint(),
-              viewport()->mapToGlobal(list.currentView()->visualRect(model.index(2, 1)).center()));
+    EXPECT_EQ(requests.at(0).at(1).toPoint(), viewport()->mapToGlobal(secondColumn));
     EXPECT_FALSE(requests.at(1).at(0).toModelIndex().isValid());
 }
 
@@ -234,35 +228,22 @@ TEST_F(ListViewBaseTest, ColumnWidthsOutliveAModelReset) {
     EXPECT_EQ(list.columnWidth(1), 350);
 }
 
-TEST_F(ListViewBaseTest, DropsAreHandedToTheModelInEveryStyle) {
+TEST_F(ListViewBaseTest, DropsReachTheModelInEveryStyleOnceEnabled) {
+    QMimeData data;
+    data.setText(QStringLiteral("dropped"));
+    sendDrop(viewport(), data, rectOf(3).center());
+    EXPECT_TRUE(model.drops.empty());
     list.setDropEnabled(true);
     for (ListStyle style : {ListStyle::Details, ListStyle::Thumbnails}) {
         list.setListStyle(style);
         layOut();
-        QMimeData data;
-        data.setText(QStringLiteral("dropped"));
-        const QPoint pos = rectOf(3).center();
-        QDragEnterEvent enter(pos, Qt::CopyAction, &data, Qt::LeftButton, {});
-        QApplication::sendEvent(viewport(), &enter);
-        QDragMoveEvent move(pos, Qt::CopyAction, &data, Qt::LeftButton, {});
-        QApplication::sendEvent(viewport(), &move);
-        QDropEvent drop(pos, Qt::CopyAction, &data, Qt::LeftButton, {});
-        QApplication::sendEvent(viewport(), &drop);
+        sendDrop(viewport(), data, rectOf(3).center(), Qt::CopyAction);
     }
     ASSERT_EQ(model.drops.size(), 2u);
     for (const DropModel::Drop& drop : model.drops) {
         EXPECT_EQ(drop.parent, row(3));  // onto the row under the mouse
         EXPECT_EQ(drop.text, "dropped");
     }
-}
-
-TEST_F(ListViewBaseTest, WithoutDropsEnabledNothingReachesTheModel) {
-    QMimeData data;
-    data.setText(QStringLiteral("dropped"));
-    const QPoint pos = rectOf(3).center();
-    QDropEvent drop(pos, Qt::CopyAction, &data, Qt::LeftButton, {});
-    QApplication::sendEvent(viewport(), &drop);
-    EXPECT_TRUE(model.drops.empty());
 }
 
 // --- thumbnails
@@ -288,6 +269,12 @@ protected:
         layOut();
         viewport()->repaint();
     }
+    // The first tile is being made, held inside the maker until open().
+    void showWithFirstTileHeld(std::initializer_list<const char*> names) {
+        counter.close();
+        showFolder(names);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return counter.made().size() == 1; }));
+    }
     QModelIndex rowOf(const char* name) const {
         const QModelIndexList found = model.match(model.index(0, 0), ListViewBase::FilePathRole,
                                                   file(name), 1, Qt::MatchExactly);
@@ -303,9 +290,7 @@ protected:
 };
 
 TEST_F(ListThumbnailTest, SwitchingFoldersMidwayShowsOnlyTheNewFoldersTiles) {
-    counter.close();
-    showFolder({"one/a.png", "one/b.png"});
-    ASSERT_TRUE(QTest::qWaitFor([&] { return counter.made().size() == 1; }));
+    showWithFirstTileHeld({"one/a.png", "one/b.png"});
     QSignalSpy updated(&list, &ListViewBase::thumbnailUpdated);
     QSignalSpy finished(&loader, &ThumbnailLoader::thumbnailFinished);
 
@@ -322,17 +307,11 @@ TEST_F(ListThumbnailTest, SwitchingFoldersMidwayShowsOnlyTheNewFoldersTiles) {
 }
 
 TEST_F(ListThumbnailTest, ATileOfTheFolderShownBeforeARefreshIsNotShownAfterIt) {
-    counter.close();
-    showFolder({"one/a.png"});
-    ASSERT_TRUE(QTest::qWaitFor([&] { return counter.made().size() == 1; }));
+    showWithFirstTileHeld({"one/a.png"});
     QSignalSpy updated(&list, &ListViewBase::thumbnailUpdated);
 
     // The file changes and the pane shows the folder again.
-    QFile changed(file("one/a.png"));
-    ASSERT_TRUE(changed.open(QIODevice::ReadWrite));
-    ASSERT_TRUE(changed.setFileTime(QDateTime::currentDateTime().addSecs(-600),
-                                    QFileDevice::FileModificationTime));
-    changed.close();
+    ASSERT_TRUE(makeOlder(file("one/a.png")));
     showFolder({"one/a.png"});
     counter.open();
     ASSERT_TRUE(QTest::qWaitFor([&] { return counter.made().size() == 2; }));
