@@ -117,7 +117,7 @@ TEST_F(FolderListEditing, InPlaceRenameRefusesABlankFolderAndMayEmptyAPage) {
     const auto rename = [&](int row, const QString& typed) {
         click(row);
         QTest::keyClick(view(), Qt::Key_F2);
-        auto* editor = view()->viewport()->findChild<QLineEdit*>();
+        auto* editor = qobject_cast<QLineEdit*>(QApplication::focusWidget());
         ASSERT_NE(editor, nullptr);
         editor->setText(typed);
         QTest::keyClick(editor, Qt::Key_Return);
