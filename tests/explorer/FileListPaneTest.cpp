@@ -2,6 +2,7 @@
 // clicks, opening entries, Convert Images, dragging, thumbnails of a folder
 // left mid-way, and hostile files.
 #include "ExplorerFixture.h"
+#include "WidgetEvents.h"
 
 #include "album/mime/DragMime.h"
 #include "imaging/gui/ImageViewerWindow.h"
@@ -9,7 +10,6 @@
 #include "shell/gui/ThumbnailMaker.h"
 
 #include <QAction>
-#include <QContextMenuEvent>
 #include <QFile>
 #include <QHeaderView>
 #include <QMenu>
@@ -112,10 +112,8 @@ TEST_F(FileListPaneTest, ConvertImagesIsOfferedOnlyWhenEverySelectedEntryIsAnIma
                   for (QAction* action : static_cast<QMenu*>(shown)->actions())
                       menuTexts << action->text();
               });
-    QWidget* viewport = view().currentView()->viewport();
-    const QPoint at = view().currentView()->visualRect(rowNamed("b.png")).center();
-    QContextMenuEvent event(QContextMenuEvent::Mouse, at, viewport->mapToGlobal(at));
-    QApplication::sendEvent(viewport, &event);
+    sendRightClick(view().currentView()->viewport(),
+                   view().currentView()->visualRect(rowNamed("b.png")).center());
     EXPECT_EQ(menuTexts, QStringList{convert->text()});
 
     QSignalSpy requests(context.get(), &AppContext::convertImagesRequested);
@@ -181,9 +179,8 @@ TEST_F(FileListPaneTest, SwitchingFoldersMidwayShowsOnlyTheNewFoldersTiles) {
 
 TEST_F(FileListPaneTest, HostileFilesKeepTheirIconsAndTheListWorks) {
     ASSERT_TRUE(writePicture(path("photos/whole.jpg"), 300, 200, kImageJpeg));
-    QFile whole(path("photos/whole.jpg"));
-    ASSERT_TRUE(whole.open(QIODevice::ReadOnly));
-    ASSERT_TRUE(writeBytes(path("photos/truncated.jpg"), whole.readAll().left(whole.size() / 3)));
+    const QByteArray whole = readBytes(path("photos/whole.jpg"));
+    ASSERT_TRUE(writeBytes(path("photos/truncated.jpg"), whole.left(whole.size() / 3)));
     ASSERT_TRUE(writeBytes(path("photos/huge.bmp"), bmpHeaderOnly(200'000, 200'000)));
     ASSERT_TRUE(writeBytes(path("photos/garbage.png"), QByteArray(4000, '\x89')));
     // A named pipe would block whoever opens it: it is not listed at all.
