@@ -48,6 +48,16 @@ protected:
     FakePane& pane(PaneId id) { return *fakes[static_cast<int>(id)]; }
     QAction* action(CommandId id) { return context->commands().action(id); }
     void run(CommandId id) { action(id)->trigger(); }
+    // Runs id with its question answered and its file dialog given fileName.
+    void runAnswering(CommandId id, Answer answer, const QString& fileName = {}) {
+        prompts.answers = {answer};
+        prompts.fileNames = {fileName};
+        run(id);
+    }
+    void runWithFile(CommandId id, const QString& fileName) {
+        prompts.fileNames = {fileName};
+        run(id);
+    }
     void focus(QWidget* widget) {
         widget->setFocus(Qt::OtherFocusReason);
         QApplication::processEvents();

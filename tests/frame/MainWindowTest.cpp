@@ -89,20 +89,17 @@ TEST_F(MainWindowTest, HidingPanesKeepsTheTopAreaAndTheFlagsSurviveARestart) {
 }
 
 TEST_F(MainWindowTest, F6CyclesThroughTheVisiblePanes) {
+    const auto cycle = [&](CommandId id) {
+        run(id);
+        QApplication::processEvents();
+        return context->focusedPane();
+    };
     focus(&pane(PaneId::AlbumExplorer));
-    run(C::NextPane);
-    QApplication::processEvents();
-    EXPECT_EQ(context->focusedPane(), &pane(PaneId::AlbumFolderList));
+    EXPECT_EQ(cycle(C::NextPane), &pane(PaneId::AlbumFolderList));
     run(C::FileExplorer);  // hide the file explorer row
-    run(C::NextPane);
-    QApplication::processEvents();
-    EXPECT_EQ(context->focusedPane(), &pane(PaneId::PropertyArea));
-    run(C::NextPane);
-    QApplication::processEvents();
-    EXPECT_EQ(context->focusedPane(), &pane(PaneId::AlbumExplorer));
-    run(C::PreviousPane);
-    QApplication::processEvents();
-    EXPECT_EQ(context->focusedPane(), &pane(PaneId::PropertyArea));
+    EXPECT_EQ(cycle(C::NextPane), &pane(PaneId::PropertyArea));
+    EXPECT_EQ(cycle(C::NextPane), &pane(PaneId::AlbumExplorer));
+    EXPECT_EQ(cycle(C::PreviousPane), &pane(PaneId::PropertyArea));
 }
 
 TEST_F(MainWindowTest, TitleNamesTheAlbumAndMarksChanges) {
@@ -110,15 +107,13 @@ TEST_F(MainWindowTest, TitleNamesTheAlbumAndMarksChanges) {
     EXPECT_FALSE(window->isWindowModified());
     modifyAlbum();
     EXPECT_TRUE(window->isWindowModified());
-    prompts.fileNames = {dir.filePath("trip")};
-    run(C::Save);
+    runWithFile(C::Save, dir.filePath("trip"));
     EXPECT_EQ(window->windowTitle(), "trip.www[*] - Pictavo");
     EXPECT_FALSE(window->isWindowModified());
 }
 
 TEST_F(MainWindowTest, UndoAndRedoRestoreTheAlbumAndTheSavedState) {
-    prompts.fileNames = {dir.filePath("saved.www")};
-    run(C::Save);
+    runWithFile(C::Save, dir.filePath("saved.www"));
     const QByteArray saved = serializeAlbum(context->album());
     EXPECT_FALSE(action(C::Undo)->isEnabled());
     modifyAlbum();
