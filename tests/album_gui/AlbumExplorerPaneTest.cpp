@@ -33,6 +33,7 @@ protected:
         QTest::keyClicks(editor, text);
         QTest::keyClick(editor, Qt::Key_Return);
         QApplication::processEvents();  // the editor commits after handling the key
+        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);  // and then goes
     }
     // Right-clicks folder's row (null: empty space); what the menu lists,
     // "|" for a separator, and the menu's actions.

@@ -2,6 +2,7 @@
 // clicks, opening entries, Convert Images, dragging, thumbnails of a folder
 // left mid-way, and hostile files.
 #include "ExplorerFixture.h"
+#include "GatedTileMaker.h"
 #include "WidgetEvents.h"
 
 #include "album/mime/DragMime.h"
@@ -18,9 +19,6 @@
 #include <QTreeView>
 
 #include <sys/stat.h>
-
-#include <atomic>
-#include <latch>
 
 namespace pictavo::test {
 namespace {
@@ -148,32 +146,23 @@ TEST_F(FileListPaneTest, RowsDragAsFileUrlsAndWritesIntoTheShownFolderAreShown) 
 
 TEST_F(FileListPaneTest, SwitchingFoldersMidwayShowsOnlyTheNewFoldersTiles) {
     ASSERT_TRUE(writePicture(path("photos/trip/c.png"), 90, 90, kImagePng));
-    // The first tile of the photos folder waits until the folder was left.
-    std::atomic<bool> started{false};
-    std::latch left(1);
-    ThumbnailLoader loader(
-        [&](const QString& file, const std::atomic<bool>* stop) {
-            if (file.startsWith(path("photos/a"))) {
-                started = true;
-                left.wait();
-            }
-            return makeThumbnailTile(file, stop);
-        },
-        1);
+    GatedTileMaker gate;  // the first tile of the photos folder waits until it was left
+    ThumbnailLoader loader(gate.maker(), 1);
     view().setThumbnailLoader(&loader);
     QSignalSpy updated(&view(), &ListViewBase::thumbnailUpdated);
+    gate.close();
     list->runCommand(CommandId::Thumbnails);
     view().currentView()->viewport()->repaint();
-    const bool wasStarted = QTest::qWaitFor([&] { return started.load(); });
+    ASSERT_TRUE(QTest::qWaitFor([&] { return gate.made().size() == 1; }));
 
     location->setFolder(path("photos/trip"));
     view().currentView()->viewport()->repaint();
-    left.count_down();
-    ASSERT_TRUE(wasStarted);
+    gate.open();
     ASSERT_TRUE(QTest::qWaitFor([&] { return !view().thumbnail(rowNamed("c.png")).isNull(); }));
     loader.waitForDone();
     QApplication::processEvents();
-    EXPECT_EQ(updated.count(), 1);  // a.jpg finished unseen, b.png was never made
+    EXPECT_EQ(gate.made(), (QStringList{"a.jpg", "c.png"}));  // b.png was never made
+    EXPECT_EQ(updated.count(), 1);
     view().setThumbnailLoader(nullptr);
 }
 
