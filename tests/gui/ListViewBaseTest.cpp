@@ -178,21 +178,20 @@ TEST_F(ListViewBaseTest, EachStyleFlowsItsItemsItsOwnWay) {
 
 TEST_F(ListViewBaseTest, DoubleClickAndEnterActivateTheRow) {
     QSignalSpy activated(&list, &ListViewBase::activated);
+    const auto lastActivated = [&] { return activated.last().at(0).toModelIndex(); };
     doubleClick(2);
     ASSERT_EQ(activated.count(), 1);
-    EXPECT_EQ(activated.at(0).at(0).toModelIndex(), row(2));
-
+    EXPECT_EQ(lastActivated(), row(2));
     list.setListStyle(ListStyle::LargeIcons);
     layOut();
     doubleClick(4);
     ASSERT_EQ(activated.count(), 2);
-    EXPECT_EQ(activated.at(1).at(0).toModelIndex(), row(4));
-
+    EXPECT_EQ(lastActivated(), row(4));
     list.selectOnly(row(1));
     list.currentView()->setFocus();
     QTest::keyClick(list.currentView(), Qt::Key_Return);
     ASSERT_EQ(activated.count(), 3);
-    EXPECT_EQ(activated.at(2).at(0).toModelIndex(), row(1));
+    EXPECT_EQ(lastActivated(), row(1));
 }
 
 TEST_F(ListViewBaseTest, ContextMenuRequestsNameTheRowUnderTheMouse) {
@@ -219,8 +218,6 @@ TEST_F(ListViewBaseTest, HeaderClicksAreReportedAndLeaveTheOrderToThePane) {
 TEST_F(ListViewBaseTest, ColumnWidthsOutliveAModelReset) {
     list.setColumnWidth(0, 150);
     list.setColumnWidth(1, 350);
-    EXPECT_EQ(list.columnWidth(0), 150);
-    EXPECT_EQ(list.columnWidth(1), 350);
     model.clear();
     model.setHorizontalHeaderLabels({"Name", "Size"});
     QApplication::processEvents();

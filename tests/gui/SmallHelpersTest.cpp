@@ -1,5 +1,7 @@
 // The small helpers of the GUI base: file-dialog filters, context menus,
 // the wait cursor, the message boxes and the file-type icons.
+#include "ModalAnswer.h"
+
 #include "resources/StringIds.h"
 #include "resources/StringTable.h"
 #include "shell/gui/ContextMenuBuilder.h"
@@ -15,7 +17,6 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRegularExpression>
-#include <QTimer>
 #include <QtTest/QTest>
 
 #include <gtest/gtest.h>
@@ -102,45 +103,26 @@ TEST(WaitCursor, ShowsTheBusyCursorOnlyWhileItLives) {
 
 // --- message boxes
 
-// Presses the button of the next message box and remembers its caption.
-struct BoxAnswerer {
-    explicit BoxAnswerer(QMessageBox::StandardButton button) {
-        QTimer::singleShot(0, [this, button] { answer(button); });
-    }
-    void answer(QMessageBox::StandardButton button) {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (!box) {
-            QTimer::singleShot(5, [this, button] { answer(button); });
-            return;
-        }
+TEST(DialogPrompts, QuestionsAreMessageBoxesCaptionedWithTheProgramName) {
+    DialogPrompts prompts;
+    QString caption, text;
+    QMessageBox::StandardButton press = QMessageBox::No;
+    ModalAnswer<QMessageBox> user([&](QMessageBox* box) {
         caption = box->windowTitle();
         text = box->text();
-        if (QAbstractButton* pressed = box->button(button))
+        if (QAbstractButton* pressed = box->button(press))
             pressed->click();
         else
             box->reject();
-    }
-    QString caption;
-    QString text;
-};
-
-TEST(DialogPrompts, QuestionsAreMessageBoxesCaptionedWithTheProgramName) {
-    DialogPrompts prompts;
-    {
-        BoxAnswerer answerer(QMessageBox::No);
-        EXPECT_EQ(prompts.askYesNoCancel("Save changes to a.www?"), Answer::No);
-        EXPECT_EQ(answerer.caption, uiText(sid::AppName));
-        EXPECT_EQ(answerer.text, "Save changes to a.www?");
-    }
-    {
-        BoxAnswerer answerer(QMessageBox::No);
-        EXPECT_FALSE(prompts.askYesNo("Delete?"));
-    }
-    {
-        BoxAnswerer answerer(QMessageBox::Ok);
-        prompts.showError("Cannot open file.");
-        EXPECT_EQ(answerer.text, "Cannot open file.");
-    }
+    });
+    EXPECT_EQ(prompts.askYesNoCancel("Save changes to a.www?"), Answer::No);
+    EXPECT_EQ(caption, uiText(sid::AppName));
+    EXPECT_EQ(text, "Save changes to a.www?");
+    EXPECT_FALSE(prompts.askYesNo("Delete?"));
+    press = QMessageBox::Ok;
+    prompts.showError("Cannot open file.");
+    EXPECT_EQ(text, "Cannot open file.");
+    EXPECT_EQ(user.shown, 3);
 }
 
 // --- icons by file type
