@@ -1,11 +1,10 @@
 // Drops on the album explorer's tree: folders dragged inside the tree,
-// refused drops, and files and folders dragged from a file manager.
+// refused drops, and an album file dragged from a file manager (files and
+// folders dropped from the file list are DragIntoAlbumTest's).
 #include "ExplorerFixture.h"
 #include "WidgetEvents.h"
 
 #include "album/mime/DragMime.h"
-#include "resources/StringIds.h"
-#include "resources/StringTable.h"
 
 #include <QDir>
 #include <QFile>
@@ -89,35 +88,6 @@ TEST_F(AlbumTreeDropTest, RefusedDropsBeepAndChangeNothing) {
     QDragEnterEvent enter(centreOf(other), Qt::MoveAction, &foreign, Qt::LeftButton, {});
     QApplication::sendEvent(view().viewport(), &enter);
     EXPECT_FALSE(enter.isAccepted());
-}
-
-TEST_F(AlbumTreeDropTest, DiskFoldersBecomeAlbumFoldersAndFilesPagesInOneStep) {
-    QTemporaryDir disk;
-    const QDir files(disk.path());
-    ASSERT_TRUE(files.mkpath("Holiday/inner"));
-    for (const char* name :
-         {"Holiday/a.jpg", "Holiday/notes.txt", "Holiday/inner/b.png", "loose.txt"}) {
-        QFile file(files.filePath(name));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    }
-    // A link back to the folder being imported is left out and reported.
-    ASSERT_TRUE(QFile::link(files.filePath("Holiday"), files.filePath("Holiday/back")));
-    QMimeData mime;
-    setDiskPaths(mime, {files.filePath("Holiday"), files.filePath("loose.txt")});
-    // A copy, so that the file manager keeps its files.
-    EXPECT_EQ(dropAt(mime, centreOf(other), Qt::NoModifier), Qt::CopyAction);
-
-    ASSERT_EQ(childCaptions(other), QStringList{"Holiday"});
-    EXPECT_EQ(childCaptions(other->child(0)), QStringList{"inner"});
-    EXPECT_EQ(other->child(0)->pageListSize(), 2);
-    EXPECT_EQ(pageCaptions(other), QStringList{"loose.txt"});
-    ASSERT_EQ(prompts.asked.size(), 1);
-    EXPECT_TRUE(prompts.asked[0].startsWith(uiText(sid::ImportProblems).section('%', 0, 0)));
-    EXPECT_TRUE(prompts.asked[0].contains("back"));
-    EXPECT_EQ(current(), other);
-    run(C::Undo);
-    EXPECT_EQ(outline(tree()), kAlbum);
-    EXPECT_TRUE(pageCaptions(root()->child(1)).isEmpty());
 }
 
 TEST_F(AlbumTreeDropTest, AnAlbumFileAmongTheDroppedFilesIsOpenedInsteadOfImported) {
