@@ -75,13 +75,11 @@ TEST_F(AlbumExplorerPaneTest, DeleteKeyAsksAndDeletesOnlyOnYesAndNeverTheRoot) {
     EXPECT_EQ(prompts.asked, QStringList{uiText(sid::DeleteThisItem)});
     EXPECT_EQ(root()->childCount(), 3);
     EXPECT_FALSE(tree().isModified());
-
     prompts.answers = {Answer::Yes};
     QTest::keyClick(&view(), Qt::Key_Delete);
     EXPECT_EQ(childCaptions(root()), (QStringList{"Birds", "Alps"}));
     EXPECT_EQ(current(), root());
     EXPECT_EQ(context->selectedFolder(), root());
-
     prompts.asked.clear();
     QTest::keyClick(&view(), Qt::Key_Delete);  // the root
     EXPECT_TRUE(prompts.asked.isEmpty());
@@ -156,7 +154,6 @@ TEST_F(AlbumExplorerPaneTest, RenameThenUndoKeepsExpandedFoldersAndTheSelection)
     typeLabel("Eagles");
     EXPECT_EQ(birds->caption, "Eagles");
     EXPECT_TRUE(tree().isModified());
-
     run(C::Undo);  // the album is restored: earlier pointers are gone
     EXPECT_EQ(root()->child(0)->caption, "Birds");
     EXPECT_EQ(current(), tree().findFolderById(ids[0]));

@@ -38,7 +38,6 @@ TEST_F(FolderListEditing, DeleteAsksOneOrManyAndDeletesOnlyOnYes) {
     EXPECT_EQ(prompts.asked, QStringList{"Do you really want to delete these items?"});
     expectRows(kPages);
     EXPECT_FALSE(tree().isModified());
-
     prompts.asked.clear();
     click(3);
     prompts.answers = {Answer::Yes};
@@ -58,14 +57,12 @@ TEST_F(FolderListEditing, CutTwoPagesAndPasteMovesThem) {
     selectRows({0, 2});
     run(CommandId::Cut);
     EXPECT_FALSE(tree().isModified());  // nothing moves before the paste
-
     show(other);
     ASSERT_TRUE(action(CommandId::Paste)->isEnabled());
     run(CommandId::Paste);
     EXPECT_EQ(pageCaptions(folder), (QStringList{"p1", "p3"}));
     EXPECT_EQ(rowTexts(), (QStringList{"p0", "p2"}));
     EXPECT_FALSE(action(CommandId::Paste)->isEnabled());  // a cut pastes once
-
     undo();
     EXPECT_EQ(pageCaptions(trip()), kPages);
     EXPECT_TRUE(tree().findFolderById(otherId)->pages().empty());

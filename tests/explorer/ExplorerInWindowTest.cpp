@@ -17,7 +17,6 @@ TEST(ExplorerInWindow, AnAlbumOpenedFromTheFileListAsksToSaveTheChangedAlbumFirs
     ASSERT_TRUE(program.showFolder(dir.path()));
     const QModelIndex album = program.row(dir.filePath("trip.www"));
     ASSERT_TRUE(album.isValid());
-
     context.edit(1300, [&] { return context.editor().newFolder(context.album().tree.root()); });
     for (Answer answer : {Answer::Cancel, Answer::No}) {
         program.prompts.answers.push_back(answer);

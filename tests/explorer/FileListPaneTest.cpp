@@ -78,7 +78,6 @@ TEST_F(FileListPaneTest, AlbumsAreHandedOnAndOtherFilesGoToTheDesktop) {
     pressEnterOn("album.www");
     ASSERT_EQ(albums.count(), 1);
     EXPECT_EQ(albums.at(0).at(0).toString(), path("photos/album.www"));
-
     pressEnterOn("notes.txt");
     prompts.openSucceeds = false;
     pressEnterOn("notes.txt");
@@ -136,7 +135,6 @@ TEST_F(FileListPaneTest, RowsDragAsFileUrlsAndWritesIntoTheShownFolderAreShown) 
     std::unique_ptr<QMimeData> mime(list->model().mimeData(
         {rowNamed("trip"), rowNamed("b.png"), rowNamed("b.png").siblingAtColumn(2)}));
     EXPECT_EQ(diskPaths(*mime), (QStringList{path("photos/trip"), path("photos/b.png")}));
-
     ASSERT_TRUE(writeBytes(path("photos/new.txt"), "x"));
     context->announceFolderContentsChanged(path("empty"));
     EXPECT_FALSE(shownNames().contains("new.txt"));
@@ -154,7 +152,6 @@ TEST_F(FileListPaneTest, SwitchingFoldersMidwayShowsOnlyTheNewFoldersTiles) {
     list->runCommand(CommandId::Thumbnails);
     view().currentView()->viewport()->repaint();
     ASSERT_TRUE(QTest::qWaitFor([&] { return gate.made().size() == 1; }));
-
     location->setFolder(path("photos/trip"));
     view().currentView()->viewport()->repaint();
     gate.open();

@@ -86,12 +86,10 @@ TEST_F(DocumentFlowTest, RecentAlbumsMoveToTheTopAndAVanishedOneIsRemoved) {
     }
     EXPECT_EQ(shownRecentEntries().size(), 4);
     ASSERT_EQ(context->recentFiles().entry(3), c);
-
     run(C::Recent3);
     EXPECT_EQ(rootCaption(), "C");
     EXPECT_EQ(context->recentFiles().shown(), (QStringList{c, a, b, d}));
     EXPECT_TRUE(action(C::Recent1)->text().endsWith("c.www"));
-
     ASSERT_TRUE(QFile::remove(b));
     run(C::Recent3);
     EXPECT_EQ(context->recentFiles().shown(), (QStringList{c, a, d}));
@@ -109,7 +107,6 @@ TEST_F(DocumentFlowTest, RecentQuestionYesOnAnUnsavedAlbumAsksForAName) {
     EXPECT_EQ(prompts.asked.value(0), "Do you want to save changes to this document?");
     EXPECT_EQ(prompts.asked.value(1), "<file dialog>");
     EXPECT_EQ(folderCount(), 1);  // name dialog cancelled: nothing replaced or lost
-
     runAnswering(C::Recent1, Answer::Yes, dir.filePath("first.www"));
     EXPECT_TRUE(QFile::exists(dir.filePath("first.www")));
     EXPECT_EQ(rootCaption(), "Other");

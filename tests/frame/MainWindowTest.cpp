@@ -62,7 +62,6 @@ TEST_F(MainWindowTest, ClipboardKeysInATextFieldEditTheText) {
     QTest::keyClick(property.field, Qt::Key_C, Qt::ControlModifier);
     EXPECT_EQ(QApplication::clipboard()->text(), "caption text");
     EXPECT_TRUE(album.ran.empty());
-
     focus(&album);
     QTest::keyClick(&album, Qt::Key_C, Qt::ControlModifier);
     EXPECT_EQ(album.ran, std::vector<CommandId>{C::Copy});
@@ -79,7 +78,6 @@ TEST_F(MainWindowTest, HidingPanesKeepsTheTopAreaAndTheFlagsSurviveARestart) {
     EXPECT_FALSE(action(C::AlbumExplorer)->isChecked());
     run(C::PropertyArea);
     EXPECT_FALSE(pane(PaneId::PropertyArea).isVisible());
-
     window->close();
     destroyWindow();
     makeWindow();
@@ -120,7 +118,6 @@ TEST_F(MainWindowTest, UndoAndRedoRestoreTheAlbumAndTheSavedState) {
     const QByteArray edited = serializeAlbum(context->album());
     EXPECT_EQ(action(C::Undo)->text(), "&Undo New Folder\tCtrl+Z");
     ASSERT_TRUE(action(C::Undo)->isEnabled());
-
     const int replaced = pane(PaneId::AlbumExplorer).replacedCount;
     run(C::Undo);
     EXPECT_EQ(serializeAlbum(context->album()), saved);
@@ -151,7 +148,6 @@ TEST_F(MainWindowTest, HelpOpensTheManualInTheDesktopBrowser) {
     ASSERT_EQ(prompts.opened.size(), 1);
     EXPECT_TRUE(prompts.opened[0].endsWith("/help/index.html"));
     EXPECT_TRUE(QFileInfo::exists(prompts.opened[0]));
-
     const QByteArray dataDir = qgetenv("PICTAVO_DATA_DIR");
     qputenv("PICTAVO_DATA_DIR", dir.path().toUtf8());  // a data folder without the manual
     run(C::HelpContents);

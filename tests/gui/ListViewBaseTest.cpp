@@ -87,6 +87,10 @@ protected:
         list.currentView()->doItemsLayout();
         QApplication::processEvents();
     }
+    void showAs(ListStyle style) {
+        list.setListStyle(style);
+        layOut();
+    }
 
     DropModel model;
     ListViewBase list;
@@ -100,8 +104,7 @@ TEST_F(ListViewBaseTest, SwitchingStylesKeepsTheSelectionAndTheCurrentRow) {
 
     for (ListStyle style :
          {ListStyle::LargeIcons, ListStyle::SmallIcons, ListStyle::List, ListStyle::Thumbnails}) {
-        list.setListStyle(style);
-        layOut();
+        showAs(style);
         EXPECT_EQ(list.currentView(), list.iconView());
         EXPECT_EQ(rowsOf(list.selectedRows()), (QList<int>{1, 3})) << int(style);
         EXPECT_EQ(list.iconView()->currentIndex().row(), 3) << int(style);
@@ -109,8 +112,7 @@ TEST_F(ListViewBaseTest, SwitchingStylesKeepsTheSelectionAndTheCurrentRow) {
     }
 
     // A click in the icon view is seen by the details view.
-    list.setListStyle(ListStyle::List);
-    layOut();
+    showAs(ListStyle::List);
     click(0);
     list.setListStyle(ListStyle::Details);
     EXPECT_EQ(list.currentView(), list.detailsView());
@@ -149,8 +151,7 @@ TEST_F(ListViewBaseTest, EachStyleFlowsItsItemsItsOwnWay) {
                  {ListStyle::LargeIcons, true, 32 + text},
                  {ListStyle::Thumbnails, true, 80 + text}};
     for (const auto& flow : flows) {
-        list.setListStyle(flow.style);
-        layOut();
+        showAs(flow.style);
         SCOPED_TRACE(int(flow.style));
         if (flow.inRows) {
             EXPECT_EQ(rectOf(1).top(), rectOf(0).top());
@@ -166,11 +167,9 @@ TEST_F(ListViewBaseTest, EachStyleFlowsItsItemsItsOwnWay) {
             EXPECT_LT(rectOf(0).height(), 32);
     }
     // The list flows into further columns; details stack under their header.
-    list.setListStyle(ListStyle::List);
-    layOut();
+    showAs(ListStyle::List);
     EXPECT_GT(rectOf(59).left(), rectOf(0).left());
-    list.setListStyle(ListStyle::Details);
-    layOut();
+    showAs(ListStyle::Details);
     EXPECT_TRUE(list.detailsView()->header()->isVisible());
     EXPECT_EQ(rectOf(1).left(), rectOf(0).left());
     EXPECT_GT(rectOf(1).top(), rectOf(0).top());
@@ -182,8 +181,7 @@ TEST_F(ListViewBaseTest, DoubleClickAndEnterActivateTheRow) {
     doubleClick(2);
     ASSERT_EQ(activated.count(), 1);
     EXPECT_EQ(lastActivated(), row(2));
-    list.setListStyle(ListStyle::LargeIcons);
-    layOut();
+    showAs(ListStyle::LargeIcons);
     doubleClick(4);
     ASSERT_EQ(activated.count(), 2);
     EXPECT_EQ(lastActivated(), row(4));
@@ -232,8 +230,7 @@ TEST_F(ListViewBaseTest, DropsReachTheModelInEveryStyleOnceEnabled) {
     EXPECT_TRUE(model.drops.empty());
     list.setDropEnabled(true);
     for (ListStyle style : {ListStyle::Details, ListStyle::Thumbnails}) {
-        list.setListStyle(style);
-        layOut();
+        showAs(style);
         sendDrop(viewport(), data, rectOf(3).center(), Qt::CopyAction);
     }
     ASSERT_EQ(model.drops.size(), 2u);
@@ -290,13 +287,11 @@ TEST_F(ListThumbnailTest, SwitchingFoldersMidwayShowsOnlyTheNewFoldersTiles) {
     showWithFirstTileHeld({"one/a.png", "one/b.png"});
     QSignalSpy updated(&list, &ListViewBase::thumbnailUpdated);
     QSignalSpy finished(&loader, &ThumbnailLoader::thumbnailFinished);
-
     showFolder({"two/c.png"});
     counter.open();
     ASSERT_TRUE(waitForTile("two/c.png"));
     loader.waitForDone();
     ASSERT_TRUE(QTest::qWaitFor([&] { return finished.count() == 2; }));
-
     // a.png was being made and is finished unseen; b.png was never made.
     EXPECT_EQ(counter.made(), (QStringList{"a.png", "c.png"}));
     ASSERT_EQ(updated.count(), 1);
@@ -306,7 +301,6 @@ TEST_F(ListThumbnailTest, SwitchingFoldersMidwayShowsOnlyTheNewFoldersTiles) {
 TEST_F(ListThumbnailTest, ATileOfTheFolderShownBeforeARefreshIsNotShownAfterIt) {
     showWithFirstTileHeld({"one/a.png"});
     QSignalSpy updated(&list, &ListViewBase::thumbnailUpdated);
-
     // The file changes and the pane shows the folder again.
     ASSERT_TRUE(makeOlder(file("one/a.png")));
     showFolder({"one/a.png"});
@@ -315,7 +309,6 @@ TEST_F(ListThumbnailTest, ATileOfTheFolderShownBeforeARefreshIsNotShownAfterIt) 
     ASSERT_TRUE(waitForTile("one/a.png"));
     loader.waitForDone();
     QApplication::processEvents();
-
     EXPECT_EQ(list.thumbnail(rowOf("one/a.png")).text("call"), "2");
     EXPECT_EQ(updated.count(), 1);
 }

@@ -154,12 +154,10 @@ TEST_F(ThumbnailLoaderTest, AFileAskedForAgainIsAnsweredFromTheCacheUntilItChang
     // Asked again before it is done: still one piece of work.
     EXPECT_EQ(loader.request(path("a.png"), 1).state, ThumbnailLoader::State::Pending);
     EXPECT_EQ(awaitTile(finished, path("a.png"), 1).size(), QSize(80, 80));
-
     const ThumbnailLoader::Answer again = loader.request(path("a.png"), 2);
     EXPECT_EQ(again.state, ThumbnailLoader::State::Ready);
     EXPECT_EQ(again.tile.size(), QSize(80, 80));
     EXPECT_EQ(gate.made(), QStringList{"a.png"});
-
     ASSERT_TRUE(makeOlder(path("a.png")));
     EXPECT_EQ(loader.request(path("a.png"), 3).state, ThumbnailLoader::State::Pending);
     awaitTile(finished, path("a.png"), 3);
@@ -171,7 +169,6 @@ TEST_F(ThumbnailLoaderTest, FailuresAreRememberedAndFilesWithoutAThumbnailTakeNo
     EXPECT_EQ(loader.request(path("broken.png"), 1).state, ThumbnailLoader::State::Pending);
     EXPECT_TRUE(awaitTile(finished, path("broken.png"), 1).isNull());
     EXPECT_EQ(loader.request(path("broken.png"), 2).state, ThumbnailLoader::State::NoThumbnail);
-
     for (const auto& [name, bytes] : {std::pair{"big.bmp", kThumbnailMaxFileBytes},
                                       std::pair{"below.bmp", kThumbnailMaxFileBytes - 1}}) {
         QFile file(path(name));
@@ -196,7 +193,6 @@ TEST_F(ThumbnailLoaderTest, NewerGenerationsRunFirstAndQueuedOlderWorkIsSkipped)
     loader.cancelBefore(2);
     gate.open();
     loader.waitForDone();
-
     EXPECT_EQ(gate.made(), (QStringList{"a.png", "d.png", "c.png"}));
     // The work that was running still reports, with its own generation.
     EXPECT_FALSE(awaitTile(finished, path("a.png"), 1).isNull());
