@@ -144,35 +144,30 @@ TEST_F(ListViewBaseTest, EachStyleFlowsItsItemsItsOwnWay) {
     const int text = list.fontMetrics().height();
     const struct {
         ListStyle style;
-        bool inRows;    // side by side, wrapping into further rows
+        bool inRows;    // side by side, wrapping into further rows; else one under the other
+        bool columns;   // one under the other, wrapping into further columns
         int minHeight;  // 0: a small row under 32 pixels
-    } flows[] = {{ListStyle::SmallIcons, true, 0},
-                 {ListStyle::List, false, 0},
-                 {ListStyle::LargeIcons, true, 32 + text},
-                 {ListStyle::Thumbnails, true, 80 + text}};
+    } flows[] = {{ListStyle::SmallIcons, true, false, 0},
+                 {ListStyle::List, false, true, 0},
+                 {ListStyle::LargeIcons, true, false, 32 + text},
+                 {ListStyle::Thumbnails, true, false, 80 + text},
+                 {ListStyle::Details, false, false, 0}};
     for (const auto& flow : flows) {
         showAs(flow.style);
         SCOPED_TRACE(int(flow.style));
-        if (flow.inRows) {
-            EXPECT_EQ(rectOf(1).top(), rectOf(0).top());
-            EXPECT_GT(rectOf(1).left(), rectOf(0).left());
-            EXPECT_GT(rectOf(59).top(), rectOf(0).top());
-        } else {
-            EXPECT_EQ(rectOf(1).left(), rectOf(0).left());
-            EXPECT_GT(rectOf(1).top(), rectOf(0).top());
-        }
-        if (flow.minHeight)
-            EXPECT_GE(rectOf(0).height(), flow.minHeight);
+        const QRect first = rectOf(0), second = rectOf(1), last = rectOf(59);
+        EXPECT_EQ(second.top() == first.top(), flow.inRows);
+        EXPECT_EQ(second.left() == first.left(), !flow.inRows);
+        if (flow.inRows)
+            EXPECT_GT(last.top(), first.top());
         else
-            EXPECT_LT(rectOf(0).height(), 32);
+            EXPECT_EQ(last.left() > first.left(), flow.columns);
+        if (flow.minHeight)
+            EXPECT_GE(first.height(), flow.minHeight);
+        else
+            EXPECT_LT(first.height(), 32);
     }
-    // The list flows into further columns; details stack under their header.
-    showAs(ListStyle::List);
-    EXPECT_GT(rectOf(59).left(), rectOf(0).left());
-    showAs(ListStyle::Details);
     EXPECT_TRUE(list.detailsView()->header()->isVisible());
-    EXPECT_EQ(rectOf(1).left(), rectOf(0).left());
-    EXPECT_GT(rectOf(1).top(), rectOf(0).top());
 }
 
 TEST_F(ListViewBaseTest, DoubleClickAndEnterActivateTheRow) {
