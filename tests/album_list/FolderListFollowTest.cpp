@@ -106,31 +106,25 @@ protected:
     }
 };
 
-TEST_F(FolderListDrops, DiskFilesOnlyOntoFolderRows) {
-    QMimeData data;
-    setDiskPaths(data, {writeFile("notes.txt")});
-    EXPECT_FALSE(drop(data, 1));                                                    // a page row
-    EXPECT_FALSE(pane->model()->canDropMimeData(&data, Qt::MoveAction, 1, 0, {}));  // between
-    EXPECT_FALSE(tree().isModified());
-
-    EXPECT_TRUE(drop(data, 0));  // Evening
-    const int eveningId = day->child(0)->id;
-    ASSERT_EQ(day->child(0)->pageListSize(), 1);
-    EXPECT_EQ(day->child(0)->page(0)->caption, "notes.txt");
-    undo();
-    EXPECT_TRUE(tree().findFolderById(eveningId)->pages().empty());
-}
-
-TEST_F(FolderListDrops, AnAlbumFileDroppedOnAFolderRowIsOpenedInsteadOfImported) {
+TEST_F(FolderListDrops, DiskFilesGoOnlyOntoFolderRowsAndAnAlbumFileIsOpenedInstead) {
     QSignalSpy opened(context.get(), &AppContext::openAlbumRequested);
     QMimeData data;
-    const QString album = writeFile("other.www");
-    setDiskPaths(data, {writeFile("notes.txt"), album});
+    const QString notes = writeFile("notes.txt"), album = writeFile("other.www");
+    setDiskPaths(data, {notes, album});
     EXPECT_TRUE(drop(data, 0));
     ASSERT_TRUE(opened.wait(5000));
     EXPECT_EQ(opened.takeFirst().at(0).toString(), album);
-    EXPECT_TRUE(day->child(0)->pages().empty());
     EXPECT_FALSE(context->undoStack().canUndo());
+
+    setDiskPaths(data, {notes});
+    EXPECT_FALSE(drop(data, 1));                                                    // a page row
+    EXPECT_FALSE(pane->model()->canDropMimeData(&data, Qt::MoveAction, 1, 0, {}));  // between
+    EXPECT_FALSE(tree().isModified());
+    EXPECT_TRUE(drop(data, 0));  // Evening
+    const int eveningId = day->child(0)->id;
+    ASSERT_EQ(pageCaptions(day->child(0)), QStringList{"notes.txt"});
+    undo();
+    EXPECT_TRUE(tree().findFolderById(eveningId)->pages().empty());
 }
 
 TEST_F(FolderListDrops, ListRowsMoveIntoAFolderRowOrCopyWithCtrl) {
@@ -139,7 +133,6 @@ TEST_F(FolderListDrops, ListRowsMoveIntoAFolderRowOrCopyWithCtrl) {
     ASSERT_TRUE(drop(*data, 0, Qt::CopyAction));
     EXPECT_EQ(pageCaptions(day->child(0)), (QStringList{"d0", "d1"}));
     EXPECT_EQ(pageCaptions(day), (QStringList{"d0", "d1"}));
-
     ASSERT_TRUE(drop(*data, 0, Qt::MoveAction));
     EXPECT_EQ(pageCaptions(day->child(0)), (QStringList{"d0", "d1", "d0", "d1"}));
     EXPECT_EQ(rowTexts(), (QStringList{"Evening"}));
@@ -148,7 +141,6 @@ TEST_F(FolderListDrops, ListRowsMoveIntoAFolderRowOrCopyWithCtrl) {
 TEST_F(FolderListDrops, DropsOntoTheDraggedFolderOrItsParentAreRefused) {
     std::unique_ptr<QMimeData> evening(pane->model()->mimeData({rowIndex(0)}));
     EXPECT_FALSE(drop(*evening, 0));  // a list row onto itself
-
     show(trip);
     QMimeData data;
     // Evening from the tree onto Day, its parent.

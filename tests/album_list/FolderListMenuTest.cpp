@@ -2,8 +2,8 @@
 // system delivers it: which rows it acts on, what it offers, and a command
 // chosen from it.
 #include "FolderListFixture.h"
+#include "WidgetEvents.h"
 
-#include <QContextMenuEvent>
 #include <QMenu>
 #include <QTimer>
 
@@ -48,9 +48,7 @@ protected:
                 QTest::keyClick(menu, Qt::Key_Return);
         });
         poll.start(5);
-        QWidget* viewport = view()->viewport();
-        QContextMenuEvent event(QContextMenuEvent::Mouse, pos, viewport->mapToGlobal(pos));
-        QApplication::sendEvent(viewport, &event);
+        sendRightClick(view()->viewport(), pos);
         return entries;
     }
     QString text(C id) { return action(id)->text(); }

@@ -2,31 +2,16 @@
 // window: the mouse gesture on the file list starts the list's own drag, and
 // the data it carries is dropped on a folder of the album tree as the window
 // system delivers a drop.
-#include "ScriptedPrompts.h"
+#include "ExplorerFixture.h"
+#include "WidgetEvents.h"
 
 #include "album/gui/AlbumExplorerPane.h"
 #include "album/gui/AlbumTreeView.h"
-#include "shell/app/AppCommands.h"
-#include "shell/app/PaneFactory.h"
-#include "shell/explorer/FileListPane.h"
-#include "shell/explorer/FileTreePane.h"
-#include "shell/frame/MainWindow.h"
-#include "shell/gui/AppContext.h"
-#include "shell/gui/ListViewBase.h"
 
-#include <QApplication>
-#include <QDir>
 #include <QDrag>
-#include <QFile>
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPointer>
-#include <QTemporaryDir>
-#include <QtTest/QTest>
-
-#include <gtest/gtest.h>
-
-#include <memory>
 
 namespace pictavo::test {
 namespace {
@@ -71,28 +56,20 @@ TEST(DragIntoAlbum, RowsDraggedFromTheFileListBecomePagesAndFoldersOfTheTargetFo
     QTemporaryDir dir;
     const QDir disk(dir.filePath("photos"));
     ASSERT_TRUE(disk.mkpath("trip"));
-    for (const char* name : {"a.jpg", "b.png", "trip/c.jpg"}) {
-        QFile file(disk.filePath(name));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    }
-    ScriptedPrompts prompts;
-    AppContext context(SettingsStore(dir.filePath("settings/p.ini")), prompts);
-    MainWindow window(context, createPanes(context));
-    registerAppCommands(context, window);
-    window.resize(1024, 768);
-    window.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    for (const char* name : {"a.jpg", "b.png", "trip/c.jpg"})
+        ASSERT_TRUE(writeBytes(disk.filePath(name), {}));
+    ProgramWindow program(dir.filePath("settings"));
+    AppContext& context = program.context;
+    program.window.resize(1024, 768);
+    program.window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&program.window));
     AlbumTree& album = context.album().tree;
     CSiteFolder* target = album.insertFolder(album.root(), "Holiday");
-
-    auto* files = dynamic_cast<FileListPane*>(context.pane(PaneId::FileList));
-    auto* fileTree = dynamic_cast<FileTreePane*>(context.pane(PaneId::FileTree));
     auto* albumPane = dynamic_cast<AlbumExplorerPane*>(context.pane(PaneId::AlbumExplorer));
-    ASSERT_TRUE(files && fileTree && albumPane && fileTree->navigateTo(disk.path()));
+    ASSERT_TRUE(albumPane && program.showFolder(disk.path()));
+    FileListPane* files = program.files;
     QAbstractItemView* list = files->listView().currentView();
-    const auto row = [&](const char* name) {
-        return files->model().index(files->model().rowOfPath(disk.filePath(name)), 0);
-    };
+    const auto row = [&](const char* name) { return program.row(disk.filePath(name)); };
     files->listView().selectOnly(row("trip"));
     list->selectionModel()->select(row("b.png"),
                                    QItemSelectionModel::Select | QItemSelectionModel::Rows);
@@ -114,16 +91,7 @@ TEST(DragIntoAlbum, RowsDraggedFromTheFileListBecomePagesAndFoldersOfTheTargetFo
     const QModelIndex holiday = treeView->model()->index(0, 0, treeView->model()->index(0, 0));
     ASSERT_EQ(holiday.data().toString(), "Holiday");
     const QPoint over = treeView->visualRect(holiday).center();
-    const Qt::DropActions offered = Qt::CopyAction;
-    QDragEnterEvent enter(over, offered, carried.get(), Qt::LeftButton, {});
-    QApplication::sendEvent(treeView->viewport(), &enter);
-    ASSERT_TRUE(enter.isAccepted());
-    QDragMoveEvent move(over, offered, carried.get(), Qt::LeftButton, {});
-    QApplication::sendEvent(treeView->viewport(), &move);
-    ASSERT_TRUE(move.isAccepted());
-    QDropEvent drop(QPointF(over), offered, carried.get(), Qt::LeftButton, {});
-    QApplication::sendEvent(treeView->viewport(), &drop);
-    EXPECT_EQ(drop.dropAction(), Qt::CopyAction);
+    EXPECT_EQ(sendDrop(treeView->viewport(), *carried, over, Qt::CopyAction), Qt::CopyAction);
 
     // The folder becomes a folder filled by import, the file a page.
     QTRY_COMPARE(target->childCount(), 1);
@@ -132,7 +100,7 @@ TEST(DragIntoAlbum, RowsDraggedFromTheFileListBecomePagesAndFoldersOfTheTargetFo
     EXPECT_EQ(target->child(0)->pages()[0]->url, disk.filePath("trip/c.jpg"));
     ASSERT_EQ(target->pageListSize(), 1);
     EXPECT_EQ(target->pages()[0]->url, disk.filePath("b.png"));
-    EXPECT_TRUE(prompts.asked.isEmpty());
+    EXPECT_TRUE(program.prompts.asked.isEmpty());
     // One undo step takes the whole drop back (the tree is rebuilt).
     ASSERT_TRUE(context.undoStack().undo());
     const CSiteFolder* restored = album.root()->child(0);

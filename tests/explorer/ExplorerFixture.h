@@ -1,15 +1,19 @@
 #pragma once
 // The two explorer panes over a temporary folder tree, sharing one
 // location, with the prompts answered by the test. The tree's only root is
-// the temporary folder; the list starts in its photos folder.
+// the temporary folder; the list starts in its photos folder. ProgramWindow
+// instead holds the program's own window with all its real panes.
 
 #include "ScriptedPrompts.h"
 #include "TestFiles.h"
 
 #include "imaging/ImageType.h"
+#include "shell/app/AppCommands.h"
+#include "shell/app/PaneFactory.h"
 #include "shell/explorer/ExplorerLocation.h"
 #include "shell/explorer/FileListPane.h"
 #include "shell/explorer/FileTreePane.h"
+#include "shell/frame/MainWindow.h"
 #include "shell/gui/AppContext.h"
 #include "shell/gui/ListViewBase.h"
 
@@ -25,6 +29,28 @@
 #include <memory>
 
 namespace pictavo::test {
+
+struct ProgramWindow {
+    explicit ProgramWindow(const QString& settingsFolder)
+        : context(SettingsStore(settingsFolder + "/p.ini"), prompts),
+          window(context, createPanes(context)) {
+        registerAppCommands(context, window);
+    }
+    // The file tree and list show folder; false when it cannot be reached.
+    bool showFolder(const QString& folder) {
+        auto* tree = dynamic_cast<FileTreePane*>(context.pane(PaneId::FileTree));
+        files = dynamic_cast<FileListPane*>(context.pane(PaneId::FileList));
+        return tree && files && tree->navigateTo(folder);
+    }
+    QModelIndex row(const QString& path) const {
+        return files->model().index(files->model().rowOfPath(path), 0);
+    }
+
+    ScriptedPrompts prompts;
+    AppContext context;
+    MainWindow window;
+    FileListPane* files = nullptr;
+};
 
 class ExplorerFixture : public testing::Test {
 protected:

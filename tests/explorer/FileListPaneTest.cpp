@@ -2,6 +2,8 @@
 // clicks, opening entries, Convert Images, dragging, thumbnails of a folder
 // left mid-way, and hostile files.
 #include "ExplorerFixture.h"
+#include "GatedTileMaker.h"
+#include "WidgetEvents.h"
 
 #include "album/mime/DragMime.h"
 #include "imaging/gui/ImageViewerWindow.h"
@@ -9,7 +11,6 @@
 #include "shell/gui/ThumbnailMaker.h"
 
 #include <QAction>
-#include <QContextMenuEvent>
 #include <QFile>
 #include <QHeaderView>
 #include <QMenu>
@@ -18,9 +19,6 @@
 #include <QTreeView>
 
 #include <sys/stat.h>
-
-#include <atomic>
-#include <latch>
 
 namespace pictavo::test {
 namespace {
@@ -80,7 +78,6 @@ TEST_F(FileListPaneTest, AlbumsAreHandedOnAndOtherFilesGoToTheDesktop) {
     pressEnterOn("album.www");
     ASSERT_EQ(albums.count(), 1);
     EXPECT_EQ(albums.at(0).at(0).toString(), path("photos/album.www"));
-
     pressEnterOn("notes.txt");
     prompts.openSucceeds = false;
     pressEnterOn("notes.txt");
@@ -112,10 +109,8 @@ TEST_F(FileListPaneTest, ConvertImagesIsOfferedOnlyWhenEverySelectedEntryIsAnIma
                   for (QAction* action : static_cast<QMenu*>(shown)->actions())
                       menuTexts << action->text();
               });
-    QWidget* viewport = view().currentView()->viewport();
-    const QPoint at = view().currentView()->visualRect(rowNamed("b.png")).center();
-    QContextMenuEvent event(QContextMenuEvent::Mouse, at, viewport->mapToGlobal(at));
-    QApplication::sendEvent(viewport, &event);
+    sendRightClick(view().currentView()->viewport(),
+                   view().currentView()->visualRect(rowNamed("b.png")).center());
     EXPECT_EQ(menuTexts, QStringList{convert->text()});
 
     QSignalSpy requests(context.get(), &AppContext::convertImagesRequested);
@@ -140,7 +135,6 @@ TEST_F(FileListPaneTest, RowsDragAsFileUrlsAndWritesIntoTheShownFolderAreShown) 
     std::unique_ptr<QMimeData> mime(list->model().mimeData(
         {rowNamed("trip"), rowNamed("b.png"), rowNamed("b.png").siblingAtColumn(2)}));
     EXPECT_EQ(diskPaths(*mime), (QStringList{path("photos/trip"), path("photos/b.png")}));
-
     ASSERT_TRUE(writeBytes(path("photos/new.txt"), "x"));
     context->announceFolderContentsChanged(path("empty"));
     EXPECT_FALSE(shownNames().contains("new.txt"));
@@ -150,40 +144,29 @@ TEST_F(FileListPaneTest, RowsDragAsFileUrlsAndWritesIntoTheShownFolderAreShown) 
 
 TEST_F(FileListPaneTest, SwitchingFoldersMidwayShowsOnlyTheNewFoldersTiles) {
     ASSERT_TRUE(writePicture(path("photos/trip/c.png"), 90, 90, kImagePng));
-    // The first tile of the photos folder waits until the folder was left.
-    std::atomic<bool> started{false};
-    std::latch left(1);
-    ThumbnailLoader loader(
-        [&](const QString& file, const std::atomic<bool>* stop) {
-            if (file.startsWith(path("photos/a"))) {
-                started = true;
-                left.wait();
-            }
-            return makeThumbnailTile(file, stop);
-        },
-        1);
+    GatedTileMaker gate;  // the first tile of the photos folder waits until it was left
+    ThumbnailLoader loader(gate.maker(), 1);
     view().setThumbnailLoader(&loader);
     QSignalSpy updated(&view(), &ListViewBase::thumbnailUpdated);
+    gate.close();
     list->runCommand(CommandId::Thumbnails);
     view().currentView()->viewport()->repaint();
-    const bool wasStarted = QTest::qWaitFor([&] { return started.load(); });
-
+    ASSERT_TRUE(QTest::qWaitFor([&] { return gate.made().size() == 1; }));
     location->setFolder(path("photos/trip"));
     view().currentView()->viewport()->repaint();
-    left.count_down();
-    ASSERT_TRUE(wasStarted);
+    gate.open();
     ASSERT_TRUE(QTest::qWaitFor([&] { return !view().thumbnail(rowNamed("c.png")).isNull(); }));
     loader.waitForDone();
     QApplication::processEvents();
-    EXPECT_EQ(updated.count(), 1);  // a.jpg finished unseen, b.png was never made
+    EXPECT_EQ(gate.made(), (QStringList{"a.jpg", "c.png"}));  // b.png was never made
+    EXPECT_EQ(updated.count(), 1);
     view().setThumbnailLoader(nullptr);
 }
 
 TEST_F(FileListPaneTest, HostileFilesKeepTheirIconsAndTheListWorks) {
     ASSERT_TRUE(writePicture(path("photos/whole.jpg"), 300, 200, kImageJpeg));
-    QFile whole(path("photos/whole.jpg"));
-    ASSERT_TRUE(whole.open(QIODevice::ReadOnly));
-    ASSERT_TRUE(writeBytes(path("photos/truncated.jpg"), whole.readAll().left(whole.size() / 3)));
+    const QByteArray whole = readBytes(path("photos/whole.jpg"));
+    ASSERT_TRUE(writeBytes(path("photos/truncated.jpg"), whole.left(whole.size() / 3)));
     ASSERT_TRUE(writeBytes(path("photos/huge.bmp"), bmpHeaderOnly(200'000, 200'000)));
     ASSERT_TRUE(writeBytes(path("photos/garbage.png"), QByteArray(4000, '\x89')));
     // A named pipe would block whoever opens it: it is not listed at all.

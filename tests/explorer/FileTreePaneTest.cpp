@@ -22,13 +22,11 @@ TEST_F(FileTreePaneTest, ShowsFoldersOnlyReadsThemWhenExpandedAndSelectsForTheLi
     QTreeWidgetItem* top = tree->tree()->topLevelItem(0);
     EXPECT_EQ(childNames(top), (QStringList{"empty", "photos"}));
     EXPECT_EQ(childNames(tree->tree()->currentItem()), QStringList{"trip"});  // no files
-
     QTreeWidgetItem* empty = top->child(0);
     ASSERT_TRUE(QDir(root()).mkpath("empty/inner"));  // made after the tree was shown
     EXPECT_EQ(empty->childCount(), 0);
     empty->setExpanded(true);
     EXPECT_EQ(childNames(empty), QStringList{"inner"});
-
     tree->tree()->setCurrentItem(empty);
     EXPECT_EQ(list->model().folder(), path("empty"));
     EXPECT_EQ(shownNames(), QStringList{"inner"});
@@ -43,7 +41,6 @@ TEST_F(FileTreePaneTest, RefreshReadsTheTreeAgainAndKeepsTheNearestFolderLeft) {
     refresh->trigger();
     EXPECT_EQ(childNames(tree->tree()->currentItem()), (QStringList{"later", "trip"}));
     EXPECT_TRUE(shownNames().contains("later.txt"));
-
     tree->navigateTo(path("photos/trip"));
     ASSERT_TRUE(QDir(path("photos/trip")).removeRecursively());
     context->setFocusedPane(list.get());  // the list's Refresh reads the tree too

@@ -24,52 +24,43 @@ protected:
 
 TEST_F(DocumentFlowTest, NewAsksToSaveAndCancelOrAFailedSaveKeepsTheAlbum) {
     modifyAlbum();
-    prompts.answers = {Answer::Cancel};
-    run(C::New);
+    runAnswering(C::New, Answer::Cancel);
     EXPECT_EQ(prompts.asked, QStringList{"Save changes to Untitled?"});
     EXPECT_EQ(folderCount(), 1);
 
     // Yes on an album never saved asks for a name; cancelling it ends New.
-    prompts.answers = {Answer::Yes};
-    run(C::New);
+    runAnswering(C::New, Answer::Yes);
     EXPECT_EQ(folderCount(), 1);
     EXPECT_TRUE(context->album().tree.isModified());
 
     // A save that fails (the folder does not exist) ends New as well.
-    prompts.answers = {Answer::Yes};
-    prompts.fileNames = {dir.filePath("missing/folder/a.www")};
-    run(C::New);
+    runAnswering(C::New, Answer::Yes, dir.filePath("missing/folder/a.www"));
     EXPECT_EQ(folderCount(), 1);
     EXPECT_TRUE(context->album().tree.isModified());
     ASSERT_EQ(prompts.errors.size(), 1);
     EXPECT_TRUE(prompts.errors[0].startsWith("Cannot save"));
 
-    prompts.answers = {Answer::Yes};
-    prompts.fileNames = {dir.filePath("kept")};
-    run(C::New);
+    runAnswering(C::New, Answer::Yes, dir.filePath("kept"));
     EXPECT_TRUE(QFile::exists(dir.filePath("kept.www")));
     EXPECT_EQ(folderCount(), 0);
     EXPECT_EQ(context->albumPath(), QString());
     EXPECT_FALSE(context->album().tree.isModified());
 
     modifyAlbum();
-    prompts.answers = {Answer::No};
-    run(C::Close);
+    runAnswering(C::Close, Answer::No);
     EXPECT_EQ(folderCount(), 0);
 }
 
 TEST_F(DocumentFlowTest, OpenReadsTheAlbumAndABrokenOneLeavesANewAlbum) {
     const QString good = writeAlbum("good.www", "Holiday");
-    prompts.fileNames = {good};
-    run(C::Open);
+    runWithFile(C::Open, good);
     EXPECT_EQ(rootCaption(), "Holiday");
     EXPECT_EQ(context->albumPath(), good);
     EXPECT_FALSE(context->album().tree.isModified());
     EXPECT_EQ(context->recentFiles().entry(1), good);
 
     // A file that cannot be read leaves the open album as it was.
-    prompts.fileNames = {dir.filePath("nowhere.www")};
-    run(C::Open);
+    runWithFile(C::Open, dir.filePath("nowhere.www"));
     EXPECT_EQ(rootCaption(), "Holiday");
     EXPECT_EQ(context->albumPath(), good);
     ASSERT_EQ(prompts.errors.size(), 1);
@@ -79,8 +70,7 @@ TEST_F(DocumentFlowTest, OpenReadsTheAlbumAndABrokenOneLeavesANewAlbum) {
     ASSERT_TRUE(broken.open(QIODevice::WriteOnly));
     broken.write("this is not an album\r\n");
     broken.close();
-    prompts.fileNames = {broken.fileName()};
-    run(C::Open);
+    runWithFile(C::Open, broken.fileName());
     EXPECT_EQ(context->albumPath(), QString());
     EXPECT_NE(rootCaption(), "Holiday");
     ASSERT_EQ(prompts.errors.size(), 2);
@@ -92,17 +82,14 @@ TEST_F(DocumentFlowTest, RecentAlbumsMoveToTheTopAndAVanishedOneIsRemoved) {
     const QString a = writeAlbum("a.www", "A"), b = writeAlbum("b.www", "B"),
                   c = writeAlbum("c.www", "C"), d = writeAlbum("d.www", "D");
     for (const QString& path : {d, c, b, a}) {
-        prompts.fileNames = {path};
-        run(C::Open);
+        runWithFile(C::Open, path);
     }
     EXPECT_EQ(shownRecentEntries().size(), 4);
     ASSERT_EQ(context->recentFiles().entry(3), c);
-
     run(C::Recent3);
     EXPECT_EQ(rootCaption(), "C");
     EXPECT_EQ(context->recentFiles().shown(), (QStringList{c, a, b, d}));
     EXPECT_TRUE(action(C::Recent1)->text().endsWith("c.www"));
-
     ASSERT_TRUE(QFile::remove(b));
     run(C::Recent3);
     EXPECT_EQ(context->recentFiles().shown(), (QStringList{c, a, d}));
@@ -116,23 +103,18 @@ TEST_F(DocumentFlowTest, RecentQuestionYesOnAnUnsavedAlbumAsksForAName) {
     context->recentFiles().add(other);
     context->announceRecentFilesChanged();
     modifyAlbum();
-    prompts.answers = {Answer::Yes};
-    run(C::Recent1);
+    runAnswering(C::Recent1, Answer::Yes);
     EXPECT_EQ(prompts.asked.value(0), "Do you want to save changes to this document?");
     EXPECT_EQ(prompts.asked.value(1), "<file dialog>");
     EXPECT_EQ(folderCount(), 1);  // name dialog cancelled: nothing replaced or lost
-
-    prompts.answers = {Answer::Yes};
-    prompts.fileNames = {dir.filePath("first.www")};
-    run(C::Recent1);
+    runAnswering(C::Recent1, Answer::Yes, dir.filePath("first.www"));
     EXPECT_TRUE(QFile::exists(dir.filePath("first.www")));
     EXPECT_EQ(rootCaption(), "Other");
 }
 
 TEST_F(DocumentFlowTest, ClosingTheWindowAsksAndWritesTheRecentList) {
     const QString album = writeAlbum("a.www", "A");
-    prompts.fileNames = {album};
-    run(C::Open);
+    runWithFile(C::Open, album);
     modifyAlbum();
     prompts.answers = {Answer::Cancel};
     EXPECT_FALSE(window->close());

@@ -1,6 +1,6 @@
 #pragma once
-// A main window over fake panes, with its settings in a temporary folder
-// and every question answered by the test.
+// A main window over fake panes (or the real album explorer), with its
+// settings in a temporary folder and every question answered by the test.
 
 #include "FakePane.h"
 #include "ScriptedPrompts.h"
@@ -16,6 +16,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 
 namespace pictavo::test {
@@ -25,14 +26,14 @@ protected:
     void SetUp() override { makeWindow(); }
     void TearDown() override { destroyWindow(); }
 
-    void makeWindow() {
+    // albumExplorer, when given, makes the real pane of that place.
+    void makeWindow(const std::function<Pane*(AppContext&)>& albumExplorer = {}) {
         context = std::make_unique<AppContext>(SettingsStore(dir.filePath("Pictavo.ini")), prompts);
         context->recentFiles() = context->settings().loadRecentFiles();
         std::array<Pane*, kPaneCount> panes{};
-        for (int i = 0; i < kPaneCount; ++i) {
-            fakes[i] = new FakePane(static_cast<PaneId>(i));
-            panes[i] = fakes[i];
-        }
+        for (int i = 0; i < kPaneCount; ++i)
+            panes[i] = i == 0 && albumExplorer ? albumExplorer(*context)
+                                               : (fakes[i] = new FakePane(static_cast<PaneId>(i)));
         window = std::make_unique<MainWindow>(*context, panes);
         window->applyInitialLayout(QSize(1024, 768));
         window->show();
@@ -48,6 +49,16 @@ protected:
     FakePane& pane(PaneId id) { return *fakes[static_cast<int>(id)]; }
     QAction* action(CommandId id) { return context->commands().action(id); }
     void run(CommandId id) { action(id)->trigger(); }
+    // Runs id with its question answered and its file dialog given fileName.
+    void runAnswering(CommandId id, Answer answer, const QString& fileName = {}) {
+        prompts.answers = {answer};
+        prompts.fileNames = {fileName};
+        run(id);
+    }
+    void runWithFile(CommandId id, const QString& fileName) {
+        prompts.fileNames = {fileName};
+        run(id);
+    }
     void focus(QWidget* widget) {
         widget->setFocus(Qt::OtherFocusReason);
         QApplication::processEvents();

@@ -62,7 +62,6 @@ TEST_F(MainWindowTest, ClipboardKeysInATextFieldEditTheText) {
     QTest::keyClick(property.field, Qt::Key_C, Qt::ControlModifier);
     EXPECT_EQ(QApplication::clipboard()->text(), "caption text");
     EXPECT_TRUE(album.ran.empty());
-
     focus(&album);
     QTest::keyClick(&album, Qt::Key_C, Qt::ControlModifier);
     EXPECT_EQ(album.ran, std::vector<CommandId>{C::Copy});
@@ -79,7 +78,6 @@ TEST_F(MainWindowTest, HidingPanesKeepsTheTopAreaAndTheFlagsSurviveARestart) {
     EXPECT_FALSE(action(C::AlbumExplorer)->isChecked());
     run(C::PropertyArea);
     EXPECT_FALSE(pane(PaneId::PropertyArea).isVisible());
-
     window->close();
     destroyWindow();
     makeWindow();
@@ -89,20 +87,17 @@ TEST_F(MainWindowTest, HidingPanesKeepsTheTopAreaAndTheFlagsSurviveARestart) {
 }
 
 TEST_F(MainWindowTest, F6CyclesThroughTheVisiblePanes) {
+    const auto cycle = [&](CommandId id) {
+        run(id);
+        QApplication::processEvents();
+        return context->focusedPane();
+    };
     focus(&pane(PaneId::AlbumExplorer));
-    run(C::NextPane);
-    QApplication::processEvents();
-    EXPECT_EQ(context->focusedPane(), &pane(PaneId::AlbumFolderList));
+    EXPECT_EQ(cycle(C::NextPane), &pane(PaneId::AlbumFolderList));
     run(C::FileExplorer);  // hide the file explorer row
-    run(C::NextPane);
-    QApplication::processEvents();
-    EXPECT_EQ(context->focusedPane(), &pane(PaneId::PropertyArea));
-    run(C::NextPane);
-    QApplication::processEvents();
-    EXPECT_EQ(context->focusedPane(), &pane(PaneId::AlbumExplorer));
-    run(C::PreviousPane);
-    QApplication::processEvents();
-    EXPECT_EQ(context->focusedPane(), &pane(PaneId::PropertyArea));
+    EXPECT_EQ(cycle(C::NextPane), &pane(PaneId::PropertyArea));
+    EXPECT_EQ(cycle(C::NextPane), &pane(PaneId::AlbumExplorer));
+    EXPECT_EQ(cycle(C::PreviousPane), &pane(PaneId::PropertyArea));
 }
 
 TEST_F(MainWindowTest, TitleNamesTheAlbumAndMarksChanges) {
@@ -110,22 +105,19 @@ TEST_F(MainWindowTest, TitleNamesTheAlbumAndMarksChanges) {
     EXPECT_FALSE(window->isWindowModified());
     modifyAlbum();
     EXPECT_TRUE(window->isWindowModified());
-    prompts.fileNames = {dir.filePath("trip")};
-    run(C::Save);
+    runWithFile(C::Save, dir.filePath("trip"));
     EXPECT_EQ(window->windowTitle(), "trip.www[*] - Pictavo");
     EXPECT_FALSE(window->isWindowModified());
 }
 
 TEST_F(MainWindowTest, UndoAndRedoRestoreTheAlbumAndTheSavedState) {
-    prompts.fileNames = {dir.filePath("saved.www")};
-    run(C::Save);
+    runWithFile(C::Save, dir.filePath("saved.www"));
     const QByteArray saved = serializeAlbum(context->album());
     EXPECT_FALSE(action(C::Undo)->isEnabled());
     modifyAlbum();
     const QByteArray edited = serializeAlbum(context->album());
     EXPECT_EQ(action(C::Undo)->text(), "&Undo New Folder\tCtrl+Z");
     ASSERT_TRUE(action(C::Undo)->isEnabled());
-
     const int replaced = pane(PaneId::AlbumExplorer).replacedCount;
     run(C::Undo);
     EXPECT_EQ(serializeAlbum(context->album()), saved);
@@ -156,7 +148,6 @@ TEST_F(MainWindowTest, HelpOpensTheManualInTheDesktopBrowser) {
     ASSERT_EQ(prompts.opened.size(), 1);
     EXPECT_TRUE(prompts.opened[0].endsWith("/help/index.html"));
     EXPECT_TRUE(QFileInfo::exists(prompts.opened[0]));
-
     const QByteArray dataDir = qgetenv("PICTAVO_DATA_DIR");
     qputenv("PICTAVO_DATA_DIR", dir.path().toUtf8());  // a data folder without the manual
     run(C::HelpContents);

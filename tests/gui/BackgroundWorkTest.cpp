@@ -87,7 +87,7 @@ TEST(BackgroundWork, CancelPressedMidRunStopsTheJob) {
     EXPECT_EQ(visibleProgressDialog(), nullptr);
 }
 
-TEST(BackgroundWork, TheResultOfAFinishedJobIsHandedBackOnTheGuiThread) {
+TEST(BackgroundWork, AFinishedJobsResultOrExceptionIsHandedBackOnTheGuiThread) {
     BackgroundWork work;
     const auto result = work.runWithResult([](WorkProgress& progress) {
         progress.setTotal(3);
@@ -101,10 +101,6 @@ TEST(BackgroundWork, TheResultOfAFinishedJobIsHandedBackOnTheGuiThread) {
     EXPECT_FALSE(result.cancelled);
     EXPECT_EQ(result.value.first, (QStringList{"A", "B", "C"}));
     EXPECT_NE(result.value.second, std::this_thread::get_id());
-}
-
-TEST(BackgroundWork, AJobsExceptionIsThrownToTheCaller) {
-    BackgroundWork work;
     EXPECT_THROW(work.run([](WorkProgress&) { throw std::runtime_error("disk gone"); }),
                  std::runtime_error);
 }

@@ -68,7 +68,6 @@ TEST_F(ImportRunnerTest, CancelDuringTheWalkAppliesNothing) {
         HeldWalk walk(dialog, user.released());
         return planPath(src, settings, &walk);
     });
-
     ASSERT_TRUE(user.clicked);
     EXPECT_EQ(user.label,
               uiText(sid::WorkInProgress).arg(1).arg(1).arg(QDir::toNativeSeparators(src)));

@@ -2,15 +2,13 @@
 // drops, and the thumbnails of the rows it paints.
 #include "GatedTileMaker.h"
 #include "TestFiles.h"
+#include "WidgetEvents.h"
 
 #include "imaging/ImageType.h"
 #include "shell/gui/ListViewBase.h"
 
 #include <QApplication>
-#include <QContextMenuEvent>
-#include <QDateTime>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QHeaderView>
 #include <QListView>
@@ -89,6 +87,10 @@ protected:
         list.currentView()->doItemsLayout();
         QApplication::processEvents();
     }
+    void showAs(ListStyle style) {
+        list.setListStyle(style);
+        layOut();
+    }
 
     DropModel model;
     ListViewBase list;
@@ -102,8 +104,7 @@ TEST_F(ListViewBaseTest, SwitchingStylesKeepsTheSelectionAndTheCurrentRow) {
 
     for (ListStyle style :
          {ListStyle::LargeIcons, ListStyle::SmallIcons, ListStyle::List, ListStyle::Thumbnails}) {
-        list.setListStyle(style);
-        layOut();
+        showAs(style);
         EXPECT_EQ(list.currentView(), list.iconView());
         EXPECT_EQ(rowsOf(list.selectedRows()), (QList<int>{1, 3})) << int(style);
         EXPECT_EQ(list.iconView()->currentIndex().row(), 3) << int(style);
@@ -111,8 +112,7 @@ TEST_F(ListViewBaseTest, SwitchingStylesKeepsTheSelectionAndTheCurrentRow) {
     }
 
     // A click in the icon view is seen by the details view.
-    list.setListStyle(ListStyle::List);
-    layOut();
+    showAs(ListStyle::List);
     click(0);
     list.setListStyle(ListStyle::Details);
     EXPECT_EQ(list.currentView(), list.detailsView());
@@ -144,71 +144,57 @@ TEST_F(ListViewBaseTest, EachStyleFlowsItsItemsItsOwnWay) {
     const int text = list.fontMetrics().height();
     const struct {
         ListStyle style;
-        bool inRows;    // side by side, wrapping into further rows
+        bool inRows;    // side by side, wrapping into further rows; else one under the other
+        bool columns;   // one under the other, wrapping into further columns
         int minHeight;  // 0: a small row under 32 pixels
-    } flows[] = {{ListStyle::SmallIcons, true, 0},
-                 {ListStyle::List, false, 0},
-                 {ListStyle::LargeIcons, true, 32 + text},
-                 {ListStyle::Thumbnails, true, 80 + text}};
+    } flows[] = {{ListStyle::SmallIcons, true, false, 0},
+                 {ListStyle::List, false, true, 0},
+                 {ListStyle::LargeIcons, true, false, 32 + text},
+                 {ListStyle::Thumbnails, true, false, 80 + text},
+                 {ListStyle::Details, false, false, 0}};
     for (const auto& flow : flows) {
-        list.setListStyle(flow.style);
-        layOut();
+        showAs(flow.style);
         SCOPED_TRACE(int(flow.style));
-        if (flow.inRows) {
-            EXPECT_EQ(rectOf(1).top(), rectOf(0).top());
-            EXPECT_GT(rectOf(1).left(), rectOf(0).left());
-            EXPECT_GT(rectOf(59).top(), rectOf(0).top());
-        } else {
-            EXPECT_EQ(rectOf(1).left(), rectOf(0).left());
-            EXPECT_GT(rectOf(1).top(), rectOf(0).top());
-        }
-        if (flow.minHeight)
-            EXPECT_GE(rectOf(0).height(), flow.minHeight);
+        const QRect first = rectOf(0), second = rectOf(1), last = rectOf(59);
+        EXPECT_EQ(second.top() == first.top(), flow.inRows);
+        EXPECT_EQ(second.left() == first.left(), !flow.inRows);
+        if (flow.inRows)
+            EXPECT_GT(last.top(), first.top());
         else
-            EXPECT_LT(rectOf(0).height(), 32);
+            EXPECT_EQ(last.left() > first.left(), flow.columns);
+        if (flow.minHeight)
+            EXPECT_GE(first.height(), flow.minHeight);
+        else
+            EXPECT_LT(first.height(), 32);
     }
-    // The list flows into further columns; details stack under their header.
-    list.setListStyle(ListStyle::List);
-    layOut();
-    EXPECT_GT(rectOf(59).left(), rectOf(0).left());
-    list.setListStyle(ListStyle::Details);
-    layOut();
     EXPECT_TRUE(list.detailsView()->header()->isVisible());
-    EXPECT_EQ(rectOf(1).left(), rectOf(0).left());
-    EXPECT_GT(rectOf(1).top(), rectOf(0).top());
 }
 
 TEST_F(ListViewBaseTest, DoubleClickAndEnterActivateTheRow) {
     QSignalSpy activated(&list, &ListViewBase::activated);
+    const auto lastActivated = [&] { return activated.last().at(0).toModelIndex(); };
     doubleClick(2);
     ASSERT_EQ(activated.count(), 1);
-    EXPECT_EQ(activated.at(0).at(0).toModelIndex(), row(2));
-
-    list.setListStyle(ListStyle::LargeIcons);
-    layOut();
+    EXPECT_EQ(lastActivated(), row(2));
+    showAs(ListStyle::LargeIcons);
     doubleClick(4);
     ASSERT_EQ(activated.count(), 2);
-    EXPECT_EQ(activated.at(1).at(0).toModelIndex(), row(4));
-
+    EXPECT_EQ(lastActivated(), row(4));
     list.selectOnly(row(1));
     list.currentView()->setFocus();
     QTest::keyClick(list.currentView(), Qt::Key_Return);
     ASSERT_EQ(activated.count(), 3);
-    EXPECT_EQ(activated.at(2).at(0).toModelIndex(), row(1));
+    EXPECT_EQ(lastActivated(), row(1));
 }
 
 TEST_F(ListViewBaseTest, ContextMenuRequestsNameTheRowUnderTheMouse) {
     QSignalSpy requests(&list, &ListViewBase::contextMenuRequested);
-    auto rightClick = [&](QPoint pos) {
-        QContextMenuEvent event(QContextMenuEvent::Mouse, pos, viewport()->mapToGlobal(pos));
-        QApplication::sendEvent(viewport(), &event);
-    };
-    rightClick(list.currentView()->visualRect(model.index(2, 1)).center());  // second column
-    rightClick(QPoint(5, viewport()->height() - 5));                         // below the rows
+    const QPoint secondColumn = list.currentView()->visualRect(model.index(2, 1)).center();
+    sendRightClick(viewport(), secondColumn);
+    sendRightClick(viewport(), QPoint(5, viewport()->height() - 5));  // below the rows
     ASSERT_EQ(requests.count(), 2);
     EXPECT_EQ(requests.at(0).at(0).toModelIndex(), row(2));
-    EXPECT_EQ(requests.at(0).at(1).toPoint(),
-              viewport()->mapToGlobal(list.currentView()->visualRect(model.index(2, 1)).center()));
+    EXPECT_EQ(requests.at(0).at(1).toPoint(), viewport()->mapToGlobal(secondColumn));
     EXPECT_FALSE(requests.at(1).at(0).toModelIndex().isValid());
 }
 
@@ -225,8 +211,6 @@ TEST_F(ListViewBaseTest, HeaderClicksAreReportedAndLeaveTheOrderToThePane) {
 TEST_F(ListViewBaseTest, ColumnWidthsOutliveAModelReset) {
     list.setColumnWidth(0, 150);
     list.setColumnWidth(1, 350);
-    EXPECT_EQ(list.columnWidth(0), 150);
-    EXPECT_EQ(list.columnWidth(1), 350);
     model.clear();
     model.setHorizontalHeaderLabels({"Name", "Size"});
     QApplication::processEvents();
@@ -234,35 +218,21 @@ TEST_F(ListViewBaseTest, ColumnWidthsOutliveAModelReset) {
     EXPECT_EQ(list.columnWidth(1), 350);
 }
 
-TEST_F(ListViewBaseTest, DropsAreHandedToTheModelInEveryStyle) {
+TEST_F(ListViewBaseTest, DropsReachTheModelInEveryStyleOnceEnabled) {
+    QMimeData data;
+    data.setText(QStringLiteral("dropped"));
+    sendDrop(viewport(), data, rectOf(3).center());
+    EXPECT_TRUE(model.drops.empty());
     list.setDropEnabled(true);
     for (ListStyle style : {ListStyle::Details, ListStyle::Thumbnails}) {
-        list.setListStyle(style);
-        layOut();
-        QMimeData data;
-        data.setText(QStringLiteral("dropped"));
-        const QPoint pos = rectOf(3).center();
-        QDragEnterEvent enter(pos, Qt::CopyAction, &data, Qt::LeftButton, {});
-        QApplication::sendEvent(viewport(), &enter);
-        QDragMoveEvent move(pos, Qt::CopyAction, &data, Qt::LeftButton, {});
-        QApplication::sendEvent(viewport(), &move);
-        QDropEvent drop(pos, Qt::CopyAction, &data, Qt::LeftButton, {});
-        QApplication::sendEvent(viewport(), &drop);
+        showAs(style);
+        sendDrop(viewport(), data, rectOf(3).center(), Qt::CopyAction);
     }
     ASSERT_EQ(model.drops.size(), 2u);
     for (const DropModel::Drop& drop : model.drops) {
         EXPECT_EQ(drop.parent, row(3));  // onto the row under the mouse
         EXPECT_EQ(drop.text, "dropped");
     }
-}
-
-TEST_F(ListViewBaseTest, WithoutDropsEnabledNothingReachesTheModel) {
-    QMimeData data;
-    data.setText(QStringLiteral("dropped"));
-    const QPoint pos = rectOf(3).center();
-    QDropEvent drop(pos, Qt::CopyAction, &data, Qt::LeftButton, {});
-    QApplication::sendEvent(viewport(), &drop);
-    EXPECT_TRUE(model.drops.empty());
 }
 
 // --- thumbnails
@@ -288,6 +258,12 @@ protected:
         layOut();
         viewport()->repaint();
     }
+    // The first tile is being made, held inside the maker until open().
+    void showWithFirstTileHeld(std::initializer_list<const char*> names) {
+        counter.close();
+        showFolder(names);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return counter.made().size() == 1; }));
+    }
     QModelIndex rowOf(const char* name) const {
         const QModelIndexList found = model.match(model.index(0, 0), ListViewBase::FilePathRole,
                                                   file(name), 1, Qt::MatchExactly);
@@ -303,18 +279,14 @@ protected:
 };
 
 TEST_F(ListThumbnailTest, SwitchingFoldersMidwayShowsOnlyTheNewFoldersTiles) {
-    counter.close();
-    showFolder({"one/a.png", "one/b.png"});
-    ASSERT_TRUE(QTest::qWaitFor([&] { return counter.made().size() == 1; }));
+    showWithFirstTileHeld({"one/a.png", "one/b.png"});
     QSignalSpy updated(&list, &ListViewBase::thumbnailUpdated);
     QSignalSpy finished(&loader, &ThumbnailLoader::thumbnailFinished);
-
     showFolder({"two/c.png"});
     counter.open();
     ASSERT_TRUE(waitForTile("two/c.png"));
     loader.waitForDone();
     ASSERT_TRUE(QTest::qWaitFor([&] { return finished.count() == 2; }));
-
     // a.png was being made and is finished unseen; b.png was never made.
     EXPECT_EQ(counter.made(), (QStringList{"a.png", "c.png"}));
     ASSERT_EQ(updated.count(), 1);
@@ -322,24 +294,16 @@ TEST_F(ListThumbnailTest, SwitchingFoldersMidwayShowsOnlyTheNewFoldersTiles) {
 }
 
 TEST_F(ListThumbnailTest, ATileOfTheFolderShownBeforeARefreshIsNotShownAfterIt) {
-    counter.close();
-    showFolder({"one/a.png"});
-    ASSERT_TRUE(QTest::qWaitFor([&] { return counter.made().size() == 1; }));
+    showWithFirstTileHeld({"one/a.png"});
     QSignalSpy updated(&list, &ListViewBase::thumbnailUpdated);
-
     // The file changes and the pane shows the folder again.
-    QFile changed(file("one/a.png"));
-    ASSERT_TRUE(changed.open(QIODevice::ReadWrite));
-    ASSERT_TRUE(changed.setFileTime(QDateTime::currentDateTime().addSecs(-600),
-                                    QFileDevice::FileModificationTime));
-    changed.close();
+    ASSERT_TRUE(makeOlder(file("one/a.png")));
     showFolder({"one/a.png"});
     counter.open();
     ASSERT_TRUE(QTest::qWaitFor([&] { return counter.made().size() == 2; }));
     ASSERT_TRUE(waitForTile("one/a.png"));
     loader.waitForDone();
     QApplication::processEvents();
-
     EXPECT_EQ(list.thumbnail(rowOf("one/a.png")).text("call"), "2");
     EXPECT_EQ(updated.count(), 1);
 }

@@ -3,6 +3,7 @@
 #include "imaging/RasterImage.h"
 #include "imaging/file/ImageFile.h"
 
+#include <QDateTime>
 #include <QFile>
 #include <QtEndian>
 
@@ -21,6 +22,18 @@ bool writePicture(const QString& path, int width, int height, int type) {
 bool writeBytes(const QString& path, const QByteArray& bytes) {
     QFile file(path);
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+QByteArray readBytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+bool makeOlder(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadWrite) &&
+           file.setFileTime(QDateTime::currentDateTime().addSecs(-600),
+                            QFileDevice::FileModificationTime);
 }
 
 QByteArray bmpHeaderOnly(int width, int height) {

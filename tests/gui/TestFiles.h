@@ -12,6 +12,10 @@ namespace pictavo::test {
 bool writePicture(const QString& path, int width, int height, int type);
 
 bool writeBytes(const QString& path, const QByteArray& bytes);
+QByteArray readBytes(const QString& path);  // empty when unreadable
+
+// Sets the file's modification time ten minutes back: another file to a cache.
+bool makeOlder(const QString& path);
 
 // A BMP header that declares width x height pixels at 24 bits and holds
 // no pixel data.

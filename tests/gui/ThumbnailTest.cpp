@@ -10,7 +10,6 @@
 #include "shell/gui/ThumbnailLoader.h"
 #include "shell/gui/ThumbnailMaker.h"
 
-#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -89,13 +88,8 @@ TEST_F(ThumbnailFiles, AJpegLargerThanTheBudgetStillGivesATileThroughAReducedDec
 TEST_F(ThumbnailFiles, HostileFilesGiveNoTile) {
     ASSERT_TRUE(writePicture(path("whole.png"), 120, 90, kImagePng));
     ASSERT_TRUE(writePicture(path("whole.jpg"), 120, 90, kImageJpeg));
-    QFile png(path("whole.png"));
-    ASSERT_TRUE(png.open(QIODevice::ReadOnly));
-    const QByteArray pngBytes = png.readAll();
-    QFile jpeg(path("whole.jpg"));
-    ASSERT_TRUE(jpeg.open(QIODevice::ReadOnly));
-    const QByteArray jpegBytes = jpeg.readAll();
-
+    const QByteArray pngBytes = readBytes(path("whole.png"));
+    const QByteArray jpegBytes = readBytes(path("whole.jpg"));
     ASSERT_TRUE(writeBytes(path("cut.png"), pngBytes.left(pngBytes.size() / 2)));
     ASSERT_TRUE(writeBytes(path("cut.jpg"), jpegBytes.left(jpegBytes.size() / 2)));
     ASSERT_TRUE(writeBytes(path("huge.bmp"), bmpHeaderOnly(100'000, 100'000)));
@@ -160,78 +154,52 @@ TEST_F(ThumbnailLoaderTest, AFileAskedForAgainIsAnsweredFromTheCacheUntilItChang
     // Asked again before it is done: still one piece of work.
     EXPECT_EQ(loader.request(path("a.png"), 1).state, ThumbnailLoader::State::Pending);
     EXPECT_EQ(awaitTile(finished, path("a.png"), 1).size(), QSize(80, 80));
-
     const ThumbnailLoader::Answer again = loader.request(path("a.png"), 2);
     EXPECT_EQ(again.state, ThumbnailLoader::State::Ready);
     EXPECT_EQ(again.tile.size(), QSize(80, 80));
     EXPECT_EQ(gate.made(), QStringList{"a.png"});
-
-    // A new modification time is another file.
-    QFile file(path("a.png"));
-    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
-    ASSERT_TRUE(file.setFileTime(QDateTime::currentDateTime().addSecs(-3600),
-                                 QFileDevice::FileModificationTime));
-    file.close();
+    ASSERT_TRUE(makeOlder(path("a.png")));
     EXPECT_EQ(loader.request(path("a.png"), 3).state, ThumbnailLoader::State::Pending);
     awaitTile(finished, path("a.png"), 3);
     EXPECT_EQ(gate.made(), (QStringList{"a.png", "a.png"}));
 }
 
-TEST_F(ThumbnailLoaderTest, FailuresAreRememberedToo) {
+TEST_F(ThumbnailLoaderTest, FailuresAreRememberedAndFilesWithoutAThumbnailTakeNoWork) {
     ASSERT_TRUE(writeBytes(path("broken.png"), QByteArray(300, 'x')));
     EXPECT_EQ(loader.request(path("broken.png"), 1).state, ThumbnailLoader::State::Pending);
     EXPECT_TRUE(awaitTile(finished, path("broken.png"), 1).isNull());
     EXPECT_EQ(loader.request(path("broken.png"), 2).state, ThumbnailLoader::State::NoThumbnail);
-    EXPECT_EQ(gate.made(), QStringList{"broken.png"});
-}
-
-TEST_F(ThumbnailLoaderTest, FilesWithoutAThumbnailAreAnsweredWithoutWork) {
-    QFile big(path("big.bmp"));
-    ASSERT_TRUE(big.open(QIODevice::WriteOnly));
-    ASSERT_TRUE(big.resize(kThumbnailMaxFileBytes));
-    big.close();
-    QFile justBelow(path("below.bmp"));
-    ASSERT_TRUE(justBelow.open(QIODevice::WriteOnly));
-    ASSERT_TRUE(justBelow.resize(kThumbnailMaxFileBytes - 1));
-    justBelow.close();
+    for (const auto& [name, bytes] : {std::pair{"big.bmp", kThumbnailMaxFileBytes},
+                                      std::pair{"below.bmp", kThumbnailMaxFileBytes - 1}}) {
+        QFile file(path(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.resize(bytes));
+    }
     ASSERT_TRUE(writeBytes(path("notes.txt"), "text"));
     ASSERT_TRUE(QDir(dir.path()).mkdir("folder.jpg"));
-
     for (const char* name : {"big.bmp", "notes.txt", "folder.jpg", "missing.png"})
         EXPECT_EQ(loader.request(path(name), 1).state, ThumbnailLoader::State::NoThumbnail) << name;
     EXPECT_EQ(loader.request(path("below.bmp"), 1).state, ThumbnailLoader::State::Pending);
     loader.waitForDone();
-    EXPECT_EQ(gate.made(), QStringList{"below.bmp"});
+    EXPECT_EQ(gate.made(), (QStringList{"broken.png", "below.bmp"}));
 }
 
-TEST_F(ThumbnailLoaderTest, QueuedWorkOfAnOlderGenerationIsSkipped) {
+TEST_F(ThumbnailLoaderTest, NewerGenerationsRunFirstAndQueuedOlderWorkIsSkipped) {
     gate.close();
     loader.request(path("a.png"), 1);  // the one worker waits inside it
     ASSERT_TRUE(QTest::qWaitFor([&] { return gate.made().size() == 1; }));
     loader.request(path("b.png"), 1);  // queued behind it
-    loader.cancelBefore(2);
     loader.request(path("c.png"), 2);
+    loader.request(path("d.png"), 3);
+    loader.cancelBefore(2);
     gate.open();
     loader.waitForDone();
-
-    EXPECT_EQ(gate.made(), (QStringList{"a.png", "c.png"}));
+    EXPECT_EQ(gate.made(), (QStringList{"a.png", "d.png", "c.png"}));
     // The work that was running still reports, with its own generation.
     EXPECT_FALSE(awaitTile(finished, path("a.png"), 1).isNull());
     EXPECT_FALSE(awaitTile(finished, path("c.png"), 2).isNull());
     // What was skipped can be asked for again.
-    EXPECT_EQ(loader.request(path("b.png"), 2).state, ThumbnailLoader::State::Pending);
-    EXPECT_FALSE(awaitTile(finished, path("b.png"), 2).isNull());
-}
-
-TEST_F(ThumbnailLoaderTest, NewerGenerationsRunFirst) {
-    gate.close();
-    loader.request(path("a.png"), 1);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return gate.made().size() == 1; }));
-    loader.request(path("b.png"), 1);
-    loader.request(path("c.png"), 2);
-    gate.open();
-    loader.waitForDone();
-    EXPECT_EQ(gate.made(), (QStringList{"a.png", "c.png", "b.png"}));
+    EXPECT_EQ(loader.request(path("b.png"), 3).state, ThumbnailLoader::State::Pending);
+    EXPECT_FALSE(awaitTile(finished, path("b.png"), 3).isNull());
 }
 
 TEST_F(ThumbnailLoaderTest, DestroyingTheLoaderStopsItsWorkerAndDropsItsQueue) {
