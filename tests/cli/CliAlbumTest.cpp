@@ -115,12 +115,8 @@ TEST_F(CliAlbum, NewAndSaveRoundTrip) {
 
 TEST_F(CliAlbum, SaveWithBaseMakesRelativePathsAbsolute) {
     cli.writeFile("media/a.jpg", "not really a jpeg");
-    cli.writeFile("rel.www",
-                  "version=3\r\nobject=folder\r\nid=0\r\ncol=0\r\npagecount=3\r\ncaption=Index\r\n"
-                  "object=page\r\nid=0\r\nurl=media/a.jpg\r\n"
-                  "object=page\r\nid=1\r\nurl=http://example.com/\r\n"
-                  "object=page\r\nid=2\r\nurl=media/missing.jpg\r\n");
-    ASSERT_EQ(cli.run({"save", "--base", cli.path(""), cli.path("rel.www"), cli.path("abs.www")})
+    ASSERT_EQ(cli.run({"save", "--base", cli.path(""), PICTAVO_TEST_DATA "/cli/relative.www",
+                       cli.path("abs.www")})
                   .exitCode,
               0);
     const QJsonArray pages = root(cli.path("abs.www"))[u"pages"].toArray();

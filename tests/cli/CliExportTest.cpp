@@ -117,13 +117,9 @@ TEST_F(CliExport, MissingSourcesAreListedAndTheStatusSaysSo) {
         EXPECT_EQ(run.exitCode, 3) << command.toStdString() << ": " << run.err.toStdString();
         EXPECT_TRUE(run.err.contains("gone.jpg")) << run.err.toStdString();
     }
-    // Everything that could be written was; the missing source's name is the one link that dangles.
+    // Everything that could be written was (which links dangle is the site export's test).
+    EXPECT_TRUE(QFile::exists(site_ + "/index.htm"));
     EXPECT_TRUE(QFile::exists(cli_.path("cd-export/image/00000001.png")));
-    const CliRun check = cli_.run({"check", site_});
-    EXPECT_EQ(check.exitCode, 1);
-    QStringList broken = brokenLinks(check.out);
-    broken.removeDuplicates();
-    EXPECT_EQ(broken, QStringList{"./files/image/gone.jpg"}) << check.out.toStdString();
 }
 
 TEST_F(CliExport, CheckListsBrokenAndWebLinksAndFails) {

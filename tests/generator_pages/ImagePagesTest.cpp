@@ -7,6 +7,7 @@
 namespace pictavo {
 namespace {
 
+using test::expected;
 using test::expectGolden;
 using test::PageFixture;
 
@@ -104,17 +105,7 @@ TEST(ImagePagesTest, CallOrderOfAFolderWithImages) {
     f.album.website.general.bgsndpath = "s.mid";
     f.album.layout.main.bgimg = "m.gif";
     f.generate();
-    const QStringList expected = {
-        "publish s.mid",           "write index.htm",      "thumbnail C:\\pics\\a.jpg",
-        "publish C:\\pics\\a.jpg", "size C:\\pics\\a.jpg", "publish s.mid",
-        "write d1i0.htm",          "publish m.gif",        "publish C:\\docs\\b.pdf",
-        "publish C:\\docs\\b.pdf", "publish m.gif",        "thumbnail C:\\pics\\c.png",
-        "publish C:\\pics\\c.png", "size C:\\pics\\c.png", "publish s.mid",
-        "write d1i1.htm",          "publish m.gif",        "thumbnail C:\\pics\\d.gif",
-        "publish C:\\pics\\d.gif", "size C:\\pics\\d.gif", "publish s.mid",
-        "write d1i2.htm",          "publish m.gif",        "publish s.mid",
-        "write d1p0.htm"};
-    EXPECT_EQ(f.output.calls, expected);
+    EXPECT_EQ(f.output.calls, expected("call_order").split('\n'));
 }
 
 TEST(ImagePagesTest, RootImagesLinkBackToTheirRootPage) {

@@ -7,10 +7,10 @@
 namespace pictavo {
 namespace {
 
+using test::expected;
 using test::PageFixture;
 
 const QString kFont = QStringLiteral("<FONT face=\"Arial\" size=1 >");
-const QString kRow = QStringLiteral("<TR>\n<TD width=\"100%\" height=\"5%\" colspan=3   >\n");
 
 TEST(PageAreasTest, HeaderAndFooterRowsOnlyWithTheirText) {
     PageFixture f;
@@ -21,31 +21,23 @@ TEST(PageAreasTest, HeaderAndFooterRowsOnlyWithTheirText) {
     f.album.website.footerStr = "bye";
     f.album.layout.footer.font.b = 1;
     f.album.layout.footer.font.size = 120;
-    EXPECT_EQ(
-        FooterBarRow(f.writer()),
-        kRow + "<FONT face=\"Arial\" size=3 >\n<STRONG>\nbye</STRONG>\n\n</FONT>\n</TD>\n</TR>\n");
+    EXPECT_EQ(FooterBarRow(f.writer()), expected("footer_row"));
     f.album.website.headerStr = "Hi";
     f.album.layout.head.align = "Left";
     f.album.layout.head.bgclr = 0xFFFFFF;
     f.album.layout.table.lineclr = 0;
     f.writer().extraColumns = 1;
-    EXPECT_EQ(HeaderBarRow(f.writer()),
-              "<TR align=\"Left\">\n<TD width=\"100%\" height=\"5%\" colspan=4 "
-              "bordercolor=#000000 bgcolor=#FFFFFF background=\"./site/h.gif\">\n" +
-                  kFont + "\nHi\n</FONT>\n</TD>\n</TR>\n");
+    EXPECT_EQ(HeaderBarRow(f.writer()), expected("header_row"));
 }
 
 TEST(PageAreasTest, NavigatorHistoryAndDescriptionRows) {
     PageFixture f;
     // The top navigator row is written even when empty.
-    EXPECT_EQ(TopNavigatorRow(f.writer(), ""),
-              "<TR align=\"Center\">\n" + kRow.mid(5) + kFont + "\n\n</FONT>\n</TD>\n</TR>\n");
+    EXPECT_EQ(TopNavigatorRow(f.writer(), ""), expected("top_navigator_row"));
     // The history row styles without a font tag.
     f.album.layout.history.font.b = 1;
     f.album.layout.history.font.size = 300;
-    EXPECT_EQ(
-        HistoryBarRow(f.writer(), "cells"),
-        kRow + "<TABLE><TR align=center><STRONG>\ncells</STRONG>\n\n</TR></TABLE>\n</TD>\n</TR>\n");
+    EXPECT_EQ(HistoryBarRow(f.writer(), "cells"), expected("history_row"));
     // The description has the main canvas's style, aligned by main.align,
     // not by the canvas's own align field.
     f.album.layout.main.align = "Left";
@@ -70,10 +62,7 @@ TEST(PageAreasTest, GridCellAndIndexBarRow) {
     f.album.layout.main.bgclr = 0xFFFFFF;
     f.album.layout.main.bgimg = "m.gif";
     f.album.layout.main.mainAlign = "center";
-    EXPECT_EQ(GridCell(f.writer(), "content", 33),
-              "<TD width=\"33%\" bordercolor=#000000 bgcolor=#FFFFFF "
-              "background=\"./site/m.gif\"  align=\"center\">\n" +
-                  kFont + "\ncontent</FONT></TD>\n");
+    EXPECT_EQ(GridCell(f.writer(), "content", 33), expected("grid_cell"));
     // No index bar row for no bar or a single page; the align is unquoted.
     PageFixture g;
     g.album.layout.idx.bgimg = "i.gif";
@@ -83,9 +72,7 @@ TEST(PageAreasTest, GridCellAndIndexBarRow) {
     g.album.layout.idx.bgimg = "";
     g.album.layout.idx.align = "";
     g.album.layout.idx.font.b = g.album.layout.idx.font.s = 1;
-    EXPECT_EQ(IndexBarRow(g.writer(), "BAR"),
-              "<TR>\n<TD width=\"80%\" height=\"5%\" align= colspan=3   >\n" + kFont +
-                  "<STRONG><STRIKE>BAR</STRIKE></STRONG></FONT></TD>\n</TR>\n");
+    EXPECT_EQ(IndexBarRow(g.writer(), "BAR"), expected("index_bar_row"));
 }
 
 TEST(PageAreasTest, ComposePageSetsExtraColumnsAndRows) {
@@ -170,9 +157,7 @@ TEST(PageAreasTest, TopNavigatorHasOneCellPerChildOfTheRoot) {
     f.addFolder(f.addFolder(f.root(), "Trips"), "Paris");  // grandchildren are not listed
     f.addFolder(f.root(), "");
     f.album.layout.top.align = "";
-    EXPECT_EQ(TopNavigatorContent(f.writer()),
-              "<table rows=1 cols=2>\n<TR>\n<td>\n<A href=\"d1p0.htm\">Trips</A></td>\n"
-              "<td>\n</td>\n</tr>\n</table>\n");
+    EXPECT_EQ(TopNavigatorContent(f.writer()), expected("top_navigator_content"));
 }
 
 TEST(PageAreasTest, HistoryTrailRunsFromTheRootToTheParent) {

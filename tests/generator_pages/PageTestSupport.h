@@ -89,12 +89,27 @@ struct PageFixture {
     QString page(const QString& name) const { return output.pages.value(name); }
 };
 
+inline QByteArray testData(const QString& name) {
+    QFile file(QStringLiteral(PICTAVO_TEST_DATA "/generator_pages/") + name);
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << name.toStdString();
+    return file.readAll();
+}
+
+// The section of expected_parts.txt after its "== name ==" line.
+inline QString expected(const QString& name) {
+    const QString all = QString::fromUtf8(testData("expected_parts.txt"));
+    const QString marker = "== " + name + " ==\n";
+    const qsizetype start = all.indexOf(marker) + marker.size();
+    if (start < marker.size())
+        return "<no section " + name + ">";
+    return all.mid(start, all.indexOf("\n== ", start) - start);
+}
+
 // Compares a page with its golden file byte for byte; as standard strings,
 // so that a mismatch is reported as a line diff.
 inline void expectGolden(const QString& golden, const QString& actual) {
-    QFile file(QStringLiteral(PICTAVO_TEST_DATA "/generator_pages/") + golden);
-    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << golden.toStdString();
-    EXPECT_EQ(file.readAll().toStdString(), actual.toUtf8().toStdString()) << golden.toStdString();
+    EXPECT_EQ(testData(golden).toStdString(), actual.toUtf8().toStdString())
+        << golden.toStdString();
 }
 
 }  // namespace pictavo::test
