@@ -1,4 +1,5 @@
-// pictavo-cli export end to end: entry page, folder rules, subtree, options.
+// export, cd-export and check end to end: what they print, their options
+// and exit statuses. The contents of sites and CDs are the generators' tests.
 #include "CliRunner.h"
 #include "album/Album.h"
 #include "album/file/AlbumFile.h"
@@ -14,56 +15,61 @@
 namespace pictavo::test {
 namespace {
 
-class CliExport : public ::testing::Test {
+class CliExport : public testing::Test {
 protected:
     void SetUp() override {
-        QImage sky(320, 200, QImage::Format_RGB32);
-        sky.fill(QColor(40, 120, 200));
-        ASSERT_TRUE(sky.save(cli_.path(QStringLiteral("sky.png"))));
+        cli_.writeImage("sky.png", {320, 200});
+        cli_.writeFile("notes.txt", "notes");
+        saveAlbum(true);
+    }
+    // A photo and a text file in the root, and an empty folder "More".
+    void saveAlbum(bool copyFiles, const QStringList& more = {}) {
         Album album;
-        auto page = std::make_unique<CSitePage>();
-        page->caption = QStringLiteral("Sky");
-        page->url = cli_.path(QStringLiteral("sky.png"));
-        album.tree.appendPage(album.tree.root(), std::move(page));
+        album.website.general.cpyfileauto = copyFiles ? 1 : 0;
+        for (const QString& file : QStringList{"sky.png", "notes.txt"} + more) {
+            auto page = std::make_unique<CSitePage>();
+            page->caption = file;
+            page->url = cli_.path(file);
+            album.tree.appendPage(album.tree.root(), std::move(page));
+        }
         sub_ = album.tree.insertFolder(album.tree.root(), QStringLiteral("More"))->id;
-        album_ = cli_.path(QStringLiteral("album.www"));
         ASSERT_TRUE(saveAlbumFile(album, album_).ok());
     }
-    CliRun exportTo(QStringList options) const {
-        return cli_.run(QStringList{"export", album_, "--to", site_} + options);
+    // Exports into a folder named after the command.
+    CliRun exportTo(const QStringList& options, const QString& command = "export") const {
+        return cli_.run(QStringList{command, album_, "--to", cli_.path(command)} + options);
+    }
+    QStringList entriesOf(const QString& folder) const {
+        return QDir(cli_.path(folder)).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
     }
 
     CliRunner cli_;
-    QString album_;
-    const QString site_ = cli_.path(QStringLiteral("site"));
+    const QString album_ = cli_.path("album.www");
+    const QString site_ = cli_.path("export");
     int sub_ = -1;
 };
 
-TEST_F(CliExport, ExportsAndPrintsTheEntryPage) {
-    const CliRun run = exportTo({"--thumb-size", "64x64"});
+TEST_F(CliExport, ExportPrintsTheEntryPageAndTheCheckGoesToStderr) {
+    const CliRun run = exportTo({"--thumb-size", "64x64", "--check"});
     EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
-    EXPECT_EQ(QString::fromUtf8(run.out).trimmed(), site_ + "/index.htm");
-    QImageReader thumbnail(site_ + "/files/thumbnail/Thumbnail0.jpg");
-    EXPECT_EQ(thumbnail.size(), QSize(64, 40));
-    const CliRun check = cli_.run({"check", site_});
-    EXPECT_EQ(check.exitCode, 0) << check.out.toStdString();
-    EXPECT_GT(checkedLocalLinks(check.out), 5) << check.out.toStdString();
+    EXPECT_EQ(QString::fromUtf8(run.out), site_ + "/index.htm\n");
+    EXPECT_EQ(QImageReader(site_ + "/files/thumbnail/Thumbnail0.jpg").size(), QSize(64, 40));
+    EXPECT_GT(checkedLocalLinks(run.err), 10) << run.err.toStdString();
+    EXPECT_TRUE(run.err.contains(": 0 broken,")) << run.err.toStdString();
+
+    // Without copying, pages link to files/... names that nothing writes.
+    saveAlbum(false);
+    const CliRun dangling = exportTo({"--check", "--force"});
+    EXPECT_EQ(dangling.exitCode, 4) << dangling.err.toStdString();
+    EXPECT_TRUE(brokenLinks(dangling.err).contains("./files/doc/notes.txt"))
+        << run.err.toStdString();
 }
 
-TEST_F(CliExport, BothExportsRefuseANonEmptyFolderUnlessForced) {
-    for (const QString& command : {QStringLiteral("export"), QStringLiteral("cd-export")}) {
-        const QString out = cli_.path(command);
-        QDir().mkpath(out + "/old");
-        const CliRun refused = cli_.run({command, album_, "--to", out});
-        EXPECT_EQ(refused.exitCode, 1) << command.toStdString();
-        EXPECT_TRUE(refused.err.contains("This folder contains files or subfolders"))
-            << refused.err.toStdString();
-        EXPECT_EQ(QDir(out).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList{"old"});
-
-        const CliRun forced = cli_.run({command, album_, "--to", out, "--force"});
-        EXPECT_EQ(forced.exitCode, 0) << forced.err.toStdString();
-        EXPECT_GT(QDir(out).entryList(QDir::AllEntries | QDir::NoDotAndDotDot).size(), 1);
-    }
+TEST_F(CliExport, ExportsTheSubtreeOfAFolder) {
+    const CliRun run = exportTo({"--folder", QString::number(sub_)});
+    EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_EQ(QString::fromUtf8(run.out), site_ + QStringLiteral("/d%1p0.htm\n").arg(sub_));
+    EXPECT_FALSE(QFile::exists(site_ + "/index.htm"));
 }
 
 TEST_F(CliExport, ReExportTakesOverFinishedWorkUnlessFull) {
@@ -74,50 +80,79 @@ TEST_F(CliExport, ReExportTakesOverFinishedWorkUnlessFull) {
     const QDateTime made = thumbnailTime();
     ASSERT_EQ(exportTo({"--force"}).exitCode, 0);
     EXPECT_EQ(thumbnailTime(), made);
-    const CliRun full = exportTo({"--force", "--full"});
-    EXPECT_EQ(full.exitCode, 0) << full.err.toStdString();
+    EXPECT_EQ(exportTo({"--force", "--full"}).exitCode, 0);
     EXPECT_GT(thumbnailTime(), made);
 }
 
-TEST_F(CliExport, ExportsTheSubtreeOfAFolder) {
-    const CliRun run = exportTo({"--folder", QString::number(sub_)});
-    EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
-    EXPECT_EQ(QString::fromUtf8(run.out).trimmed(), site_ + QStringLiteral("/d%1p0.htm").arg(sub_));
-    EXPECT_FALSE(QFile::exists(site_ + "/index.htm"));
+TEST_F(CliExport, CdExportPrintsItsFolderAndHonoursTheLimit) {
+    const QString cd = cli_.path("cd-export");
+    const CliRun run = exportTo({"--export-max", "160x120"}, "cd-export");
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_EQ(QString::fromUtf8(run.out), cd + "\n");
+    EXPECT_EQ(QImage(cd + "/image/00000001.png").size(), QSize(160, 100));
+    // Without a limit, by default or as 0x0, images are copied unchanged.
+    for (const QStringList& limit : {QStringList{"--force"}, {"--force", "--export-max", "0x0"}}) {
+        ASSERT_EQ(exportTo(limit, "cd-export").exitCode, 0);
+        EXPECT_EQ(cli_.readFile("cd-export/image/00000001.png"), cli_.readFile("sky.png"));
+    }
+}
+
+TEST_F(CliExport, BothExportsRefuseANonEmptyFolderUnlessForced) {
+    for (const QString& command : {QStringLiteral("export"), QStringLiteral("cd-export")}) {
+        QDir().mkpath(cli_.path(command + "/old"));
+        const CliRun refused = exportTo({}, command);
+        EXPECT_EQ(refused.exitCode, 1) << command.toStdString();
+        EXPECT_TRUE(refused.err.contains("This folder contains files or subfolders"))
+            << refused.err.toStdString();
+        EXPECT_EQ(entriesOf(command), QStringList{"old"});
+        EXPECT_EQ(exportTo({"--force"}, command).exitCode, 0) << command.toStdString();
+        EXPECT_GT(entriesOf(command).size(), 1);
+    }
 }
 
 TEST_F(CliExport, MissingSourcesAreListedAndTheStatusSaysSo) {
-    Album album;
-    ASSERT_TRUE(openAlbumFile(album, album_).ok());
-    auto page = std::make_unique<CSitePage>();
-    page->url = cli_.path(QStringLiteral("gone.jpg"));
-    album.tree.appendPage(album.tree.root(), std::move(page));
-    ASSERT_TRUE(saveAlbumFile(album, album_).ok());
-
+    saveAlbum(true, {"gone.jpg"});
     for (const QString& command : {QStringLiteral("export"), QStringLiteral("cd-export")}) {
-        const QString out = cli_.path(command);
-        const CliRun run = cli_.run({command, album_, "--to", out});
+        const CliRun run = exportTo({}, command);
         EXPECT_EQ(run.exitCode, 3) << command.toStdString() << ": " << run.err.toStdString();
         EXPECT_TRUE(run.err.contains("gone.jpg")) << run.err.toStdString();
-        // Everything that could be written was.
-        EXPECT_FALSE(QDir(out).isEmpty()) << command.toStdString();
     }
-    EXPECT_TRUE(QFile::exists(cli_.path("export/index.htm")));
+    // Everything that could be written was (which links dangle is the site export's test).
+    EXPECT_TRUE(QFile::exists(site_ + "/index.htm"));
     EXPECT_TRUE(QFile::exists(cli_.path("cd-export/image/00000001.png")));
-    // The missing source's name is the one link that dangles.
-    const CliRun check = cli_.run({"check", cli_.path("export")});
-    EXPECT_EQ(check.exitCode, 1);
-    for (const QByteArray& line : check.out.split('\n')) {
-        if (line.contains("broken link:")) {
-            EXPECT_TRUE(line.endsWith("gone.jpg")) << line.toStdString();
-        }
-    }
 }
 
-TEST_F(CliExport, RejectsBadArguments) {
-    EXPECT_EQ(cli_.run({"export", album_}).exitCode, 2);
-    EXPECT_EQ(exportTo({"--thumb-size", "0x10"}).exitCode, 2);
-    EXPECT_EQ(exportTo({"--folder", "999"}).exitCode, 1);
+TEST_F(CliExport, CheckListsBrokenAndWebLinksAndFails) {
+    cli_.writeFile("site/a.jpg", "x");
+    cli_.writeFile(
+        "site/index.htm",
+        "<a href=\"a.jpg\">\r\n<img src=\"b.jpg\">\r\n<a href=\"https://example.org/\">\r\n");
+    cli_.writeFile("site/sub/p.htm", "<a href=\"../index.htm\"><a href=\"../A.jpg#x\">");
+    const CliRun run = cli_.run({"check", cli_.path("site")});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_EQ(QString::fromUtf8(run.out),
+              "index.htm:2: broken link: b.jpg\n"
+              "sub/p.htm:1: broken link: ../A.jpg#x\n"
+              "index.htm:3: web link, not checked: https://example.org/\n"
+              "checked 2 pages and 4 local links: 2 broken, 1 web links not checked\n");
+    cli_.writeFile("site/b.jpg", "x");
+    cli_.writeFile("site/A.jpg", "x");
+    const CliRun fixed = cli_.run({"check", cli_.path("site")});
+    EXPECT_EQ(fixed.exitCode, 0) << fixed.out.toStdString();
+    EXPECT_EQ(checkedLocalLinks(fixed.out), 4);
+}
+
+TEST_F(CliExport, CheckListsAnUnreadablePageAndFails) {
+    cli_.writeFile("site/index.htm", "<a href=\"p.htm\">");
+    cli_.writeFile("site/p.htm", "<a href=\"index.htm\">");
+    setWritable({cli_.path(""), cli_.path("site")}, false);
+    QFile::setPermissions(cli_.path("site/index.htm"), QFile::ReadOwner | QFile::ReadOther);
+    QFile::setPermissions(cli_.path("site/p.htm"), {});
+    const CliRun run = cli_.run({"check", cli_.path("site")}, withoutRootRights());
+    setWritable({cli_.path(""), cli_.path("site")}, true);
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(run.out.startsWith("cannot read p.htm: ")) << run.out.toStdString();
+    EXPECT_EQ(checkedLocalLinks(run.out), 1) << run.out.toStdString();
 }
 
 }  // namespace

@@ -14,55 +14,57 @@
 namespace pictavo {
 namespace {
 
-QString writeImage(const QString& path, QSize size) {
-    QImage image(size, QImage::Format_RGB888);
-    image.fill(QColor(200, 40, 40));
-    EXPECT_TRUE(image.save(path)) << path.toStdString();
-    return path;
+QByteArray bytesOf(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
-std::unique_ptr<CSitePage> pageFor(const QString& url) {
-    auto page = std::make_unique<CSitePage>();
-    page->url = url;
-    return page;
+QSize sizeOf(const QString& path) {
+    RasterImage image;
+    return loadImage(image, path, kImageUnknown) ? QSize(image.width(), image.height()) : QSize();
 }
 
-QStringList namesIn(const QString& folder) {
-    return QDir(folder).entryList(QDir::Files, QDir::Name);
-}
-
-class CdAlbumTest : public ::testing::Test {
+class CdAlbumTest : public testing::Test {
 protected:
-    void SetUp() override { ASSERT_TRUE(dir_.isValid()); }
     QString file(const QString& name) const { return dir_.filePath(name); }
+    QString writeImage(const QString& name, QSize size) const {
+        QImage image(size, QImage::Format_RGB888);
+        image.fill(QColor(200, 40, 40));
+        EXPECT_TRUE(image.save(file(name))) << name.toStdString();
+        return file(name);
+    }
+    void addPage(CSiteFolder* folder, const QString& url) {
+        auto page = std::make_unique<CSitePage>();
+        page->url = url;
+        album_.tree.appendPage(folder, std::move(page));
+    }
+    // Exports into the folder named, which is made first.
+    Result<CdExportReport> exportTo(const QString& name, CdExportOptions options) {
+        options.outputFolder = file(name);
+        EXPECT_TRUE(QDir().mkpath(options.outputFolder));
+        return ExportCdAlbum(album_, options);
+    }
 
     QTemporaryDir dir_;
+    Album album_;
+    CSiteFolder* root_ = album_.tree.root();
 };
 
 TEST_F(CdAlbumTest, NumbersCardsAndImagesThroughTheWalk) {
-    Album album;
-    CSiteFolder* root = album.tree.root();
-    album.tree.appendPage(root, pageFor(QStringLiteral("/pics/a.jpg")));
-    album.tree.appendPage(root, pageFor(QStringLiteral("/docs/notes.txt")));
-    album.tree.appendPage(root, pageFor(QStringLiteral("C:\\pics\\b.PNG")));
-    CSiteFolder* sub = album.tree.insertFolder(root, QStringLiteral("Sub"));
-    album.tree.editFolder(sub, [](CSiteFolder& f) { f.url = QStringLiteral("http://x.org"); });
-    album.tree.appendPage(sub, pageFor(QStringLiteral("/pics/c.gif")));
-    album.tree.appendPage(sub, pageFor(QStringLiteral("http://example.org/")));
-
-    const std::vector<CdAlbumEntry> plan = planCdAlbum(album, QStringLiteral("/cd/image"));
-    ASSERT_EQ(plan.size(), 5u);
-    EXPECT_EQ(plan[0].kind, CdAlbumEntry::TitleCard);
-    EXPECT_EQ(plan[0].caption, QStringLiteral("Index"));
-    EXPECT_EQ(plan[0].destination, QStringLiteral("/cd/image/00000000.jpg"));
-    EXPECT_EQ(plan[1].destination, QStringLiteral("/cd/image/00000001."));
-    EXPECT_EQ(plan[1].source, QStringLiteral("/pics/a.jpg"));
-    EXPECT_EQ(plan[2].destination, QStringLiteral("/cd/image/00000002."));
-    EXPECT_EQ(plan[2].source, QStringLiteral("C:\\pics\\b.PNG"));
-    EXPECT_EQ(plan[3].kind, CdAlbumEntry::TitleCard);
-    EXPECT_EQ(plan[3].caption, QStringLiteral("Sub"));
-    EXPECT_EQ(plan[3].destination, QStringLiteral("/cd/image/00000003.jpg"));
-    EXPECT_EQ(plan[4].destination, QStringLiteral("/cd/image/00000004."));
+    for (const char* url : {"/pics/a.jpg", "/docs/notes.txt", "C:\\pics\\b.PNG"})
+        addPage(root_, url);
+    CSiteFolder* sub = album_.tree.insertFolder(root_, QStringLiteral("Sub"));
+    album_.tree.editFolder(sub, [](CSiteFolder& f) { f.url = QStringLiteral("http://x.org"); });
+    addPage(sub, "/pics/c.gif");
+    addPage(sub, "http://example.org/");
+    QStringList plan;
+    for (const CdAlbumEntry& entry : planCdAlbum(album_, QStringLiteral("/cd/image")))
+        plan << (entry.kind == CdAlbumEntry::TitleCard ? "card " + entry.caption : entry.source) +
+                    " > " + entry.destination;
+    EXPECT_EQ(plan, (QStringList{
+                        "card Index > /cd/image/00000000.jpg", "/pics/a.jpg > /cd/image/00000001.",
+                        "C:\\pics\\b.PNG > /cd/image/00000002.",
+                        "card Sub > /cd/image/00000003.jpg", "/pics/c.gif > /cd/image/00000004."}));
 }
 
 TEST(CdImageSize, LimitsAreInclusive) {
@@ -74,126 +76,89 @@ TEST(CdImageSize, LimitsAreInclusive) {
     EXPECT_EQ(ZeroPaddedNumber(123456789, 8, QStringLiteral("p")), QStringLiteral("p123456789"));
 }
 
-TEST_F(CdAlbumTest, CopiesFittingImagesAndShrinksLargerOnesInTheirOwnFormat) {
-    const QString fits = writeImage(file("fits.jpg"), {800, 600});
-    const QString large = writeImage(file("large.png"), {1600, 1000});
-
-    Result<QString> copied = CopyCdImage(fits, file("00000001."), {800, 600});
-    ASSERT_TRUE(copied.ok()) << copied.error().message().toStdString();
-    EXPECT_EQ(copied.value(), file("00000001.jpg"));
-    QFile original(fits), copy(copied.value());
-    ASSERT_TRUE(original.open(QIODevice::ReadOnly) && copy.open(QIODevice::ReadOnly));
-    EXPECT_EQ(original.readAll(), copy.readAll());
-
-    Result<QString> shrunk = CopyCdImage(large, file("00000002."), {800, 600});
+// Fitting and undecodable images and open limits are copied unchanged;
+// larger ones are shrunk in their own format.
+TEST_F(CdAlbumTest, CopyCdImage) {
+    const QString fits = writeImage("fits.jpg", {800, 600});
+    const QString large = writeImage("large.png", {1600, 1000});
+    QFile broken(file("broken.jpg"));
+    ASSERT_TRUE(broken.open(QIODevice::WriteOnly) && broken.write("not a jpeg at all") == 17);
+    broken.close();
+    const struct {
+        QString source;
+        QSize limit;
+        const char* copy;
+    } copies[] = {{fits, {800, 600}, "1.jpg"},
+                  {broken.fileName(), {800, 600}, "2.jpg"},
+                  {large, {0, 0}, "3.png"}};
+    for (const auto& [source, limit, copy] : copies) {
+        const Result<QString> copied = CopyCdImage(source, file(QString(copy).chopped(3)), limit);
+        ASSERT_TRUE(copied.ok()) << copied.error().message().toStdString();
+        EXPECT_EQ(copied.value(), file(copy));
+        EXPECT_EQ(bytesOf(copied.value()), bytesOf(source)) << copy;
+    }
+    const Result<QString> shrunk = CopyCdImage(large, file("4."), {800, 600});
     ASSERT_TRUE(shrunk.ok());
     RasterImage result;
     ASSERT_TRUE(loadImage(result, shrunk.value(), kImageUnknown));
     EXPECT_EQ(result.type(), kImagePng);
-    EXPECT_EQ(result.width(), 800);
-    EXPECT_EQ(result.height(), 500);
-}
-
-TEST_F(CdAlbumTest, UndecodableImagesAndOpenLimitsAreCopiedUnchanged) {
-    QFile broken(file("broken.jpg"));
-    ASSERT_TRUE(broken.open(QIODevice::WriteOnly));
-    broken.write("not a jpeg at all");
-    broken.close();
-    EXPECT_TRUE(CopyCdImage(file("broken.jpg"), file("x."), {800, 600}).ok());
-    EXPECT_EQ(QFileInfo(file("x.jpg")).size(), 17);
-
-    const QString large = writeImage(file("big.png"), {1600, 1000});
-    ASSERT_TRUE(CopyCdImage(large, file("y."), {0, 0}).ok());
-    EXPECT_EQ(QFileInfo(file("y.png")).size(), QFileInfo(large).size());
-
-    EXPECT_FALSE(CopyCdImage(file("missing.png"), file("z."), {800, 600}).ok());
+    EXPECT_EQ(QSize(result.width(), result.height()), QSize(800, 500));
+    EXPECT_FALSE(CopyCdImage(file("missing.png"), file("5."), {800, 600}).ok());
 }
 
 TEST_F(CdAlbumTest, ExportWritesTheLayoutAndClearsTheChangeFlag) {
-    Album album;
-    CSiteFolder* root = album.tree.root();
-    album.tree.appendPage(root, pageFor(writeImage(file("one.png"), {40, 30})));
-    album.tree.appendPage(root, pageFor(writeImage(file("two.jpg"), {1200, 900})));
-    album.tree.appendPage(root, pageFor(file("readme.txt")));
-    CSiteFolder* sub = album.tree.insertFolder(root, QStringLiteral("Trip"));
-    album.tree.appendPage(sub, pageFor(writeImage(file("three.bmp"), {20, 20})));
-    ASSERT_TRUE(album.tree.cdAlbumChanged());
-
+    addPage(root_, writeImage("one.png", {40, 30}));
+    addPage(root_, writeImage("two.jpg", {1200, 900}));
+    addPage(root_, file("readme.txt"));
+    addPage(album_.tree.insertFolder(root_, QStringLiteral("Trip")),
+            writeImage("three.bmp", {20, 20}));
+    ASSERT_TRUE(album_.tree.cdAlbumChanged());
     CdExportOptions options;
-    options.outputFolder = file("cd");
-    ASSERT_TRUE(QDir().mkpath(options.outputFolder));
     options.exportMax = QSize(320, 240);
     options.canvas = {QSize(320, 240), 96};
-    int lastDone = 0, lastTotal = 0;
-    options.progress = [&](int done, int total) {
-        lastDone = done;
-        lastTotal = total;
-    };
-    Result<CdExportReport> report = ExportCdAlbum(album, options);
+    QList<int> progress;
+    options.progress = [&](int done, int total) { progress = {done, total}; };
+    const Result<CdExportReport> report = exportTo("cd", options);
     ASSERT_TRUE(report.ok());
     EXPECT_EQ(report->titleCards, 2);
     EXPECT_EQ(report->images, 3);
-    EXPECT_EQ(lastDone, 5);
-    EXPECT_EQ(lastTotal, 5);
-    EXPECT_FALSE(album.tree.cdAlbumChanged());
-
-    const QStringList expected = {"00000000.jpg", "00000001.png", "00000002.jpg", "00000003.jpg",
-                                  "00000004.bmp"};
-    EXPECT_EQ(namesIn(cdAlbumImageFolder(options.outputFolder)).join(',').toStdString(),
-              expected.join(',').toStdString());
-    RasterImage shrunk;
-    ASSERT_TRUE(loadImage(shrunk, file("cd/image/00000002.jpg"), kImageJpeg));
-    EXPECT_EQ(QSize(shrunk.width(), shrunk.height()), QSize(320, 240));
-
-    QFile autorun(file("cd/autorun.inf"));
-    ASSERT_TRUE(autorun.open(QIODevice::ReadOnly));
-    EXPECT_EQ(autorun.readAll(),
-              QByteArray("[autorun]\r\nopen=lumabox.exe\r\nicon=lumabox.exe,0\r\n"));
-}
-
-QByteArray bytesOf(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    EXPECT_EQ(progress, (QList<int>{5, 5}));
+    EXPECT_FALSE(album_.tree.cdAlbumChanged());
+    EXPECT_EQ(QDir(cdAlbumImageFolder(file("cd"))).entryList(QDir::Files, QDir::Name),
+              (QStringList{"00000000.jpg", "00000001.png", "00000002.jpg", "00000003.jpg",
+                           "00000004.bmp"}));
+    EXPECT_EQ(sizeOf(file("cd/image/00000002.jpg")), QSize(320, 240));
+    EXPECT_EQ(bytesOf(file("cd/autorun.inf")),
+              "[autorun]\r\nopen=lumabox.exe\r\nicon=lumabox.exe,0\r\n");
 }
 
 TEST_F(CdAlbumTest, WithoutAnExportLimitEveryImageIsCopiedByteForByte) {
-    Album album;
-    CSiteFolder* root = album.tree.root();
-    const QStringList sources = {writeImage(file("a.png"), {1600, 1200}),
-                                 writeImage(file("b.jpg"), {40, 30}),
-                                 writeImage(file("c.bmp"), {3000, 10})};
+    const QStringList sources = {writeImage("a.png", {1600, 1200}), writeImage("b.jpg", {40, 30}),
+                                 writeImage("c.bmp", {3000, 10})};
     for (const QString& source : sources)
-        album.tree.appendPage(root, pageFor(source));
-
+        addPage(root_, source);
+    const QStringList written = {"00000001.png", "00000002.jpg", "00000003.bmp"};
     for (const QSize limit : {QSize(), QSize(0, 0), QSize(0, 600), QSize(-1, 600)}) {
         CdExportOptions options;  // the default is no limit
         if (limit != QSize(0, 0))
             options.exportMax = limit;
-        options.outputFolder =
-            file(QStringLiteral("cd%1x%2").arg(limit.width()).arg(limit.height()));
-        ASSERT_TRUE(QDir().mkpath(options.outputFolder));
         options.canvas = {QSize(64, 48), 96};
-        Result<CdExportReport> report = ExportCdAlbum(album, options);
+        const QString cd = QStringLiteral("cd%1x%2").arg(limit.width()).arg(limit.height());
+        const Result<CdExportReport> report = exportTo(cd, options);
         ASSERT_TRUE(report.ok());
         EXPECT_TRUE(report->failures.isEmpty());
-        const QString images = cdAlbumImageFolder(options.outputFolder);
-        const QStringList written = {"00000001.png", "00000002.jpg", "00000003.bmp"};
         for (qsizetype i = 0; i < sources.size(); ++i) {
-            const QByteArray copy = bytesOf(QDir(images).filePath(written[i]));
+            const QByteArray copy = bytesOf(file(cd + "/image/" + written[i]));
             EXPECT_FALSE(copy.isEmpty());
             EXPECT_TRUE(copy == bytesOf(sources[i]))
-                << written[i].toStdString() << " differs, limit " << limit.width() << "x"
-                << limit.height();
+                << cd.toStdString() << ": " << written[i].toStdString();
         }
     }
 }
 
 TEST_F(CdAlbumTest, AnAlbumWithoutFoldersIsRefused) {
-    Album album;
-    album.tree.replaceRoot(nullptr, 0);
-    CdExportOptions options;
-    options.outputFolder = file("cd");
-    EXPECT_FALSE(ExportCdAlbum(album, options).ok());
+    album_.tree.replaceRoot(nullptr, 0);
+    EXPECT_FALSE(exportTo("cd", {}).ok());
 }
 
 TEST(CdAlbumPreview, ExportsOnlyWhenChangedAndRetriesOnceWhenTheViewerFails) {
@@ -210,21 +175,14 @@ TEST(CdAlbumPreview, ExportsOnlyWhenChangedAndRetriesOnceWhenTheViewerFails) {
         started = arguments;
         return viewerStarts;
     };
-
-    Result<QString> shown = PreviewCdAlbum(album, QString(), exportAlbum, start);
-    ASSERT_TRUE(shown.ok());
+    ASSERT_TRUE(PreviewCdAlbum(album, QString(), exportAlbum, start).ok());
     EXPECT_EQ(exports, 1);
     EXPECT_EQ(started, QStringList({"--slideshow", "/out/cd/image"}));
-
-    shown = PreviewCdAlbum(album, QStringLiteral("/out/cd"), exportAlbum, start);
-    EXPECT_TRUE(shown.ok());
+    EXPECT_TRUE(PreviewCdAlbum(album, QStringLiteral("/out/cd"), exportAlbum, start).ok());
     EXPECT_EQ(exports, 1);  // unchanged album: shown as it is
-
     viewerStarts = false;
-    shown = PreviewCdAlbum(album, QStringLiteral("/out/cd"), exportAlbum, start);
-    EXPECT_FALSE(shown.ok());
+    EXPECT_FALSE(PreviewCdAlbum(album, QStringLiteral("/out/cd"), exportAlbum, start).ok());
     EXPECT_EQ(exports, 2);  // one export again, one more try, then give up
-
     auto refuse = []() -> Result<QString> { return Error(QStringLiteral("cancelled")); };
     album.tree.setCdAlbumChanged(true);
     EXPECT_FALSE(PreviewCdAlbum(album, QStringLiteral("/out/cd"), refuse, start).ok());

@@ -2,102 +2,81 @@
 // compared with hand-written golden pages.
 
 #include "generator/pages/ImagePages.h"
-#include "generator/pages/SiteGenerator.h"
 #include "tests/generator_pages/PageTestSupport.h"
-
-#include <gtest/gtest.h>
 
 namespace pictavo {
 namespace {
 
+using test::expected;
 using test::expectGolden;
 using test::PageFixture;
 
+ImagePageInput inputOf(int imageCount, const QString& imageUrl = {}) {
+    ImagePageInput input;
+    input.prefix = "d3";
+    input.imageCount = imageCount;
+    input.imageUrl = imageUrl;
+    return input;
+}
+
 // The golden pages show the first and a middle image.
-TEST(ImageNavigatorButtonsTest, LastImageLinksBackwardsOnly) {
-    ImagePageInput input;
-    input.prefix = "d3";
-    input.pageNumber = 1;
-    input.imageIndex = 3;
-    input.imageCount = 4;
-    EXPECT_EQ(imageNavigatorButtons(input),
-              "<A href = \"d3p1.htm\"><IMG src=\"./files/image/pctvnavt.gif\" border=0></A>\n"
-              "<A href = \"d3i0.htm\"><IMG src=\"./files/image/pctvnavf.gif\" border=0></A>\n"
-              "<A href = \"d3i2.htm\"><IMG src=\"./files/image/pctvnavp.gif\" border=0></A>\n"
-              "<IMG src=\"./files/image/pctvnavn.gif\" border=0>\n"
-              "<IMG src=\"./files/image/pctvnavl.gif\" border=0>\n");
+TEST(ImagePageTest, NavigatorButtonsOfTheLastAndOfASingleImage) {
+    const auto button = [](const char* target, const char* name) {
+        const QString image =
+            QStringLiteral("<IMG src=\"./files/image/pctvnav%1.gif\" border=0>").arg(name);
+        return *target ? QStringLiteral("<A href = \"%1\">%2</A>\n").arg(target, image)
+                       : image + "\n";
+    };
+    ImagePageInput last = inputOf(4);
+    last.pageNumber = 1;
+    last.imageIndex = 3;
+    EXPECT_EQ(imageNavigatorButtons(last), button("d3p1.htm", "t") + button("d3i0.htm", "f") +
+                                               button("d3i2.htm", "p") + button("", "n") +
+                                               button("", "l"));
+    EXPECT_EQ(imageNavigatorButtons(inputOf(1)), button("d3p0.htm", "t") + button("", "f") +
+                                                     button("", "p") + button("", "n") +
+                                                     button("", "l"));
 }
 
-TEST(ImageNavigatorButtonsTest, SingleImageWrittenOut) {
-    ImagePageInput input;
-    input.prefix = "d3";
-    input.imageCount = 1;
-    EXPECT_EQ(imageNavigatorButtons(input),
-              "<A href = \"d3p0.htm\"><IMG src=\"./files/image/pctvnavt.gif\" border=0></A>\n"
-              "<IMG src=\"./files/image/pctvnavf.gif\" border=0>\n"
-              "<IMG src=\"./files/image/pctvnavp.gif\" border=0>\n"
-              "<IMG src=\"./files/image/pctvnavn.gif\" border=0>\n"
-              "<IMG src=\"./files/image/pctvnavl.gif\" border=0>\n");
-}
-
-// The image row of a page built from input, with default properties.
+// The image row of a page built from input.
 QString imageRowOf(PageFixture& f, const ImagePageInput& input) {
     const QString page = imagePageText(f.writer(), input);
     const qsizetype start = page.indexOf("<TR align=\"Center\">\n<TD   >\n");
     const qsizetype end = page.indexOf("</TD></TR>\n", start);
-    if (start < 0 || end < 0)
-        return "<no image row>";
-    return page.mid(start, end + 11 - start);
+    return start < 0 || end < 0 ? "<no image row>" : page.mid(start, end + 11 - start);
 }
 
-TEST(ImagePageTest, SizeAttributesOnlyWithBothDimensions) {
+TEST(ImagePageTest, ImageTagAndTextBlock) {
     PageFixture f;
-    ImagePageInput input;
-    input.prefix = "d1";
-    input.imageCount = 1;
-    input.imageUrl = "./files/image/a.jpg";
+    const QString opening = "<TR align=\"Center\">\n<TD   >\n<IMG src = \"u.jpg\"";
+    ImagePageInput input = inputOf(1, "u.jpg");
+    // Size attributes only with both dimensions.
     input.displaySize = QSize(240, 480);
-    EXPECT_EQ(imageRowOf(f, input),
-              "<TR align=\"Center\">\n<TD   >\n"
-              "<IMG src = \"./files/image/a.jpg\" width=240 height=480>\n<BR></TD></TR>\n");
+    EXPECT_EQ(imageRowOf(f, input), opening + " width=240 height=480>\n<BR></TD></TR>\n");
     input.displaySize = QSize(640, 0);
-    EXPECT_EQ(
-        imageRowOf(f, input),
-        "<TR align=\"Center\">\n<TD   >\n<IMG src = \"./files/image/a.jpg\">\n<BR></TD></TR>\n");
-}
-
-TEST(ImagePageTest, TextBlockUsesFontButNotStyles) {
-    PageFixture f;
-    f.album.layout.img.font.b = 1;
-    f.album.layout.img.font.i = 1;
+    EXPECT_EQ(imageRowOf(f, input), opening + ">\n<BR></TD></TR>\n");
+    // The text block uses the font but not its styles.
+    f.album.layout.img.font.b = f.album.layout.img.font.i = 1;
     f.album.layout.img.font.clr = 0x00FF00;
-    ImagePageInput input;
-    input.prefix = "d1";
-    input.imageCount = 1;
-    input.imageUrl = "u.jpg";
+    const QString font = ">\n<BR><FONT face=\"Arial\" size=1 color=#00FF00>\n";
     input.caption = "Cap";
-    const QString font = "<FONT face=\"Arial\" size=1 color=#00FF00>\n";
-    const QString opening = "<TR align=\"Center\">\n<TD   >\n<IMG src = \"u.jpg\">\n<BR>";
     EXPECT_EQ(imageRowOf(f, input), opening + font + "Cap\n<BR></FONT></TD></TR>\n");
     input.caption.clear();
     input.description = "Desc";
     EXPECT_EQ(imageRowOf(f, input), opening + font + "Desc\n</FONT></TD></TR>\n");
 }
 
-TEST(ImagePageTest, NavigatorRowUsesAlignBackgroundAndColour) {
+TEST(ImagePageTest, NavigatorRowUsesAlignBackgroundAndColourButNoStyles) {
     PageFixture f;
     AreaProperty& imgnavi = f.album.layout.imgnavi;
     imgnavi.align = "Left";
     imgnavi.bgimg = "nav.gif";
     imgnavi.bgclr = 0x0000FF;
     imgnavi.font.b = 1;
-    ImagePageInput input;
-    input.prefix = "d1";
-    input.imageCount = 1;
-    const QString page = imagePageText(f.writer(), input);
+    const QString page = imagePageText(f.writer(), inputOf(1));
     EXPECT_TRUE(
         page.contains("<TR align=\"Left\">\n<TD height=\"5%\"  bgcolor=#FF0000 "
-                      "background=\"./site/nav.gif\" >\n<A href = \"d1p0.htm\">"));
+                      "background=\"./site/nav.gif\" >\n<A href = \"d3p0.htm\">"));
     EXPECT_FALSE(page.contains("<STRONG>"));
 }
 
@@ -114,24 +93,10 @@ void buildPhotos(PageFixture& f) {
 TEST(ImagePagesGoldenTest, ThumbnailCellsAndImagePages) {
     PageFixture f;
     buildPhotos(f);
-    generateSite(f.writer(), f.root());
-    EXPECT_EQ(f.output.pages.keys(),
+    EXPECT_EQ(f.generate(),
               (QStringList{"d1i0.htm", "d1i1.htm", "d1i2.htm", "d1p0.htm", "index.htm"}));
-    expectGolden("photos_d1p0.htm", f.output.pages.value("d1p0.htm"));
-    expectGolden("photos_d1i0.htm", f.output.pages.value("d1i0.htm"));
-    expectGolden("photos_d1i1.htm", f.output.pages.value("d1i1.htm"));
-}
-
-TEST(ImagePagesTest, RootImagesLinkBackToTheirRootPage) {
-    PageFixture f;
-    f.root()->rows = 1;
-    f.root()->cols = 1;
-    for (int i = 0; i < 3; ++i)
-        f.addItem(f.root(), QStringLiteral("p%1.jpg").arg(i), "x");
-    generateSite(f.writer(), f.root());
-    EXPECT_TRUE(f.output.pages.value("d0i0.htm").contains("<A href = \"./index.htm\"><IMG"));
-    EXPECT_TRUE(f.output.pages.value("d0i2.htm").contains("<A href = \"main2.htm\"><IMG"));
-    EXPECT_TRUE(f.output.pages.value("main2.htm").contains("<A href=\"d0i2.htm\">"));
+    for (const char* page : {"d1p0.htm", "d1i0.htm", "d1i1.htm"})
+        expectGolden(QStringLiteral("photos_") + page, f.page(page));
 }
 
 TEST(ImagePagesTest, CallOrderOfAFolderWithImages) {
@@ -139,33 +104,32 @@ TEST(ImagePagesTest, CallOrderOfAFolderWithImages) {
     buildPhotos(f);
     f.album.website.general.bgsndpath = "s.mid";
     f.album.layout.main.bgimg = "m.gif";
-    generateSite(f.writer(), f.root());
-    const QStringList expected = {
-        "publish s.mid",           "write index.htm",      "thumbnail C:\\pics\\a.jpg",
-        "publish C:\\pics\\a.jpg", "size C:\\pics\\a.jpg", "publish s.mid",
-        "write d1i0.htm",          "publish m.gif",        "publish C:\\docs\\b.pdf",
-        "publish C:\\docs\\b.pdf", "publish m.gif",        "thumbnail C:\\pics\\c.png",
-        "publish C:\\pics\\c.png", "size C:\\pics\\c.png", "publish s.mid",
-        "write d1i1.htm",          "publish m.gif",        "thumbnail C:\\pics\\d.gif",
-        "publish C:\\pics\\d.gif", "size C:\\pics\\d.gif", "publish s.mid",
-        "write d1i2.htm",          "publish m.gif",        "publish s.mid",
-        "write d1p0.htm"};
-    EXPECT_EQ(f.output.calls, expected);
+    f.generate();
+    EXPECT_EQ(f.output.calls, expected("call_order").split('\n'));
+}
+
+TEST(ImagePagesTest, RootImagesLinkBackToTheirRootPage) {
+    PageFixture f;
+    f.root()->rows = f.root()->cols = 1;
+    for (int i = 0; i < 3; ++i)
+        f.addItem(f.root(), QStringLiteral("p%1.jpg").arg(i), "x");
+    f.generate();
+    EXPECT_TRUE(f.page("d0i0.htm").contains("<A href = \"./index.htm\"><IMG"));
+    EXPECT_TRUE(f.page("d0i2.htm").contains("<A href = \"main2.htm\"><IMG"));
+    EXPECT_TRUE(f.page("main2.htm").contains("<A href=\"d0i2.htm\">"));
 }
 
 TEST(ImagePagesTest, ImageNumberingRestartsInEveryFolder) {
     PageFixture f;
     CSiteFolder* one = f.addFolder(f.root(), "One");
     CSiteFolder* two = f.addFolder(f.root(), "Two");
-    f.addItem(one, "a.jpg", "a");
-    f.addItem(one, "b.txt", "b");
-    f.addItem(one, "c.jpg", "c");
+    for (const char* name : {"a.jpg", "b.txt", "c.jpg"})
+        f.addItem(one, name, name);
     f.addItem(two, "d.jpg", "d");
-    generateSite(f.writer(), f.root());
-    EXPECT_EQ(f.output.pages.keys(), (QStringList{"d1i0.htm", "d1i1.htm", "d1p0.htm", "d2i0.htm",
-                                                  "d2p0.htm", "index.htm"}));
+    EXPECT_EQ(f.generate(), (QStringList{"d1i0.htm", "d1i1.htm", "d1p0.htm", "d2i0.htm", "d2p0.htm",
+                                         "index.htm"}));
     // Thumbnails are numbered through the whole run.
-    EXPECT_TRUE(f.output.pages.value("d2p0.htm").contains("Thumbnail2.jpg"));
+    EXPECT_TRUE(f.page("d2p0.htm").contains("Thumbnail2.jpg"));
 }
 
 }  // namespace
