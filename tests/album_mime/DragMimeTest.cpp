@@ -54,7 +54,6 @@ TEST(AlbumItemsMime, ItemsOfAnotherProcessAreRecognisedAndRefused) {
     const QByteArray tag = processDragTag();
     ASSERT_FALSE(tag.isEmpty());
     EXPECT_EQ(processDragTag(), tag);
-
     const AlbumDragItems items = AlbumDragItems::treeFolder(3);
     for (const QByteArray& other : {QByteArray("4711-abc"), tag.chopped(1), tag + '0'}) {
         QMimeData mime;
@@ -74,7 +73,6 @@ TEST(AlbumItemsMime, DamagedOrHostileRecordsDecodeToNothing) {
     ASSERT_TRUE(decodeAlbumItems(valid, tag).has_value());
     for (qsizetype size = 0; size < valid.size(); ++size)
         EXPECT_FALSE(decodeAlbumItems(valid.first(size), tag).has_value()) << size;
-
     const QByteArray noPages = u32(0);
     const QByteArray hostile[] = {
         valid + '\0',                                    // bytes after the record
@@ -129,7 +127,6 @@ TEST(DiskPathsMime, PathsSurviveInOrderHereAndInAnotherProcess) {
     setDiskPaths(sent, kAwkwardPaths);
     EXPECT_EQ(diskPaths(sent), kAwkwardPaths);
     EXPECT_FALSE(hasAlbumItems(sent));
-
     // Another process sees only the bytes of the list.
     const QByteArray list = sent.data(QStringLiteral("text/uri-list"));
     ASSERT_FALSE(list.isEmpty());
@@ -152,7 +149,6 @@ TEST(DiskPathsMime, OnlyLocalFilesOfAFileManagersListAreTaken) {
     EXPECT_EQ(diskPaths(mime),
               QStringList({QStringLiteral("/home/me/Zürich #1.jpg"),
                            QStringLiteral("/home/me/100%.png"), QStringLiteral("/home/me/e.jpg")}));
-
     QMimeData garbage;
     static const char bytes[] = "\0\xFF\xFE%%%\r\n\r\n";
     garbage.setData(QStringLiteral("text/uri-list"), QByteArray(bytes, sizeof bytes - 1));

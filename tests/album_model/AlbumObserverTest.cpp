@@ -29,7 +29,6 @@ public:
         tree.addObserver(&observer);
     }
     ~ObservedTree() { tree.removeObserver(&observer); }
-
     AlbumTree tree;
     CSiteFolder* a = nullptr;
     CSiteFolder* a1 = nullptr;
@@ -153,7 +152,6 @@ TEST(AlbumTreeNotifications, ObserverMayRemoveItselfWhileCalled) {
     fixture.tree.addObserver(&leaving);
     fixture.tree.addObserver(&fixture.observer);
     fixture.tree.addObserver(&fixture.observer);  // a second add is ignored
-
     fixture.tree.insertFolder(fixture.b, QStringLiteral("x"));
     fixture.tree.insertFolder(fixture.b, QStringLiteral("y"));
     EXPECT_EQ(leaving.calls, 1);

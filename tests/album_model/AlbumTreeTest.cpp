@@ -25,7 +25,6 @@ TEST(AlbumTree, FolderIdsAreUniqueAndFindable) {
     EXPECT_EQ(tree.findFolderById(2), b);
     EXPECT_EQ(tree.findFolderById(0), tree.root());
     EXPECT_EQ(tree.findFolderById(99), nullptr);
-
     // Removing a folder does not give its id out again.
     ASSERT_TRUE(tree.removeFolder(c));
     EXPECT_EQ(tree.insertFolder(tree.root(), QStringLiteral("D"))->id, 4);
@@ -39,7 +38,6 @@ TEST(AlbumTree, ReplaceRootTakesTheGivenNextId) {
     tree.replaceRoot(std::move(root), 6);
     EXPECT_EQ(tree.root()->caption, QStringLiteral("Read"));
     EXPECT_EQ(tree.insertFolder(tree.root(), QStringLiteral("A"))->id, 6);
-
     tree.replaceRoot(nullptr, 0);
     EXPECT_EQ(tree.root(), nullptr);
     int visited = 0;
@@ -147,7 +145,6 @@ TEST(AlbumTree, RemovalDestroysTheWholeSubtree) {
     tree.appendPage(deep, makePage(QStringLiteral("p")));
     const int deepId = deep->id;
     tree.insertFolder(tree.root(), QStringLiteral("B"));
-
     ASSERT_TRUE(tree.removeFolder(a));
     EXPECT_EQ(tree.findFolderById(deepId), nullptr);
     EXPECT_EQ(outline(tree), QStringList({"0:Index", "1:B"}));
@@ -161,7 +158,6 @@ TEST(AlbumTree, EveryEditMarksModifiedAndSetsBothFlags) {
     tree.insertFolder(tree.root(), QStringLiteral("B"));
     tree.appendPage(a, makePage(QStringLiteral("p")));
     tree.appendPage(a, makePage(QStringLiteral("q")));
-
     const std::vector<std::pair<const char*, std::function<void()>>> edits = {
         {"insert", [&] { tree.insertFolder(a, QStringLiteral("x")); }},
         {"move", [&] { tree.moveFolder(a, 1); }},
@@ -211,7 +207,6 @@ TEST(AlbumTree, CloneCopiesFieldsAndPagesButNoChildren) {
     tree.insertFolder(a, QStringLiteral("child"));
     tree.appendPage(a, makePage(QStringLiteral("p0")));
     tree.appendPage(a, makePage(QStringLiteral("p1")));
-
     const std::unique_ptr<CSiteFolder> copy = a->cloneWithoutChildren();
     const auto fields = [](const CSiteFolder& f) {
         return std::tuple(f.caption, f.desc, f.url, f.rows, f.cols, f.lnkimg, f.posstyle,

@@ -64,7 +64,6 @@ TEST(WebsiteProperty, OnlyANewAlbumGetsTheGeneratorMeta) {
     website.metas.resize(2);
     website.Reset(true);
     EXPECT_EQ(website.metas.size(), 1u);  // replaced, not added to
-
     website.Reset(false);
     EXPECT_TRUE(website.metas.empty());
 }

@@ -14,7 +14,6 @@ namespace pictavo::test {
 class RecordingObserver : public AlbumObserver {
 public:
     QStringList events;
-
     void folderAboutToBeInserted(CSiteFolder* parent, int index) override {
         log("aboutToInsert", parent, index);
     }

@@ -30,20 +30,17 @@ protected:
         dialog->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(dialog.get()));
     }
-
     // Replaces the field's text the way a user does: select all, type.
     static void typeInto(QSpinBox* field, const QString& text) {
         field->setFocus();
         field->selectAll();
         QTest::keyClicks(field, text);
     }
-
     EnvironmentSettings clickOk() {
         QTest::mouseClick(dialog->okButton(), Qt::LeftButton);
         EXPECT_EQ(dialog->result(), QDialog::Accepted);
         return dialog->acceptedSettings();
     }
-
     std::unique_ptr<EnvironmentDialog> dialog;
 };
 
@@ -55,7 +52,6 @@ TEST_F(EnvironmentDialogTest, TickedBoxKeepsTypedExportValuesAndOkClampsThem) {
     // The fields hold what was typed; only OK clamps.
     EXPECT_EQ(dialog->exportWidthField()->value(), 5);
     EXPECT_EQ(dialog->exportHeightField()->value(), 20000);
-
     const EnvironmentSettings stored = clickOk();
     EXPECT_EQ(stored.ExportImgMaxSizeX, 10);
     EXPECT_EQ(stored.ExportImgMaxSizeY, 10240);
@@ -66,7 +62,6 @@ TEST_F(EnvironmentDialogTest, ClearedBoxStoresNoLimitWhateverTheFieldsHold) {
     QTest::mouseClick(dialog->limitExportBox(), Qt::LeftButton);
     ASSERT_FALSE(dialog->limitExportBox()->isChecked());
     EXPECT_EQ(dialog->exportWidthField()->value(), 800);
-
     const EnvironmentSettings stored = clickOk();
     EXPECT_EQ(stored.ExportImgMaxSizeX, 0);
     EXPECT_EQ(stored.ExportImgMaxSizeY, 0);
@@ -79,15 +74,12 @@ TEST_F(EnvironmentDialogTest, ExportFieldsAreEnabledOnlyWhileTheBoxIsTicked) {
     EXPECT_FALSE(box->isChecked());
     EXPECT_FALSE(dialog->exportWidthField()->isEnabled());
     EXPECT_FALSE(dialog->exportHeightField()->isEnabled());
-
     QTest::mouseClick(box, Qt::LeftButton);
     EXPECT_TRUE(dialog->exportWidthField()->isEnabled());
     EXPECT_TRUE(dialog->exportHeightField()->isEnabled());
-
     QTest::keyClick(box, Qt::Key_Space);
     EXPECT_FALSE(dialog->exportWidthField()->isEnabled());
     EXPECT_FALSE(dialog->exportHeightField()->isEnabled());
-
     // One export value of 0 is no limit either.
     dialog.reset();
     open(withExportLimit(800, 0));
@@ -104,7 +96,6 @@ TEST_F(EnvironmentDialogTest, ExportArrowsStayWithinTheExportRange) {
     EXPECT_EQ(width->value(), 10);
     QTest::keyClick(width, Qt::Key_Down);
     EXPECT_EQ(width->value(), 10);
-
     typeInto(width, "20000");
     QTest::keyClick(width, Qt::Key_Up);
     EXPECT_EQ(width->value(), 10240);
@@ -118,7 +109,6 @@ TEST_F(EnvironmentDialogTest, ThumbnailSizesStayWithinTheirRange) {
     handEdited.ThumbnailMaxSizeY = 9999;  // out of range in the settings file
     open(handEdited);
     typeInto(dialog->thumbnailWidthField(), "600");
-
     const EnvironmentSettings stored = clickOk();
     for (int size : {stored.ThumbnailMaxSizeX, stored.ThumbnailMaxSizeY}) {
         EXPECT_GE(size, 10);
@@ -136,7 +126,6 @@ TEST_F(EnvironmentDialogTest, OpeningShowsTheSettingsAndOkKeepsWhatIsNotEdited) 
     EXPECT_EQ(dialog->thumbnailHeightField()->value(), 90);
     EXPECT_FALSE(dialog->fileNameCaptionBox()->isChecked());
     QTest::mouseClick(dialog->fileNameCaptionBox(), Qt::LeftButton);
-
     const EnvironmentSettings stored = clickOk();
     EXPECT_EQ(stored.ExportImgMaxSizeX, 1024);
     EXPECT_EQ(stored.ExportImgMaxSizeY, 768);
@@ -172,7 +161,6 @@ TEST(RunEnvironmentDialog, CancelReturnsNothingAndOkReturnsTheStoredValues) {
         QTest::mouseClick(dialog.cancelButton(), Qt::LeftButton);
     });
     EXPECT_FALSE(cancelled.has_value());
-
     const auto accepted = runAndPlay(withExportLimit(800, 600), [&](EnvironmentDialog& dialog) {
         typeWidth(dialog);
         QTest::mouseClick(dialog.okButton(), Qt::LeftButton);

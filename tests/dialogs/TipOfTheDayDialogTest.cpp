@@ -18,25 +18,21 @@ namespace {
 class TipOfTheDayDialogTest : public testing::Test {
 protected:
     QString tipsPath() const { return dir.filePath("doc/english.stp"); }
-
     void writeTips(const QByteArray& content) {
         ASSERT_TRUE(QDir(dir.path()).mkpath("doc"));
         QFile file(tipsPath());
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         file.write(content);
     }
-
     void open(quint32 randomValue) {
         dialog = std::make_unique<TipOfTheDayDialog>(store, tipsPath(), randomValue);
         dialog->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(dialog.get()));
     }
-
     QString next() {
         QTest::mouseClick(dialog->nextButton(), Qt::LeftButton);
         return dialog->shownTip();
     }
-
     QTemporaryDir dir;
     SettingsStore store{dir.filePath("Pictavo.ini")};
     std::unique_ptr<TipOfTheDayDialog> dialog;
@@ -80,7 +76,6 @@ TEST_F(TipOfTheDayDialogTest, CheckBoxStartsFromTheStoreAndTheCloseButtonWritesI
         ASSERT_TRUE(store.saveShowTipsAtStartup(stored).ok());
         open(0);
         EXPECT_EQ(dialog->showAtStartupBox()->isChecked(), stored);
-
         QTest::mouseClick(dialog->showAtStartupBox(), Qt::LeftButton);
         QTest::mouseClick(dialog->closeButton(), Qt::LeftButton);
         EXPECT_EQ(dialog->result(), QDialog::Accepted);

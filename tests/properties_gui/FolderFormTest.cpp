@@ -49,7 +49,6 @@ TEST_F(PanelFixture, InvalidCountIsReportedWhenTheFieldIsLeftAndTheStoredOneCome
     EXPECT_EQ(cols->text(), QStringLiteral("4"));
     EXPECT_EQ(trip->cols, 4);
     EXPECT_FALSE(tree().isModified());
-
     // A valid number leaves without a word.
     cols->setFocus(Qt::MouseFocusReason);
     retype(cols, QStringLiteral("9"));
@@ -65,20 +64,17 @@ TEST_F(PanelFixture, GlobalOffTakesTheLayoutGridAndOnClearsBoth) {
     QLineEdit* rows = edit("rowsEdit");
     QLineEdit* cols = edit("colsEdit");
     ASSERT_FALSE(global->isChecked());
-
     QTest::mouseClick(global, Qt::LeftButton);
     EXPECT_EQ(trip->rows, -1);
     EXPECT_EQ(trip->cols, -1);
     EXPECT_FALSE(rows->isEnabled());
     EXPECT_FALSE(cols->isEnabled());
-
     QTest::mouseClick(global, Qt::LeftButton);
     EXPECT_EQ(trip->rows, 5);
     EXPECT_EQ(trip->cols, 6);
     EXPECT_TRUE(rows->isEnabled());
     EXPECT_EQ(rows->text(), QStringLiteral("5"));
     EXPECT_EQ(cols->text(), QStringLiteral("6"));
-
     // Each click was one step.
     undo();
     EXPECT_EQ(trip->rows, -1);

@@ -47,14 +47,12 @@ TEST_F(PanelFixture, BrowsingALinkSetsTheStylesTypingDoesNot) {
     retype(edit("linkToEdit"), path);
     EXPECT_EQ(trip->page(0)->posstyle, kLeftImageRightText);
     EXPECT_EQ(trip->page(0)->lnkstyle, kTextLink);
-
     prompts.fileNames.push_back(path);
     QTest::mouseClick(child<QToolButton>("linkToBrowse"), Qt::LeftButton);
     EXPECT_EQ(trip->page(0)->posstyle, kTopImageBottomText);
     EXPECT_EQ(trip->page(0)->lnkstyle, kImageLink);
     EXPECT_EQ(child<QComboBox>("posStyleList")->currentIndex(), int(kTopImageBottomText));
     EXPECT_EQ(child<QComboBox>("lnkStyleList")->currentIndex(), int(kImageLink));
-
     // The browse result is one step; a cancelled dialog changes nothing.
     undo();
     EXPECT_EQ(trip->page(0)->posstyle, kLeftImageRightText);
@@ -87,7 +85,6 @@ TEST_F(PanelFixture, TextEditorWritesOnCloseAndIsDroppedBySwitchingItems) {
     showPage(1);
     EXPECT_FALSE(panel->isTextEditorOpen());
     EXPECT_TRUE(trip->page(0)->desc.isEmpty());
-
     QTest::mouseClick(child<QToolButton>("captionEditorButton"), Qt::LeftButton);
     QTest::keyClicks(child<QPlainTextEdit>("textEditorBox"), QStringLiteral(" kept"));
     QTest::mouseClick(child<QToolButton>("textEditorClose"), Qt::LeftButton);

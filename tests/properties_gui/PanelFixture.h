@@ -35,7 +35,6 @@ protected:
         panel.reset();
         context.reset();
     }
-
     void makeAlbum() {
         AlbumTree& t = tree();
         trip = t.insertFolder(t.root(), QStringLiteral("Trip"));
@@ -57,7 +56,6 @@ protected:
         t.setModified(false);
         context->undoStack().clear();
     }
-
     AlbumTree& tree() { return context->album().tree; }
     void showFolder(CSiteFolder* folder) { context->setSelectedFolder(folder); }
     void showPage(int index) {
@@ -69,7 +67,6 @@ protected:
         context->announceAlbumReplaced();
         trip = tree().root()->child(0);
     }
-
     // The control of that name on the form shown (folder and page forms
     // share names); null when no shown form has one.
     template <typename Widget>
@@ -104,7 +101,6 @@ protected:
         trip = tree().root()->child(0);
         return steps;
     }
-
     QTemporaryDir dir;
     ScriptedPrompts prompts;
     std::unique_ptr<AppContext> context;

@@ -74,13 +74,11 @@ TEST_F(PanelFixture, APngPageIsDecodedInMemoryAndDoubleClickTogglesPreviewOnly) 
     tree().editPage(trip, 0, [&](CSitePage& p) { p.url = path; });
     tree().setModified(false);
     const QStringList before = QDir(dir.path()).entryList(QDir::Files);
-
     showPage(0);
     PicturePreview& preview = panel->preview();
     preview.finishDecoding();
     ASSERT_TRUE(preview.showsDecodedPicture());
     EXPECT_EQ(preview.pictureRect(), QRect(8, 8, 160, 40));
-
     QTest::mouseDClick(&preview, Qt::LeftButton, {}, preview.pictureRect().center());
     EXPECT_TRUE(panel->isPreviewOnly());
     preview.finishDecoding();
@@ -88,7 +86,6 @@ TEST_F(PanelFixture, APngPageIsDecodedInMemoryAndDoubleClickTogglesPreviewOnly) 
     EXPECT_EQ(preview.pictureRect(), placePreview({400, 100}, whole, true));
     QTest::mouseDClick(&preview, Qt::LeftButton, {}, preview.pictureRect().center());
     EXPECT_FALSE(panel->isPreviewOnly());
-
     showPage(1);  // a missing file: its icon at the top of the box
     EXPECT_FALSE(preview.showsDecodedPicture());
     EXPECT_EQ(preview.pictureRect(), QRect(72, 8, 32, 32));

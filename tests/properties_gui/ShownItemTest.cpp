@@ -36,7 +36,6 @@ TEST_P(RemovalTest, TheShownPageIsLetGoOfAndTheRestoredOneCanBeShownAfterUndo) {
     tree().appendPage(inner, std::move(page));
     context->shownItem().showNode(SiteNodeRef::forPage(inner, inner->page(0)));
     ASSERT_EQ(edit("captionEdit")->text(), QStringLiteral("deep"));
-
     context->edit(1303, [&] {
         switch (GetParam()) {
             case Removal::Page:
@@ -55,7 +54,6 @@ TEST_P(RemovalTest, TheShownPageIsLetGoOfAndTheRestoredOneCanBeShownAfterUndo) {
     EXPECT_EQ(shownChild<QLineEdit>("captionEdit"), nullptr);
     if (GetParam() == Removal::NewAlbum)
         return;
-
     undo();
     EXPECT_EQ(context->shownItem().node().kind, SiteNodeKind::None);
     CSiteFolder* restored = trip->child(0);

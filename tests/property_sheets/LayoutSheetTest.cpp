@@ -38,7 +38,6 @@ protected:
         typeInto(field, QLatin1String(text));
         leaveField(field);
     }
-
     LayoutProperty layout;
     ScriptedPrompts prompts;
     ScriptedSheetDialogs dialogs;
@@ -51,7 +50,6 @@ TEST_F(LayoutSheetTest, LowerCaseCenterSelectsCenterAndDefaultStoresEmptyText) {
     EXPECT_EQ(canvas<QComboBox>("align")->currentText(), uiText(sid::AlignCenter));
     EXPECT_EQ(control<QComboBox>(*sheet, sid::HeaderBarPage, "align")->currentText(),
               uiText(sid::AlignDefault));
-
     topBar<QComboBox>("align")->setCurrentIndex(0);
     EXPECT_EQ(layout.top.align.get(), QString());
     canvas<QComboBox>("align")->setCurrentIndex(1);
@@ -69,7 +67,6 @@ TEST_F(LayoutSheetTest, TypedRowsAndColumnsAreClampedWhileTableSizesAreKept) {
     EXPECT_EQ(rows->value(), 100);
     typeAndLeave(canvas<NumberField>("cols"), "7");
     EXPECT_EQ(layout.main.cols, 7);
-
     auto* border = control<NumberField>(*sheet, sid::TablePropertiesPage, "borderwidth");
     typeAndLeave(border, "500");
     EXPECT_EQ(layout.table.borderwidth, 500);
@@ -92,7 +89,6 @@ TEST_F(LayoutSheetTest, ResetTurnsAPickedColourTransparent) {
     QTest::mouseClick(button, Qt::LeftButton);
     EXPECT_EQ(layout.top.bgclr, 0x336699);
     EXPECT_NE(button->text(), uiText(sid::Transparent));
-
     QTest::mouseClick(colour->findChild<QToolButton*>(), Qt::LeftButton);
     EXPECT_EQ(layout.top.bgclr, -1);
     EXPECT_EQ(button->text(), uiText(sid::Transparent));
@@ -106,7 +102,6 @@ TEST_F(LayoutSheetTest, FontDialogChoiceIsStoredWithBoldOnlyAtWeight700) {
     auto* fontColour =
         control<QWidget>(*sheet, sid::ImagePage, "fontclr")->findChild<QPushButton*>();
     EXPECT_EQ(description->text(), QStringLiteral("Arial"));
-
     FontChoice semibold{QStringLiteral("Verdana"), 140, 600, true, false, true, 0x00FF00};
     dialogs.fonts = {semibold};
     QTest::mouseClick(choose, Qt::LeftButton);
@@ -115,7 +110,6 @@ TEST_F(LayoutSheetTest, FontDialogChoiceIsStoredWithBoldOnlyAtWeight700) {
     EXPECT_EQ(layout.img.font.b, 0);
     EXPECT_EQ(layout.img.font.clr, 0x00FF00);
     EXPECT_EQ(description->text(), QStringLiteral("Verdana I S"));
-
     FontChoice bold = semibold;
     bold.weight = 700;
     dialogs.fonts = {bold, std::nullopt};
@@ -124,7 +118,6 @@ TEST_F(LayoutSheetTest, FontDialogChoiceIsStoredWithBoldOnlyAtWeight700) {
     EXPECT_EQ(description->text(), QStringLiteral("Verdana B I S"));
     QTest::mouseClick(choose, Qt::LeftButton);  // cancelled
     EXPECT_EQ(layout.img.font.b, 1);
-
     // The font colour is only shown; its reset clears it.
     QTest::mouseClick(fontColour, Qt::LeftButton);
     EXPECT_EQ(layout.img.font.clr, 0x00FF00);

@@ -28,10 +28,8 @@ protected:
     SheetSessionTest()
         : context(
               std::make_unique<AppContext>(SettingsStore(dir.filePath("Pictavo.ini")), prompts)) {}
-
     Album& album() { return context->album(); }
     QByteArray albumBytes() { return serializeAlbum(album()); }
-
     PropertySheet* openWebsite() {
         PropertySheet* sheet = openWebsiteSheet(*context, dialogs, nullptr);
         showSheet(sheet);
@@ -62,7 +60,6 @@ protected:
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         EXPECT_TRUE(alive.isNull()) << "the sheet deletes itself when closed";
     }
-
     QTemporaryDir dir;
     ScriptedPrompts prompts;
     ScriptedSheetDialogs dialogs;
@@ -76,7 +73,6 @@ TEST_F(SheetSessionTest, CancelRestoresEveryWebsiteField) {
     ASSERT_EQ(album().website.general.title.get(), QStringLiteral("Summer"));
     ASSERT_EQ(album().website.metas.size(), 1u);
     EXPECT_EQ(album().website.metas[0].name.get(), QStringLiteral("keywords"));
-
     click(sheet, "cancel");
     EXPECT_EQ(albumBytes(), before);
     EXPECT_FALSE(album().tree.isModified());
@@ -95,7 +91,6 @@ TEST_F(SheetSessionTest, CancelRestoresEveryLayoutField) {
         Qt::LeftButton);
     ASSERT_EQ(album().layout.main.rows, 9);
     ASSERT_EQ(album().layout.main.bgclr, -1);
-
     click(sheet, "cancel");
     EXPECT_EQ(albumBytes(), before);
     EXPECT_FALSE(album().tree.isModified());
@@ -127,7 +122,6 @@ TEST_F(SheetSessionTest, OkIsOneUndoStepThatMarksTheAlbumModified) {
     EXPECT_EQ(album().website.margin.useleftmargin, 1);
     EXPECT_TRUE(album().tree.isModified());
     EXPECT_EQ(context->undoStack().undoName(), uiText(sid::WebsitePropertiesTitle));
-
     ASSERT_TRUE(context->undoStack().undo());
     EXPECT_EQ(albumBytes(), before);
     EXPECT_FALSE(context->undoStack().canUndo());

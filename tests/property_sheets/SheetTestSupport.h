@@ -26,7 +26,6 @@ public:
     std::deque<std::optional<FontChoice>> fonts;
     std::deque<std::optional<MetaText>> variables;
     QStringList variableTitles;
-
     std::optional<int> chooseColour(int, QWidget*) override { return next(colours); }
     std::optional<FontChoice> chooseFont(const FontChoice&, QWidget*) override {
         return next(fonts);

@@ -24,7 +24,6 @@ namespace {
 class WebsiteSheetTest : public testing::Test {
 protected:
     WebsiteSheetTest() { website.Reset(true); }
-
     void open() {
         sheet.reset(makeWebsiteSheet(website, dialogs, prompts, nullptr));
         showSheet(sheet.get());
@@ -37,7 +36,6 @@ protected:
     Widget* background(const char* name) {
         return control<Widget>(*sheet, sid::SheetBackground, name);
     }
-
     WebsiteProperty website;
     ScriptedPrompts prompts;
     ScriptedSheetDialogs dialogs;
@@ -51,16 +49,13 @@ TEST_F(WebsiteSheetTest, ForeverStoresMinusOneAndLeavingItStartsAtZero) {
     auto* loop = general<NumberField>("loop");
     EXPECT_FALSE(foreverBox->isChecked());
     EXPECT_EQ(loop->value(), 5);
-
     tick(foreverBox);
     EXPECT_EQ(website.general.bgsndloop, -1);
     EXPECT_FALSE(loop->isEnabled());
-
     tick(foreverBox);
     EXPECT_EQ(website.general.bgsndloop, 0);  // not the 5 held before
     EXPECT_TRUE(loop->isEnabled());
     EXPECT_EQ(loop->value(), 0);
-
     loop->setFocus();
     QTest::keyClick(loop, Qt::Key_Down);
     EXPECT_EQ(website.general.bgsndloop, 0);
@@ -73,7 +68,6 @@ TEST_F(WebsiteSheetTest, OpensForeverForANegativeLoopAndKeepsATypedCountAboveThe
     open();
     EXPECT_TRUE(general<QCheckBox>("forever")->isChecked());
     EXPECT_FALSE(general<NumberField>("loop")->isEnabled());
-
     tick(general<QCheckBox>("forever"));
     auto* loop = general<NumberField>("loop");
     typeInto(loop, QStringLiteral("20000"));
@@ -89,7 +83,6 @@ TEST_F(WebsiteSheetTest, ManualDisablesConvertButKeepsItsValue) {
     EXPECT_FALSE(convert->isEnabled());
     EXPECT_TRUE(convert->isChecked());
     EXPECT_EQ(website.general.cntimg, 1);
-
     tick(general<QRadioButton>("automatic"));
     EXPECT_EQ(website.general.cpyfileauto, 1);
     EXPECT_TRUE(convert->isEnabled());
@@ -115,7 +108,6 @@ TEST_F(WebsiteSheetTest, MarginTypedAboveTheRangeIsKept) {
     tick(control<QCheckBox>(*sheet, sid::SheetMargins, "usetopmargin"));
     EXPECT_EQ(website.margin.usetopmargin, 1);
     ASSERT_TRUE(top->isEnabled());
-
     typeInto(top, QStringLiteral("2000"));
     leaveField(top);
     EXPECT_EQ(website.margin.topmargin, 2000);
@@ -171,7 +163,6 @@ TEST_F(WebsiteSheetTest, StoredCharsetIsSelectedExactlyOrNotAtAll) {
     EXPECT_EQ(charsets->currentText(), QStringLiteral("Universal (UTF-8)"));
     charsets->setCurrentIndex(charsets->findText(QStringLiteral("Traditional Chinese (Big5)")));
     EXPECT_EQ(website.language.save.get(), QStringLiteral("big5"));
-
     website.language.save = QStringLiteral("utf-8");
     open();
     EXPECT_EQ(control<QComboBox>(*sheet, sid::SheetLanguage, "charset")->currentIndex(), -1);
@@ -186,11 +177,9 @@ TEST_F(WebsiteSheetTest, VariablesAreAddedModifiedAndRemovedInTheirOwnList) {
     auto button = [&](const char* name) {
         return control<QPushButton>(*sheet, sid::SheetCustom, name);
     };
-
     // Remove without a selection does nothing.
     QTest::mouseClick(button("userRemove"), Qt::LeftButton);
     EXPECT_EQ(website.metas.size(), 1u);
-
     dialogs.variables = {MetaText{QStringLiteral("refresh"), QStringLiteral("30")},
                          MetaText{QStringLiteral("refresh"), QStringLiteral("60")}};
     QTest::mouseClick(button("systemAdd"), Qt::LeftButton);
@@ -201,13 +190,11 @@ TEST_F(WebsiteSheetTest, VariablesAreAddedModifiedAndRemovedInTheirOwnList) {
     EXPECT_EQ(website.metas[2].val.get(), QStringLiteral("60"));
     EXPECT_EQ(systemList->topLevelItemCount(), 2);
     EXPECT_EQ(systemList->currentItem()->text(1), QStringLiteral("60"));
-
     // Removing the first system variable moves the later one up.
     systemList->setCurrentItem(systemList->topLevelItem(0));
     QTest::mouseClick(button("systemRemove"), Qt::LeftButton);
     ASSERT_EQ(website.metas.size(), 2u);
     EXPECT_EQ(website.metas[1].val.get(), QStringLiteral("60"));
-
     dialogs.variables = {MetaText{QStringLiteral("author"), QStringLiteral("Ann")}};
     userList->setCurrentItem(userList->topLevelItem(0));
     QTest::mouseClick(button("userModify"), Qt::LeftButton);
@@ -237,7 +224,6 @@ TEST(MetaVariableDialogTest, EmptyNameIsRefusedWithAMessage) {
     QTest::mouseClick(dialog.okButton(), Qt::LeftButton);
     EXPECT_EQ(prompts.errors, QStringList{uiText(sid::VariableNameMissing)});
     EXPECT_TRUE(dialog.isVisible());
-
     QTest::keyClicks(dialog.nameEdit(), QStringLiteral("keywords"));
     QTest::keyClicks(dialog.valueEdit(), QStringLiteral("sea, sand"));
     QTest::mouseClick(dialog.okButton(), Qt::LeftButton);

@@ -128,11 +128,9 @@ TEST(LanguageFile, FileThatCannotBeUsedLeavesTheTable) {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
     StringTable table = StringTable::builtIn();
-
     EXPECT_EQ(applyLanguageFile(dir.filePath("0407.lan"), table).status,
               LanguageFileStatus::Unreadable);
     EXPECT_EQ(applyLanguageFile(dir.path(), table).status, LanguageFileStatus::Unreadable);
-
     const auto write = [&](const QByteArray& content) {
         QFile file(dir.filePath("0407.lan"));
         EXPECT_TRUE(file.open(QIODevice::WriteOnly));
@@ -162,7 +160,6 @@ TEST(ShippedLanguageModule, ChineseTranslatesEveryText) {
     ASSERT_EQ(report.status, LanguageFileStatus::Read);
     for (const RefusedLanguageLine& r : report.refused)
         ADD_FAILURE() << "line " << r.line << " refused (id " << r.id << ")";
-
     for (int id : ids) {
         const QString en = english(id);
         const QString zh = table.text(id);

@@ -60,7 +60,6 @@ class UserLanguage : public testing::Test {
 protected:
     static constexpr const char* kVariables[] = {"LANGUAGE", "LC_ALL", "LC_MESSAGES", "LANG",
                                                  "PICTAVO_DATA_DIR"};
-
     void SetUp() override {
         for (const char* name : kVariables) {
             saved_.emplace_back(name, qEnvironmentVariableIsSet(name)
@@ -119,7 +118,6 @@ TEST_F(UserLanguage, StartUpInstallsTheModuleOfTheUsersLanguage) {
     module.write("391 = 確定\n1002 = no placeholder\n");
     module.close();
     qputenv("PICTAVO_DATA_DIR", data.path().toLocal8Bit());
-
     // Taiwan's texts come from Hong Kong's module; the refused line keeps
     // its English text.
     qputenv("LANG", "zh_TW.UTF-8");
@@ -127,7 +125,6 @@ TEST_F(UserLanguage, StartUpInstallsTheModuleOfTheUsersLanguage) {
     EXPECT_EQ(uiText(sid::Ok), QStringLiteral(u"確定"));
     EXPECT_EQ(uiText(sid::SaveChangesTo), QStringLiteral("Save changes to %1?"));
     EXPECT_EQ(uiText(sid::Cancel), StringTable::builtIn().text(sid::Cancel));
-
     // A language without a module, and "C", leave the built-in texts.
     StringTable::setCurrent(StringTable::builtIn());
     for (const char* locale : {"de_DE.UTF-8", "C"}) {

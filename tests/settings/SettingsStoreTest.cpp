@@ -14,7 +14,6 @@ class SettingsStoreTest : public testing::Test {
 protected:
     QString storePath() const { return dir.filePath("config/Pictavo/Pictavo.ini"); }
     SettingsStore store() const { return SettingsStore(storePath()); }
-
     void writeStore(const QByteArray& text) {
         SettingsStore s = store();
         ASSERT_TRUE(s.saveShowTipsAtStartup(true).ok());  // creates the folders
@@ -22,12 +21,10 @@ protected:
         ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
         file.write(text);
     }
-
     QByteArray storeText() const {
         QFile file(storePath());
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
-
     QTemporaryDir dir;
 };
 
@@ -77,7 +74,6 @@ TEST_F(SettingsStoreTest, EverySettingRoundTripsUnderItsKeyName) {
     recent.add("/home/u/a b=c;d.www");
     ASSERT_TRUE(s.saveRecentFiles(recent).ok());
     ASSERT_TRUE(s.saveShowTipsAtStartup(false).ok());
-
     EXPECT_EQ(storeText(),
               "ShowTipsAtStartup=0\n"
               "\n[EnvSetting]\n"
@@ -86,7 +82,6 @@ TEST_F(SettingsStoreTest, EverySettingRoundTripsUnderItsKeyName) {
               "\n[ViewWnd]\nAlbumExplorer=1\nFileExplorer=0\nPropertyWnd=1\n"
               "\n[RecentFileList]\nRecentFile1=/home/u/a b=c;d.www\nRecentFile2=/home/u/b.www\n"
               "RecentFile3=\nRecentFile4=\n");
-
     const SettingsStore other(storePath());
     EnvironmentSettings loaded;
     other.loadEnvironment(loaded);
