@@ -16,6 +16,7 @@
 #include <QToolButton>
 
 #include <memory>
+#include <tuple>
 
 namespace pictavo::test {
 namespace {
@@ -105,10 +106,9 @@ TEST_F(LayoutSheetTest, FontDialogChoiceIsStoredWithBoldOnlyAtWeight700) {
     FontChoice semibold{QStringLiteral("Verdana"), 140, 600, true, false, true, 0x00FF00};
     dialogs.fonts = {semibold};
     QTest::mouseClick(choose, Qt::LeftButton);
-    EXPECT_EQ(layout.img.font.name.get(), QStringLiteral("Verdana"));
-    EXPECT_EQ(layout.img.font.size, 140);
-    EXPECT_EQ(layout.img.font.b, 0);
-    EXPECT_EQ(layout.img.font.clr, 0x00FF00);
+    const FontProperty& f = layout.img.font;
+    EXPECT_EQ(std::tuple(f.name.get(), f.size, f.b, f.clr),
+              std::tuple(QStringLiteral("Verdana"), 140, 0, 0x00FF00));
     EXPECT_EQ(description->text(), QStringLiteral("Verdana I S"));
     FontChoice bold = semibold;
     bold.weight = 700;
@@ -134,13 +134,9 @@ TEST(FontChoiceDialogTest, OkWithoutChangesGivesTheOpeningChoice) {
     ScriptedSheetDialogs colours;
     const FontChoice opening{QFont().family(), 140, 400, true, true, false, 0x336699};
     FontChoiceDialog dialog(opening, colours);
-    const FontChoice chosen = dialog.choice();
-    EXPECT_EQ(chosen.tenthsOfPoint, 140);
-    EXPECT_EQ(chosen.weight, 400);
-    EXPECT_TRUE(chosen.italic);
-    EXPECT_TRUE(chosen.underline);
-    EXPECT_FALSE(chosen.strikeOut);
-    EXPECT_EQ(chosen.colour, 0x336699);
+    const FontChoice c = dialog.choice();
+    EXPECT_EQ(std::tuple(c.tenthsOfPoint, c.weight, c.italic, c.underline, c.strikeOut, c.colour),
+              std::tuple(140, 400, true, true, false, 0x336699));
 }
 
 // Each tab writes the fields of its own bar and no other bar's.

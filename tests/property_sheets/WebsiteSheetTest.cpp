@@ -42,37 +42,34 @@ protected:
     std::unique_ptr<PropertySheet> sheet;
 };
 
-TEST_F(WebsiteSheetTest, ForeverStoresMinusOneAndLeavingItStartsAtZero) {
-    website.general.bgsndloop = 5;
-    open();
+TEST_F(WebsiteSheetTest, ForeverRoundTripsAndATypedCountAboveTheArrowsIsKept) {
+    open();  // a negative loop opens as Forever
     auto* foreverBox = general<QCheckBox>("forever");
     auto* loop = general<NumberField>("loop");
-    EXPECT_FALSE(foreverBox->isChecked());
-    EXPECT_EQ(loop->value(), 5);
-    tick(foreverBox);
-    EXPECT_EQ(website.general.bgsndloop, -1);
+    EXPECT_TRUE(foreverBox->isChecked());
     EXPECT_FALSE(loop->isEnabled());
     tick(foreverBox);
-    EXPECT_EQ(website.general.bgsndloop, 0);  // not the 5 held before
+    EXPECT_EQ(website.general.bgsndloop, 0);
     EXPECT_TRUE(loop->isEnabled());
-    EXPECT_EQ(loop->value(), 0);
     loop->setFocus();
     QTest::keyClick(loop, Qt::Key_Down);
     EXPECT_EQ(website.general.bgsndloop, 0);
     QTest::keyClick(loop, Qt::Key_Up);
     QTest::keyClick(loop, Qt::Key_Up);
     EXPECT_EQ(website.general.bgsndloop, 2);
-}
-
-TEST_F(WebsiteSheetTest, OpensForeverForANegativeLoopAndKeepsATypedCountAboveTheArrows) {
-    open();
-    EXPECT_TRUE(general<QCheckBox>("forever")->isChecked());
-    EXPECT_FALSE(general<NumberField>("loop")->isEnabled());
-    tick(general<QCheckBox>("forever"));
-    auto* loop = general<NumberField>("loop");
+    tick(foreverBox);
+    EXPECT_EQ(website.general.bgsndloop, -1);
+    EXPECT_FALSE(loop->isEnabled());
+    tick(foreverBox);
+    EXPECT_EQ(website.general.bgsndloop, 0);  // not the 2 held before
+    EXPECT_EQ(loop->value(), 0);
     typeInto(loop, QStringLiteral("20000"));
     leaveField(loop);
     EXPECT_EQ(website.general.bgsndloop, 20000);
+    website.general.bgsndloop = 5;
+    open();
+    EXPECT_FALSE(general<QCheckBox>("forever")->isChecked());
+    EXPECT_EQ(general<NumberField>("loop")->value(), 5);
 }
 
 TEST_F(WebsiteSheetTest, ManualDisablesConvertButKeepsItsValue) {
