@@ -6,6 +6,8 @@
 
 #include <QCheckBox>
 
+#include <utility>
+
 namespace pictavo::test {
 namespace {
 
@@ -61,28 +63,23 @@ TEST_F(PanelFixture, InvalidCountIsReportedWhenTheFieldIsLeftAndTheStoredOneCome
 TEST_F(PanelFixture, GlobalOffTakesTheLayoutGridAndOnClearsBoth) {
     showFolder(trip);
     auto* global = child<QCheckBox>("globalCheck");
-    QLineEdit* rows = edit("rowsEdit");
-    QLineEdit* cols = edit("colsEdit");
+    const auto grid = [&] { return std::pair(trip->rows, trip->cols); };
+    const auto shown = [&] { return edit("rowsEdit")->text() + "x" + edit("colsEdit")->text(); };
     ASSERT_FALSE(global->isChecked());
     QTest::mouseClick(global, Qt::LeftButton);
-    EXPECT_EQ(trip->rows, -1);
-    EXPECT_EQ(trip->cols, -1);
-    EXPECT_FALSE(rows->isEnabled());
-    EXPECT_FALSE(cols->isEnabled());
+    EXPECT_EQ(grid(), std::pair(-1, -1));
+    EXPECT_FALSE(edit("rowsEdit")->isEnabled());
+    EXPECT_FALSE(edit("colsEdit")->isEnabled());
     QTest::mouseClick(global, Qt::LeftButton);
-    EXPECT_EQ(trip->rows, 5);
-    EXPECT_EQ(trip->cols, 6);
-    EXPECT_TRUE(rows->isEnabled());
-    EXPECT_EQ(rows->text(), QStringLiteral("5"));
-    EXPECT_EQ(cols->text(), QStringLiteral("6"));
+    EXPECT_EQ(grid(), std::pair(5, 6));
+    EXPECT_TRUE(edit("rowsEdit")->isEnabled());
+    EXPECT_EQ(shown(), QStringLiteral("5x6"));
     // Each click was one step.
     undo();
-    EXPECT_EQ(trip->rows, -1);
-    EXPECT_EQ(trip->cols, -1);
+    EXPECT_EQ(grid(), std::pair(-1, -1));
     EXPECT_TRUE(global->isChecked());
     undo();
-    EXPECT_EQ(trip->rows, 3);
-    EXPECT_EQ(trip->cols, 4);
+    EXPECT_EQ(grid(), std::pair(3, 4));
     EXPECT_FALSE(global->isChecked());
     EXPECT_FALSE(tree().isModified());
 }

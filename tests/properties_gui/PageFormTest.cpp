@@ -12,7 +12,7 @@
 namespace pictavo::test {
 namespace {
 
-TEST_F(PanelFixture, OnlyTypedWebLinksCarryALinkImage) {
+TEST_F(PanelFixture, OnlyTypedWebLinksCarryALinkImageAndErasingOneDisablesItAgain) {
     const std::pair<const char*, bool> links[] = {
         {"hTTp:", true}, {"MAILTO:a@b.c", true}, {"http.jpg", false}, {"/photos/http:", false}};
     showPage(0);
@@ -27,18 +27,12 @@ TEST_F(PanelFixture, OnlyTypedWebLinksCarryALinkImage) {
                   applies ? QStringLiteral("thumb-a.gif") : uiText(sid::UseThumbnailImage));
         EXPECT_EQ(trip->page(0)->lnkimg, QStringLiteral("thumb-a.gif")) << "never overwritten";
     }
-}
-
-TEST_F(PanelFixture, ErasingAWebLinkDisablesTheLinkImageAgain) {
-    showPage(1);
-    QLineEdit* linkTo = edit("linkToEdit");
-    retype(linkTo, QStringLiteral("hTTp:"));
-    retype(edit("linkImageEdit"), QStringLiteral("button.png"));
-    EXPECT_EQ(trip->page(1)->lnkimg, QStringLiteral("button.png"));
-    retype(linkTo, QString());
-    EXPECT_FALSE(edit("linkImageEdit")->isEnabled());
-    EXPECT_EQ(edit("linkImageEdit")->text(), uiText(sid::UseThumbnailImage));
-    EXPECT_EQ(trip->page(1)->lnkimg, QStringLiteral("button.png"));
+    retype(edit("linkToEdit"), QStringLiteral("hTTp:"));
+    retype(linkImage, QStringLiteral("button.png"));
+    retype(edit("linkToEdit"), QString());
+    EXPECT_FALSE(linkImage->isEnabled());
+    EXPECT_EQ(linkImage->text(), uiText(sid::UseThumbnailImage));
+    EXPECT_EQ(trip->page(0)->lnkimg, QStringLiteral("button.png"));
 }
 
 TEST_F(PanelFixture, BrowsingALinkSetsTheStylesTypingDoesNot) {
