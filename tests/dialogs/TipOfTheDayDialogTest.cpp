@@ -56,14 +56,12 @@ TEST_F(TipOfTheDayDialogTest, EmptyTipLineKeepsThePreviousTip) {
     EXPECT_EQ(next(), "One");
 }
 
+// Which counts give no tip is the tips file tests' part.
 TEST_F(TipOfTheDayDialogTest, WithoutTipsTheDialogShowsTipsLost) {
-    const QByteArray withoutTips[] = {"101\nOne\nTwo\n", "0\nOne\n", "-2\nOne\n", "none\nOne\n"};
-    for (const QByteArray& content : withoutTips) {
-        writeTips(content);
-        open(0);
-        EXPECT_EQ(dialog->shownTip(), "Tips lost") << content.constData();
-        EXPECT_EQ(next(), "Tips lost") << content.constData();
-    }
+    writeTips("101\nOne\nTwo\n");
+    open(0);
+    EXPECT_EQ(dialog->shownTip(), "Tips lost");
+    EXPECT_EQ(next(), "Tips lost");
     ASSERT_TRUE(QFile::remove(tipsPath()));
     open(5);
     EXPECT_EQ(dialog->shownTip(), "Tips lost");
