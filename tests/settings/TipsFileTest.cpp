@@ -38,7 +38,7 @@ TEST_F(TipsFileTest, FirstTipComesFromTheRandomValueAndNextWrapsAround) {
     EXPECT_EQ(tips.firstIndex(0xFFFFFFFFu), 1);  // 4294967295 mod 3 = 0
 }
 
-TEST_F(TipsFileTest, CountOutsideZeroToHundredGivesNoTip) {
+TEST_F(TipsFileTest, CountIsReadLikeAtoiAndOutsideZeroToHundredGivesNoTip) {
     for (const QByteArray& count : {QByteArray("101"), QByteArray("-1"), QByteArray("0"),
                                     QByteArray("many"), QByteArray("99999999999999999999")}) {
         const TipsFile tips = tipsWith(count + "\nA tip\n");
@@ -47,20 +47,14 @@ TEST_F(TipsFileTest, CountOutsideZeroToHundredGivesNoTip) {
         EXPECT_EQ(tips.tip(1), "") << count.constData();
     }
     EXPECT_EQ(tipsWith("100\nA tip\n").count(), 100);
-}
-
-TEST_F(TipsFileTest, CountIsReadLikeAtoi) {
     EXPECT_EQ(tipsWith("  2 tips follow\nA\nB\n").count(), 2);
     EXPECT_EQ(tipsWith("\xEF\xBB\xBF"
                        "2\nA\nB\n")
                   .count(),
               2);  // UTF-8 mark
-}
-
-TEST_F(TipsFileTest, MissingFileGivesNoTip) {
-    const TipsFile tips = TipsFile::read(dir.filePath("absent.stp"));
-    EXPECT_FALSE(tips.hasTips());
-    EXPECT_EQ(tips.nextIndex(1), 0);
+    const TipsFile missing = TipsFile::read(dir.filePath("absent.stp"));
+    EXPECT_FALSE(missing.hasTips());
+    EXPECT_EQ(missing.nextIndex(1), 0);
 }
 
 TEST_F(TipsFileTest, LongLineArrivesAsSeveralTips) {
