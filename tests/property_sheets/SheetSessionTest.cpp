@@ -30,16 +30,12 @@ protected:
               std::make_unique<AppContext>(SettingsStore(dir.filePath("Pictavo.ini")), prompts)) {}
     Album& album() { return context->album(); }
     QByteArray albumBytes() { return serializeAlbum(album()); }
-    PropertySheet* openWebsite() {
-        PropertySheet* sheet = openWebsiteSheet(*context, dialogs, nullptr);
+    static PropertySheet* shown(PropertySheet* sheet) {
         showSheet(sheet);
         return sheet;
     }
-    PropertySheet* openLayout() {
-        PropertySheet* sheet = openLayoutSheet(*context, dialogs, nullptr);
-        showSheet(sheet);
-        return sheet;
-    }
+    PropertySheet* openWebsite() { return shown(openWebsiteSheet(*context, dialogs, nullptr)); }
+    PropertySheet* openLayout() { return shown(openLayoutSheet(*context, dialogs, nullptr)); }
     // The user's edits on every kind of control of the website sheet.
     void editWebsite(PropertySheet& sheet) {
         auto* title = control<QLineEdit>(sheet, sid::SheetGeneral, "title");
@@ -125,7 +121,10 @@ TEST_F(SheetSessionTest, OkIsOneUndoStepThatMarksTheAlbumModified) {
     EXPECT_EQ(albumBytes(), after);
 }
 
-TEST_F(SheetSessionTest, ResetColourIsSavedAsMinusOne) {
+TEST_F(SheetSessionTest, OkWithoutChangesLeavesTheAlbumAndAResetColourIsSavedAsMinusOne) {
+    click(openLayout(), "ok");
+    EXPECT_FALSE(album().tree.isModified());
+    EXPECT_FALSE(context->undoStack().canUndo());
     album().layout.footer.bgclr = 0xABCDEF;
     PropertySheet* sheet = openLayout();
     QTest::mouseClick(
@@ -134,12 +133,6 @@ TEST_F(SheetSessionTest, ResetColourIsSavedAsMinusOne) {
     click(sheet, "ok");
     EXPECT_TRUE(albumBytes().contains("\r\nfooter.bgclr=-1\r\n"));
     EXPECT_EQ(context->undoStack().undoName(), uiText(sid::LayoutPropertiesTitle));
-}
-
-TEST_F(SheetSessionTest, OkWithoutChangesLeavesTheAlbumUnmodified) {
-    click(openLayout(), "ok");
-    EXPECT_FALSE(album().tree.isModified());
-    EXPECT_FALSE(context->undoStack().canUndo());
 }
 
 }  // namespace
