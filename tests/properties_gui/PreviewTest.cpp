@@ -53,12 +53,10 @@ TEST(PreviewIconRule, EmptyWebMissingAndLargeShowTheirIcon) {
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         ASSERT_TRUE(file.resize(size));
     }
-    EXPECT_TRUE(previewShowsIconOnly(QString()));
-    EXPECT_TRUE(previewShowsIconOnly(QStringLiteral("hTTp://x/a.jpg")));
-    EXPECT_TRUE(previewShowsIconOnly(QStringLiteral("MAILTO:a@b.c")));
-    EXPECT_TRUE(previewShowsIconOnly(dir.filePath(QStringLiteral("missing.jpg"))));
-    EXPECT_TRUE(previewShowsIconOnly(dir.path()));
-    EXPECT_TRUE(previewShowsIconOnly(large));
+    for (const QString& path :
+         {QString(), QStringLiteral("hTTp://x/a.jpg"), QStringLiteral("MAILTO:a@b.c"),
+          dir.filePath("missing.jpg"), dir.path(), large})
+        EXPECT_TRUE(previewShowsIconOnly(path)) << path.toStdString();
     EXPECT_FALSE(previewShowsIconOnly(justUnder));
     EXPECT_FALSE(previewShowsIconOnly(small));
     // A file that is no picture falls back to the icon without a scratch file.

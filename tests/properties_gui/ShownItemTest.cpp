@@ -7,7 +7,7 @@
 namespace pictavo::test {
 namespace {
 
-TEST_F(PanelFixture, ShowingItemsNeverModifiesTheAlbum) {
+TEST_F(PanelFixture, ShowingItemsNeverModifiesTheAlbumAndARenameRefillsTheForm) {
     showFolder(trip);
     showPage(2);
     showFolder(tree().root());
@@ -17,11 +17,8 @@ TEST_F(PanelFixture, ShowingItemsNeverModifiesTheAlbum) {
     EXPECT_EQ(edit("captionEdit")->text(), QStringLiteral("a"));
     EXPECT_FALSE(tree().isModified());
     EXPECT_FALSE(context->undoStack().canUndo());
-}
-
-TEST_F(PanelFixture, ARenameElsewhereFillsTheFormAgain) {
-    showPage(1);
-    tree().editPage(trip, 1, [](CSitePage& p) { p.caption = QStringLiteral("renamed"); });
+    // A rename elsewhere fills the form again.
+    tree().editPage(trip, 0, [](CSitePage& p) { p.caption = QStringLiteral("renamed"); });
     EXPECT_EQ(edit("captionEdit")->text(), QStringLiteral("renamed"));
 }
 
