@@ -68,20 +68,14 @@ CSiteFolder* folderWithPages(AlbumTree& tree, int n) {
     return folder;
 }
 
-TEST(AlbumTree, AppendedPageTakesThePageCountAsId) {
+TEST(AlbumTree, AppendedPageTakesThePageCountAsIdAndRemovalRenumbersTheRest) {
     AlbumTree tree;
     CSiteFolder* folder = folderWithPages(tree, 3);
     ASSERT_EQ(folder->pagecount, 3);
-    const CSitePage* fourth = tree.appendPage(folder, makePage(QStringLiteral("3")));
-    EXPECT_EQ(fourth->id, 3);
+    EXPECT_EQ(tree.appendPage(folder, makePage(QStringLiteral("3")))->id, 3);
     EXPECT_EQ(folder->pagecount, 4);
     EXPECT_EQ(tree.appendPage(nullptr, makePage(QStringLiteral("x"))), nullptr);
     EXPECT_EQ(tree.appendPage(folder, nullptr), nullptr);
-}
-
-TEST(AlbumTree, RemovingAPageRenumbersTheRest) {
-    AlbumTree tree;
-    CSiteFolder* folder = folderWithPages(tree, 4);
     ASSERT_TRUE(tree.removePage(folder, 1));
     EXPECT_EQ(test::pageCaptions(folder), QStringList({"0", "2", "3"}));
     EXPECT_EQ(pageIds(folder), std::vector<int>({0, 1, 2}));
