@@ -12,16 +12,14 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <tuple>
 #include <utility>
 
 namespace pictavo {
 namespace {
 
 EnvironmentSettings withExportLimit(int width, int height) {
-    EnvironmentSettings settings;
-    settings.ExportImgMaxSizeX = width;
-    settings.ExportImgMaxSizeY = height;
-    return settings;
+    return {.ExportImgMaxSizeX = width, .ExportImgMaxSizeY = height};
 }
 
 class EnvironmentDialogTest : public testing::Test {
@@ -98,10 +96,7 @@ TEST_F(EnvironmentDialogTest, ExportArrowsStayWithinTheExportRange) {
 }
 
 TEST_F(EnvironmentDialogTest, ThumbnailSizesStayWithinTheirRange) {
-    EnvironmentSettings handEdited;
-    handEdited.ThumbnailMaxSizeX = 150;
-    handEdited.ThumbnailMaxSizeY = 9999;  // out of range in the settings file
-    open(handEdited);
+    open({.ThumbnailMaxSizeY = 9999});  // out of range in the settings file
     typeInto(dialog->thumbnailWidthField(), "600");
     const EnvironmentSettings stored = clickOk();
     for (int size : {stored.ThumbnailMaxSizeX, stored.ThumbnailMaxSizeY}) {
@@ -111,21 +106,20 @@ TEST_F(EnvironmentDialogTest, ThumbnailSizesStayWithinTheirRange) {
 }
 
 TEST_F(EnvironmentDialogTest, OpeningShowsTheSettingsAndOkKeepsWhatIsNotEdited) {
-    EnvironmentSettings settings = withExportLimit(1024, 768);
-    settings.ThumbnailMaxSizeX = 120;
-    settings.ThumbnailMaxSizeY = 90;
-    settings.UseFilenameAsDefCaption = 0;
-    open(settings);
+    open({.UseFilenameAsDefCaption = 0,
+          .ExportImgMaxSizeX = 1024,
+          .ExportImgMaxSizeY = 768,
+          .ThumbnailMaxSizeX = 120,
+          .ThumbnailMaxSizeY = 90});
     EXPECT_EQ(dialog->exportWidthField()->value(), 1024);
     EXPECT_EQ(dialog->thumbnailHeightField()->value(), 90);
     EXPECT_FALSE(dialog->fileNameCaptionBox()->isChecked());
     QTest::mouseClick(dialog->fileNameCaptionBox(), Qt::LeftButton);
     const EnvironmentSettings stored = clickOk();
-    EXPECT_EQ(stored.ExportImgMaxSizeX, 1024);
-    EXPECT_EQ(stored.ExportImgMaxSizeY, 768);
-    EXPECT_EQ(stored.ThumbnailMaxSizeX, 120);
-    EXPECT_EQ(stored.ThumbnailMaxSizeY, 90);
-    EXPECT_EQ(stored.UseFilenameAsDefCaption, 1);
+    EXPECT_EQ(
+        std::tuple(stored.ExportImgMaxSizeX, stored.ExportImgMaxSizeY, stored.ThumbnailMaxSizeX,
+                   stored.ThumbnailMaxSizeY, stored.UseFilenameAsDefCaption),
+        std::tuple(1024, 768, 120, 90, 1));
 }
 
 // runEnvironmentDialog runs the dialog modally; the user's part is played

@@ -61,12 +61,11 @@ TEST_F(SettingsStoreTest, UnreadableValuesAndKeysOfOtherGroupsKeepTheirDefaults)
 
 TEST_F(SettingsStoreTest, EverySettingRoundTripsUnderItsKeyName) {
     SettingsStore s = store();
-    EnvironmentSettings env;
-    env.UseFilenameAsDefCaption = 0;
-    env.ThumbnailMaxSizeX = 120;
-    env.ThumbnailMaxSizeY = 90;
-    env.ExportImgMaxSizeX = 1024;
-    env.ExportImgMaxSizeY = 768;
+    const EnvironmentSettings env{.UseFilenameAsDefCaption = 0,
+                                  .ExportImgMaxSizeX = 1024,
+                                  .ExportImgMaxSizeY = 768,
+                                  .ThumbnailMaxSizeX = 120,
+                                  .ThumbnailMaxSizeY = 90};
     ASSERT_TRUE(s.saveEnvironment(env).ok());
     ASSERT_TRUE(s.savePaneVisibility({true, false, true}).ok());
     RecentFileList recent;
