@@ -26,7 +26,7 @@ TEST(AlignmentChoiceTest, SelectsTheFirstItemBeginningWithTheText) {
         EXPECT_EQ(alignmentIndexFor(QLatin1String(align)), index) << align;
 }
 
-TEST(FontMappingTest, ChoiceCarriesEveryFieldBothWays) {
+TEST(FontMappingTest, ChoiceCarriesEveryFieldBothWaysAndOneWithoutFaceIsRefused) {
     FontProperty font;
     font.name = QStringLiteral("Georgia");
     font.size = 125;
@@ -43,16 +43,14 @@ TEST(FontMappingTest, ChoiceCarriesEveryFieldBothWays) {
     EXPECT_EQ(stored.size, 125);
     EXPECT_EQ((std::array{stored.b, stored.i, stored.u, stored.s}), (std::array{1, 0, 0, 1}));
     EXPECT_EQ(stored.clr, 0x123456);
-}
-
-TEST(FontMappingTest, ChoiceWithoutFaceChangesNothing) {
-    FontProperty font;
-    FontChoice choice = fontChoiceFor(font);
-    choice.family.clear();
-    choice.weight = 700;
-    EXPECT_FALSE(applyFontChoice(font, choice));
-    EXPECT_EQ(font.b, 0);
-    EXPECT_EQ(font.name.get(), QStringLiteral("Arial"));
+    // A choice without a face changes nothing.
+    FontProperty untouched;
+    FontChoice faceless = fontChoiceFor(untouched);
+    faceless.family.clear();
+    faceless.weight = 700;
+    EXPECT_FALSE(applyFontChoice(untouched, faceless));
+    EXPECT_EQ(untouched.b, 0);
+    EXPECT_EQ(untouched.name.get(), QStringLiteral("Arial"));
 }
 
 TEST(FontMappingTest, DescriptionNamesTheFaceAndTheSetFlagsButNotTheSize) {
