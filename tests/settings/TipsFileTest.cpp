@@ -21,17 +21,14 @@ protected:
     QTemporaryDir dir;
 };
 
-TEST_F(TipsFileTest, ReadsCountAndTips) {
+TEST_F(TipsFileTest, ReadsCountAndTipsAndStepsThroughThem) {
     const TipsFile tips = tipsWith("3\r\nFirst tip\r\nSecond tip\r\nThird tip\r\nextra line\r\n");
     EXPECT_EQ(tips.count(), 3);
     EXPECT_EQ(tips.tip(1), "First tip");
     EXPECT_EQ(tips.tip(3), "Third tip");
     EXPECT_EQ(tips.tip(4), "");  // beyond the count
     EXPECT_EQ(tips.tip(0), "");
-}
-
-TEST_F(TipsFileTest, FirstTipComesFromTheRandomValueAndNextWrapsAround) {
-    const TipsFile tips = tipsWith("3\nA\nB\nC\n");
+    // The first tip comes from the random value and Next wraps around.
     EXPECT_EQ(tips.nextIndex(2), 3);
     EXPECT_EQ(tips.nextIndex(3), 1);
     EXPECT_EQ(tips.firstIndex(5), 3);
