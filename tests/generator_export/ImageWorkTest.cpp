@@ -7,6 +7,8 @@
 
 #include <QTemporaryDir>
 
+#include <functional>
+
 #include <gtest/gtest.h>
 
 namespace pictavo {
@@ -40,14 +42,16 @@ protected:
         std::vector<QString> thumbnails;
         std::vector<QSize> sizes;
     };
-    Answers run(const QStringList& sources, const std::atomic<bool>* cancel = nullptr,
-                int threads = 0) {
+    // Runs the image work for sources planned as the planning pass does.
+    ImageWorkResults work(const QStringList& sources, const std::atomic<bool>* cancel, int threads,
+                          bool sizes = true) {
         ImageWorkPlan plan;
         PlanningOutput planning(settings(), plan);
         for (const QString& s : sources) {
             planning.publishLinkedFile(s);
             planning.makeThumbnail(s);
-            planning.displaySize(s);
+            if (sizes)
+                planning.displaySize(s);
         }
         ImageWorkOptions options;
         options.job.thumbnailFolder = outFile(QStringLiteral("files/thumbnail"));
@@ -55,8 +59,15 @@ protected:
         options.job.displayBox = displayBox_;
         options.job.cancel = cancel;
         options.threads = threads;
-        options.progress = [this](int done, int total) { progress_.emplace_back(done, total); };
-        results_ = runImageWork(plan.jobs(), plan.thumbnailCount(), options, report_);
+        options.progress = [this](int done, int total) {
+            progress_.emplace_back(done, total);
+            if (onProgress_)
+                onProgress_(done);
+        };
+        return runImageWork(plan.jobs(), plan.thumbnailCount(), options, report_);
+    }
+    Answers run(const QStringList& sources, int threads = 0) {
+        results_ = work(sources, nullptr, threads);
         WritingOutput writing(settings(), results_, report_);
         Answers answers;
         for (const QString& s : sources) {
@@ -66,6 +77,12 @@ protected:
         }
         return answers;
     }
+    QString thumb(int n) const {
+        return outFile(QStringLiteral("files/thumbnail/Thumbnail%1.jpg").arg(n));
+    }
+    static QString thumbUrl(int n) {
+        return QStringLiteral("./files/thumbnail/Thumbnail%1.jpg").arg(n);
+    }
 
     QTemporaryDir dir_;
     QString out_;
@@ -74,6 +91,7 @@ protected:
     RunReport report_;
     ImageWorkResults results_;
     std::vector<std::pair<int, int>> progress_;
+    std::function<void(int)> onProgress_;
 };
 
 TEST_F(ImageWorkTest, ThumbnailsFollowTheBoxRules) {
@@ -83,16 +101,14 @@ TEST_F(ImageWorkTest, ThumbnailsFollowTheBoxRules) {
 
     const Answers a = run({big, smallJpeg, smallPng});
     ASSERT_EQ(a.thumbnails.size(), 3u);
-    EXPECT_EQ(a.thumbnails[0], QStringLiteral("./files/thumbnail/Thumbnail0.jpg"));
-    EXPECT_EQ(imageFileSize(outFile(QStringLiteral("files/thumbnail/Thumbnail0.jpg"))),
-              QSize(100, 75));
+    EXPECT_EQ(a.thumbnails[0], thumbUrl(0));
+    EXPECT_EQ(imageFileSize(thumb(0)), QSize(100, 75));
     // A small JPEG is copied unchanged.
-    EXPECT_EQ(a.thumbnails[1], QStringLiteral("./files/thumbnail/Thumbnail1.jpg"));
-    EXPECT_EQ(fileBytes(outFile(QStringLiteral("files/thumbnail/Thumbnail1.jpg"))),
-              fileBytes(smallJpeg));
+    EXPECT_EQ(a.thumbnails[1], thumbUrl(1));
+    EXPECT_EQ(fileBytes(thumb(1)), fileBytes(smallJpeg));
     // A small PNG becomes a JPEG of the same size.
-    EXPECT_EQ(a.thumbnails[2], QStringLiteral("./files/thumbnail/Thumbnail2.jpg"));
-    const QString t2 = outFile(QStringLiteral("files/thumbnail/Thumbnail2.jpg"));
+    EXPECT_EQ(a.thumbnails[2], thumbUrl(2));
+    const QString t2 = thumb(2);
     EXPECT_EQ(imageFileSize(t2), QSize(50, 40));
     EXPECT_TRUE(fileBytes(t2).startsWith("\xFF\xD8"));
     EXPECT_TRUE(report_.empty());
@@ -104,8 +120,7 @@ TEST_F(ImageWorkTest, PortraitPhotoByExifGetsAPortraitThumbnail) {
     const QString photo = copyTestData(QStringLiteral("portrait-exif6.jpg"), src());
     displayBox_ = {200, 200};
     const Answers a = run({photo});
-    EXPECT_EQ(imageFileSize(outFile(QStringLiteral("files/thumbnail/Thumbnail0.jpg"))),
-              QSize(75, 100));
+    EXPECT_EQ(imageFileSize(thumb(0)), QSize(75, 100));
     EXPECT_EQ(a.sizes[0], QSize(150, 200));
 }
 
@@ -127,9 +142,8 @@ TEST_F(ImageWorkTest, FallbacksUseThePublishedUrlAndStillTakeANumber) {
     // The fallback of a converted image is its converted name, which exists.
     EXPECT_EQ(a.thumbnails[2], QStringLiteral("./files/image/broken_bmp.jpg"));
     EXPECT_TRUE(QFile::exists(outFile(QStringLiteral("files/image/broken_bmp.jpg"))));
-    EXPECT_EQ(a.thumbnails[3], QStringLiteral("./files/thumbnail/Thumbnail3.jpg"));
-    EXPECT_EQ(imageFileSize(outFile(QStringLiteral("files/thumbnail/Thumbnail3.jpg"))),
-              QSize(100, 100));
+    EXPECT_EQ(a.thumbnails[3], thumbUrl(3));
+    EXPECT_EQ(imageFileSize(thumb(3)), QSize(100, 100));
 
     const std::vector<RunFailure> failures = report_.failures();
     auto reported = [&](const QString& path) {
@@ -147,9 +161,8 @@ TEST_F(ImageWorkTest, IconsAreDrawnOnWhiteAtTheirNaturalSize) {
     ASSERT_TRUE(QFileInfo(icon).size() > 0) << "Qt cannot write ICO files here";
     displayBox_ = {16, 16};
     const Answers a = run({icon});
-    EXPECT_EQ(a.thumbnails[0], QStringLiteral("./files/thumbnail/Thumbnail0.jpg"));
-    EXPECT_EQ(imageFileSize(outFile(QStringLiteral("files/thumbnail/Thumbnail0.jpg"))),
-              QSize(32, 32));
+    EXPECT_EQ(a.thumbnails[0], thumbUrl(0));
+    EXPECT_EQ(imageFileSize(thumb(0)), QSize(32, 32));
     EXPECT_EQ(a.sizes[0], QSize(16, 16));
     // Published as a JPEG converted from the drawing.
     EXPECT_EQ(imageFileSize(outFile(QStringLiteral("files/image/app_ico.jpg"))), QSize(32, 32));
@@ -161,7 +174,7 @@ TEST_F(ImageWorkTest, SourcesOfTenMegabytesGetNoThumbnail) {
     ASSERT_GE(QFileInfo(huge).size(), 10'240'000);
     const Answers a = run({huge});
     EXPECT_EQ(a.thumbnails[0], QStringLiteral("./files/image/huge_bmp.jpg"));
-    EXPECT_FALSE(QFile::exists(outFile(QStringLiteral("files/thumbnail/Thumbnail0.jpg"))));
+    EXPECT_FALSE(QFile::exists(thumb(0)));
     // The conversion itself is still made, at full size.
     EXPECT_EQ(imageFileSize(outFile(QStringLiteral("files/image/huge_bmp.jpg"))),
               QSize(1900, 1800));
@@ -186,7 +199,7 @@ TEST_F(ImageWorkTest, SameNameFromTwoSourcesKeepsTheLastRequest) {
     const QString second =
         writeImage(srcFile(QStringLiteral("two/pic.JPG")), {30, 30}, "JPEG", Qt::blue);
     for (int threads : {1, 2, 8}) {
-        run({first, second, first, second}, nullptr, threads);
+        run({first, second, first, second}, threads);
         EXPECT_EQ(fileBytes(outFile(QStringLiteral("files/image/pic.jpg"))), fileBytes(second))
             << threads << " threads";
     }
@@ -197,23 +210,11 @@ TEST_F(ImageWorkTest, CancellationLeavesNoPartialFiles) {
     for (int i = 0; i < 24; ++i)
         sources << writeImage(srcFile(QStringLiteral("p%1.png").arg(i)), {600, 400}, "PNG");
     std::atomic<bool> cancel{false};
-    ImageWorkPlan plan;
-    PlanningOutput planning(settings(), plan);
-    for (const QString& s : sources) {
-        planning.publishLinkedFile(s);
-        planning.makeThumbnail(s);
-    }
-    ImageWorkOptions options;
-    options.job.thumbnailFolder = outFile(QStringLiteral("files/thumbnail"));
-    options.job.thumbnailBox = box_;
-    options.job.cancel = &cancel;
-    options.threads = 2;
-    options.progress = [&](int done, int) {
+    onProgress_ = [&](int done) {
         if (done >= 2)
             cancel = true;
     };
-    const ImageWorkResults results =
-        runImageWork(plan.jobs(), plan.thumbnailCount(), options, report_);
+    const ImageWorkResults results = work(sources, &cancel, 2, false);
     EXPECT_TRUE(results.cancelled);
     const int made =
         static_cast<int>(std::count_if(results.thumbnailUrls.begin(), results.thumbnailUrls.end(),

@@ -14,6 +14,8 @@ using namespace testing_support;
 TEST_F(SiteExportTest, WritesTheSiteLayout) {
     // Every link of the pages resolves (checked by exportWhole); the files
     // no page links are checked here.
+    album_.website.general.location = QString();
+    EXPECT_TRUE(proposedOutputFolder(album_).endsWith(QStringLiteral("/Export")));
     ASSERT_TRUE(exportWhole(site()));
     const QDir out(site());
     for (const char* file : {"index.htm", "files/image/beach_png.jpg", "autorun.exe", "ie.ico"})
@@ -30,7 +32,7 @@ TEST_F(SiteExportTest, WritesTheSiteLayout) {
     EXPECT_TRUE(photoPage.contains("./files/image/photo.jpg\" width=640 height=480"))
         << photoPage.constData();
 
-    EXPECT_EQ(album_.website.general.location.get(), site());
+    EXPECT_EQ(proposedOutputFolder(album_), site());
     EXPECT_FALSE(album_.tree.albumChanged());
     // The missing file is the one failure reported.
     ASSERT_FALSE(failures_.empty());
@@ -68,35 +70,18 @@ TEST_F(SiteExportTest, SelectedFolderExportsItsSubtreeWithTheFullTrail) {
     EXPECT_TRUE(album_.tree.albumChanged());
 }
 
-TEST_F(SiteExportTest, NonEmptyFolderIsUsedOnlyWhenConfirmed) {
-    QDir().mkpath(site() + QStringLiteral("/only-a-subfolder"));
-    answer_ = false;
-    EXPECT_FALSE(exportWhole(site()));
-    ASSERT_EQ(questions_.size(), 1);
-    EXPECT_EQ(questions_[0],
-              QStringLiteral("This folder contains files or subfolders, they may be overwrited "
-                             "during the output process. Do you really want to export files to  "
-                             "this folder?"));
-    EXPECT_FALSE(QDir(site()).exists(QStringLiteral("files")));
-
-    answer_ = true;
-    EXPECT_TRUE(exportWhole(site()));
-    EXPECT_TRUE(QDir(site()).exists(QStringLiteral("index.htm")));
-}
-
-TEST_F(SiteExportTest, CreatesOneLevelOnly) {
-    const QString deep = site(QStringLiteral("missing/parent"));
+TEST_F(SiteExportTest, FolderQuestionsEndTheRunBeforeAnythingIsWritten) {
+    const QString deep = site(QStringLiteral("missing/parent"));  // one level is created only
     EXPECT_FALSE(exportWhole(deep));
     EXPECT_EQ(errors_, QStringList{QStringLiteral("Cannot create directory: ") + deep});
     EXPECT_TRUE(questions_.isEmpty());
-}
-
-TEST_F(SiteExportTest, ProposesTheRememberedFolderOrExportBesideTheData) {
-    album_.website.general.location = QString();
-    SiteExporter exporter(album_, settings_);
-    EXPECT_TRUE(proposedOutputFolder(album_).endsWith(QStringLiteral("/Export")));
-    EXPECT_TRUE(exporter.exportSite(nullptr, true, callbacks(site())));
-    EXPECT_EQ(proposedOutputFolder(album_), site());
+    QDir().mkpath(site() + QStringLiteral("/only-a-subfolder"));
+    EXPECT_FALSE(exportWhole(site()));
+    EXPECT_EQ(questions_.size(), 1);
+    EXPECT_FALSE(QDir(site()).exists(QStringLiteral("files")));
+    answer_ = true;
+    EXPECT_TRUE(exportWhole(site()));
+    EXPECT_TRUE(QDir(site()).exists(QStringLiteral("index.htm")));
 }
 
 TEST_F(SiteExportTest, CancelledRunWritesNoPagesAndNoPartialFiles) {
