@@ -1,5 +1,7 @@
 // Fuzz target of the JPEG codec: header, full and reduced-scale decode, and
-// re-encoding of what decodes (JPEG is lossy, so nothing is compared).
+// re-encoding of what decodes (JPEG is lossy, so nothing is compared). The
+// quick 1/8-scale decoder must give libjpeg's pixels whenever it decodes.
+#include "JpegEighthCheck.h"
 #include "imaging/RasterImage.h"
 #include "imaging/codecs/Codecs.h"
 
@@ -8,6 +10,8 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace pictavo;
     const ByteView input(data, size);
+    if (fuzz::compareEighthScale(data, size) == fuzz::EighthScaleOutcome::Differs)
+        std::abort();
     const Codec& codec = jpegCodec();
     const Result<ImageHeader> header = codec.readHeader(input);
     RasterImage image;

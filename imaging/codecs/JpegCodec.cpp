@@ -2,6 +2,7 @@
 
 #include "imaging/Exif.h"
 #include "imaging/codecs/Codecs.h"
+#include "imaging/codecs/JpegEighthScale.h"
 
 #include <csetjmp>
 #include <cstdio>
@@ -226,6 +227,10 @@ Status JpegCodec::decode(ByteView data, RasterImage& image, const DecodeOptions&
                          .arg(info.image_width)
                          .arg(info.image_height));
     configureOutput(info, options);
+    if (decodeEighthScale(info, image)) {
+        image.setExifOrientation(orientationOf(info));
+        return Status::success();
+    }
     // Multi-scan files are read whole here; sequential ones only up to
     // their first scan.
     jpeg_start_decompress(&info);

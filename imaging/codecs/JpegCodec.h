@@ -7,7 +7,9 @@
 // ImageHeader), never applied. With DecodeOptions minWidth and minHeight
 // both positive the decoder picks the smallest DCT scale n/8 (1/8, 2/8, ...
 // 8/8) whose output is at least that box on both axes, in stored
-// orientation, and uses the fast integer IDCT for reduced scales.
+// orientation, and uses the fast integer IDCT for reduced scales. Files
+// decoded at 1/8 go through a quicker decoder of their entropy data with
+// the same result (JpegEighthScale.h) where it applies.
 //
 // Hostile input: libjpeg's fatal errors return through longjmp to the
 // codec entry point, limits are checked from the header before anything is
