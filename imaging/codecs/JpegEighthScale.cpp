@@ -40,6 +40,8 @@ public:
             valueOffset_[length] = index - code;
             maxCode_[length] = n > 0 ? code + n - 1 : -1;
             for (int i = 0; i < n; ++i, ++code, ++index) {
+                if (code >= (1 << length))
+                    return false;  // more codes than the length holds
                 if (dc && symbols_[index] > 15)
                     return false;
                 if (length <= kLookBits)

@@ -102,6 +102,24 @@ TEST(JpegEighthScale, DeclinesWhatItDoesNotDecodeExactly) {
             misnumbered[i + 1] = 0xD3;
     }
     EXPECT_EQ(compare(misnumbered), EighthScaleOutcome::Declined);
+
+    // The first Huffman table given three codes of one bit, with the same
+    // total: the codes no longer fit their lengths.
+    std::vector<std::uint8_t> overfull = whole;
+    for (std::size_t i = 0; i + 24 < overfull.size(); ++i) {
+        if (overfull[i] == 0xFF && overfull[i + 1] == 0xC4) {
+            std::uint8_t* counts = &overfull[i + 5];  // after marker, length and class byte
+            counts[0] = std::uint8_t(counts[0] + 3);
+            for (int length = 1; length < 16; ++length) {
+                if (counts[length] >= 3) {
+                    counts[length] = std::uint8_t(counts[length] - 3);
+                    break;
+                }
+            }
+            break;
+        }
+    }
+    EXPECT_EQ(compare(overfull), EighthScaleOutcome::Declined);
 }
 
 TEST(JpegEighthScale, CodecFallsBackToLibjpegForDataThatEndsEarly) {
