@@ -1,6 +1,7 @@
 #include "imaging/codecs/JpegEighthScale.h"
 
 #include <array>
+#include <bit>
 #include <cstdint>
 #include <cstring>
 #include <optional>
@@ -11,6 +12,7 @@ namespace pictavo {
 namespace {
 
 constexpr int kLookBits = 10;
+constexpr int kGroupBits = 12;
 constexpr int kMaxScanComponents = 3;
 
 // Zig-zag index to natural index, with libjpeg's 16 extra entries: a run
@@ -51,6 +53,22 @@ public:
                 return false;  // codes overflow their length (or one is all ones)
             code <<= 1;
         }
+        if (!dc)
+            fillGroups();
+        return true;
+    }
+
+    // For an AC code: as many whole symbols (each with its coefficient bits)
+    // as the next kGroupBits bits hold, up to the end of the block. Gives
+    // the bits they take, how far they move through the block and whether
+    // the last one ends it; false when not even one symbol fits.
+    bool group(std::uint64_t bits, int& totalBits, int& steps, bool& ends) const {
+        const std::uint16_t entry = groups_[bits >> (64 - kGroupBits)];
+        if (entry == 0)
+            return false;
+        totalBits = entry >> 9;
+        steps = entry & 0xFF;
+        ends = (entry & 0x100) != 0;
         return true;
     }
 
@@ -92,6 +110,29 @@ private:
         return run == 15 ? 16 : 0;
     }
 
+    void fillGroups() {
+        for (int window = 0; window < (1 << kGroupBits); ++window) {
+            int used = 0;
+            int steps = 0;
+            bool ends = false;
+            while (!ends) {
+                const int rest = kGroupBits - used;
+                const int head = ((window << used) & ((1 << kGroupBits) - 1)) >>
+                                 (kGroupBits - kLookBits);
+                const std::uint16_t entry = skip_[std::size_t(head)];
+                if (entry == 0 || (entry >> 8) > rest)
+                    break;  // a long code, or one that runs past the window
+                used += entry >> 8;
+                const int step = entry & 0xFF;
+                steps += step;
+                ends = step == 0;
+            }
+            if (used > 0)
+                groups_[std::size_t(window)] =
+                    std::uint16_t(used << 9 | (ends ? 0x100 : 0) | steps);
+        }
+    }
+
     void fillLookup(int code, int length, int symbol) {
         const int first = code << (kLookBits - length);
         const int last = (code + 1) << (kLookBits - length);
@@ -119,6 +160,7 @@ private:
 
     std::array<std::uint16_t, 1 << kLookBits> lookup_{};
     std::array<std::uint16_t, 1 << kLookBits> skip_{};
+    std::array<std::uint16_t, 1 << kGroupBits> groups_{};
     std::array<int, 17> maxCode_{};
     std::array<int, 17> valueOffset_{};
     std::array<std::uint8_t, 256> symbols_{};
@@ -193,8 +235,9 @@ private:
     // The common case: the next eight bytes hold no 0xFF.
     bool refillWord() {
         std::uint64_t word = 0;
-        for (int i = 0; i < 8; ++i)
-            word = word << 8 | pos_[i];
+        std::memcpy(&word, pos_, sizeof word);
+        if constexpr (std::endian::native == std::endian::little)
+            word = __builtin_bswap64(word);
         const std::uint64_t inverted = ~word;
         if (((inverted - 0x0101010101010101ULL) & ~inverted & 0x8080808080808080ULL) != 0)
             return false;  // some byte is 0xFF
@@ -448,19 +491,31 @@ private:
     }
 
     bool skipAc(const Component& c) {
+        // A local copy of the bit reader, so that its state stays in registers.
+        ScanBits bits = bits_;
         bool ok = true;
         for (int k = 1; k < 64;) {
-            bits_.ensure();
+            bits.ensure();
             int totalBits = 0;
             int step = 0;
-            c.ac->skip(bits_.peek(), totalBits, step, ok);
+            bool ends = false;
+            // Several symbols at once, when they stay inside the block.
+            if (c.ac->group(bits.peek(), totalBits, step, ends) && k + step + int(ends) <= 64) {
+                bits.drop(totalBits);
+                if (ends)
+                    break;
+                k += step;
+                continue;
+            }
+            c.ac->skip(bits.peek(), totalBits, step, ok);
             if (!ok)
                 return false;
-            bits_.drop(totalBits);
+            bits.drop(totalBits);
             if (step == 0)
                 break;
             k += step;
         }
+        bits_ = bits;
         return true;
     }
 
