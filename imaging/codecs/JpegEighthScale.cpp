@@ -4,6 +4,7 @@
 #include <bit>
 #include <cstdint>
 #include <cstring>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -117,8 +118,8 @@ private:
             bool ends = false;
             while (!ends) {
                 const int rest = kGroupBits - used;
-                const int head = ((window << used) & ((1 << kGroupBits) - 1)) >>
-                                 (kGroupBits - kLookBits);
+                const int head =
+                    ((window << used) & ((1 << kGroupBits) - 1)) >> (kGroupBits - kLookBits);
                 const std::uint16_t entry = skip_[std::size_t(head)];
                 if (entry == 0 || (entry >> 8) > rest)
                     break;  // a long code, or one that runs past the window
@@ -358,17 +359,17 @@ private:
             return nullptr;
         const JHUFF_TBL* table =
             dc ? info_.dc_huff_tbl_ptrs[number] : info_.ac_huff_tbl_ptrs[number];
-        std::optional<HuffmanCode>& slot = (dc ? dcCodes_ : acCodes_)[std::size_t(number)];
+        std::unique_ptr<HuffmanCode>& slot = (dc ? dcCodes_ : acCodes_)[std::size_t(number)];
         if (!table)
             return nullptr;
         if (!slot) {
-            slot.emplace();
+            slot = std::make_unique<HuffmanCode>();
             if (!slot->build(*table, dc)) {
                 slot.reset();
                 return nullptr;
             }
         }
-        return &*slot;
+        return slot.get();
     }
 
     bool setUpComponents() {
@@ -577,8 +578,9 @@ private:
 
     const jpeg_decompress_struct& info_;
     ScanBits bits_;
-    std::array<std::optional<HuffmanCode>, NUM_HUFF_TBLS> dcCodes_;
-    std::array<std::optional<HuffmanCode>, NUM_HUFF_TBLS> acCodes_;
+    // On the heap: with their lookup tables they are too large for a stack.
+    std::array<std::unique_ptr<HuffmanCode>, NUM_HUFF_TBLS> dcCodes_;
+    std::array<std::unique_ptr<HuffmanCode>, NUM_HUFF_TBLS> acCodes_;
     std::array<Component, kMaxScanComponents> components_;
     int componentCount_ = 0;
     int mcusAcross_ = 0;
