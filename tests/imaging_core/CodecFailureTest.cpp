@@ -77,7 +77,6 @@ INSTANTIATE_TEST_SUITE_P(
                           "quadrants-progressive.jpg", kImageJpeg, "JPEG: ", {2, 100, 0, 1040}},
                       TruncationRow{"quadrants-rgb.png", kImagePng, "PNG: ", {8, 20, 40, 1020}},
                       TruncationRow{"quadrants-rgb.tif", kImageTiff, "TIFF: ", {4, 16, 0}},
-                      TruncationRow{"quadrants-grey.tif", kImageTiff, "TIFF: ", {4, 16, 0}},
                       TruncationRow{"quadrants-tiled16.tif", kImageTiff, "TIFF: ", {4, 16, 0}},
                       TruncationRow{"quadrants.jp2", kImageJp2, "JP2: ", {12, 60, 0}}));
 

@@ -1,12 +1,13 @@
 // Behaviour the library-backed codecs share: the reference fixtures decode to
 // the documented layout (lossy formats within a tolerance), and for PNG and
 // TIFF every depth comes back identical and grey and alpha survive a round
-// trip. One row per codec and case; each format's own quirks are tested in
-// its own file.
+// trip. One row per codec and case; PNG's own quirks follow, the other
+// formats' are tested in their own files.
 #include "TestImages.h"
 #include "imaging/file/ImageFile.h"
 
 #include <gtest/gtest.h>
+#include <zlib.h>
 
 namespace pictavo {
 namespace {
@@ -94,40 +95,69 @@ TEST_P(LosslessRoundTrip, EncodedImagesComeBackIdentical) {
     EXPECT_TRUE(test::samePixels(image, back));
 }
 
-TEST_P(LosslessRoundTrip, GreyAndAlphaSurvive) {
-    const ImageType type = GetParam().type;
-    RasterImage grey;
-    ASSERT_TRUE(grey.create(7, 3, 8));
-    grey.setPixelIndex(6, 2, 77);
-    std::vector<std::uint8_t> data;
-    ASSERT_TRUE(encodeImage(grey, data, type));
-    RasterImage back;
-    ASSERT_TRUE(decodeImage(back, data, type));
-    EXPECT_TRUE(back.isGreyScale());
-    EXPECT_EQ(back.pixelIndex(6, 2), 77);
-
-    RasterImage rgba = test::patterned(6, 4, 24);
-    rgba.createAlpha(255);
-    rgba.alphaRow(1)[2] = 0;
-    rgba.alphaRow(0)[3] = 10;
-    rgba.alphaRow(3)[5] = 128;
-    data.clear();
-    ASSERT_TRUE(encodeImage(rgba, data, type));
-    ASSERT_TRUE(decodeImage(back, data, type));
-    ASSERT_TRUE(back.hasAlpha());
-    EXPECT_EQ(back.alphaRow(1)[2], 0);
-    EXPECT_EQ(back.alphaRow(0)[3], 10);
-    EXPECT_EQ(back.alphaRow(3)[5], 128);
-    EXPECT_EQ(back.alphaRow(3)[0], 255);
-    // The colour under transparent pixels is kept, not premultiplied.
-    EXPECT_TRUE(test::samePixels(rgba, back));
-}
-
 INSTANTIATE_TEST_SUITE_P(Depths, LosslessRoundTrip,
                          ::testing::Values(DepthRow{kImagePng, 1}, DepthRow{kImagePng, 4},
                                            DepthRow{kImagePng, 8}, DepthRow{kImagePng, 24},
                                            DepthRow{kImageTiff, 1}, DepthRow{kImageTiff, 4},
                                            DepthRow{kImageTiff, 8}, DepthRow{kImageTiff, 24}));
+
+TEST(LosslessRoundTrip, GreyAndAlphaSurvive) {
+    for (const ImageType type : {kImagePng, kImageTiff}) {
+        SCOPED_TRACE(type == kImagePng ? "PNG" : "TIFF");
+        RasterImage grey;
+        ASSERT_TRUE(grey.create(7, 3, 8));
+        grey.setPixelIndex(6, 2, 77);
+        std::vector<std::uint8_t> data;
+        ASSERT_TRUE(encodeImage(grey, data, type));
+        RasterImage back;
+        ASSERT_TRUE(decodeImage(back, data, type));
+        EXPECT_TRUE(back.isGreyScale());
+        EXPECT_EQ(back.pixelIndex(6, 2), 77);
+
+        RasterImage rgba = test::patterned(6, 4, 24);
+        rgba.createAlpha(255);
+        rgba.alphaRow(1)[2] = 0;
+        rgba.alphaRow(0)[3] = 10;
+        rgba.alphaRow(3)[5] = 128;
+        data.clear();
+        ASSERT_TRUE(encodeImage(rgba, data, type));
+        ASSERT_TRUE(decodeImage(back, data, type));
+        ASSERT_TRUE(back.hasAlpha());
+        EXPECT_EQ(back.alphaRow(1)[2], 0);
+        EXPECT_EQ(back.alphaRow(0)[3], 10);
+        EXPECT_EQ(back.alphaRow(3)[5], 128);
+        EXPECT_EQ(back.alphaRow(3)[0], 255);
+        // The colour under transparent pixels is kept, not premultiplied.
+        EXPECT_TRUE(test::samePixels(rgba, back));
+    }
+}
+
+TEST(Png, TransparentPaletteIndexRoundTrips) {
+    RasterImage image = test::patterned(13, 7, 8);
+    image.setTransparentIndex(1);
+    std::vector<std::uint8_t> data;
+    ASSERT_TRUE(encodeImage(image, data, kImagePng));
+    RasterImage back;
+    ASSERT_TRUE(decodeImage(back, data, kImagePng));
+    EXPECT_EQ(back.transparentIndex(), 1);
+    EXPECT_FALSE(back.hasAlpha());
+    EXPECT_TRUE(test::samePixels(image, back));
+}
+
+TEST(Png, HeaderClaimingAHugeImageFailsBeforeAllocation) {
+    std::vector<std::uint8_t> data = test::fixtureBytes("quadrants-rgb.png");
+    const auto putBig = [&](std::size_t at, std::uint32_t v) {
+        for (int i = 0; i < 4; ++i)
+            data[at + std::size_t(i)] = std::uint8_t(v >> (24 - 8 * i));
+    };
+    putBig(16, 100000);
+    putBig(20, 100000);
+    putBig(29, std::uint32_t(crc32(0, data.data() + 12, 17)));  // IHDR type + data
+    RasterImage image;
+    EXPECT_FALSE(decodeImage(image, data, kImagePng));
+    EXPECT_TRUE(image.lastError().contains(QStringLiteral("limit")))
+        << image.lastError().toStdString();
+}
 
 }  // namespace
 }  // namespace pictavo
