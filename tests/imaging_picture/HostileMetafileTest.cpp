@@ -155,8 +155,7 @@ TEST(HostileMetafile, SourceRectangleBeyondTheBitmapDrawsOnlyTheBitmap) {
     EXPECT_EQ(pixel(quarter, 5, 5), QColor(Qt::red));
     EXPECT_EQ(pixel(quarter, 15, 5), QColor(Qt::green));
     EXPECT_EQ(pixel(quarter, 5, 15), QColor(Qt::blue));
-    EXPECT_EQ(pixel(quarter, 30, 5), QColor(Qt::white));
-    EXPECT_EQ(pixel(quarter, 5, 30), QColor(Qt::white));
+    expectPixels(quarter, Qt::white, {{30, 5}, {5, 30}});
     // A huge source rectangle must not make a huge copy of the bitmap.
     const QImage tiny = renderNatural(stretchBlt(32000));
     ASSERT_EQ(tiny.size(), QSize(40, 40));

@@ -9,6 +9,7 @@
 #include <QImage>
 
 #include <cstdint>
+#include <initializer_list>
 #include <vector>
 
 namespace pictavo::testing {
@@ -27,6 +28,13 @@ inline QImage renderNatural(const std::vector<std::uint8_t>& bytes) {
 
 inline QColor pixel(const QImage& image, int x, int y) {
     return image.pixelColor(x, y);
+}
+
+// Every listed point of the rendering has the colour.
+inline void expectPixels(const QImage& image, Qt::GlobalColor colour,
+                         std::initializer_list<QPoint> points) {
+    for (const QPoint& p : points)
+        EXPECT_EQ(pixel(image, p.x(), p.y()), QColor(colour)) << "at " << p.x() << "," << p.y();
 }
 
 }  // namespace pictavo::testing
