@@ -151,16 +151,6 @@ TEST_F(CliAlbum, ImportBringsInAFolderTree) {
     EXPECT_EQ(allFolders(after)[2]["pages"][1][u"url"].toString(), cli.path("single.jpg"));
 }
 
-TEST_F(CliAlbum, ImportOfAMissingPathChangesNothing) {
-    const QString album = cli.newAlbum();
-    const QByteArray before = cli.readFile("album.www");
-    cli.writeFile("there.jpg", "jpg");
-    const CliRun run = cli.run({"import", album, cli.path("there.jpg"), cli.path("not-there.jpg")});
-    EXPECT_EQ(run.exitCode, 1);
-    EXPECT_TRUE(run.err.contains("not-there.jpg"));
-    EXPECT_EQ(cli.readFile("album.www"), before);
-}
-
 TEST_F(CliAlbum, ImportCaptionsFollowTheUserSettings) {
     cli.writeFile("config/Pictavo/Pictavo.ini", "[EnvSetting]\nUseFilenameAsDefCaption=0\n");
     cli.writeFile("photo.jpg", "jpg");

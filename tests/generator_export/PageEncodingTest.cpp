@@ -9,47 +9,36 @@ namespace {
 const QString kZurich = QString::fromUtf8("Zürich");
 const QString kHouse = QString::fromUtf8("Дом");
 const QString kTokyo = QString::fromUtf8("東京");
+const QString kAll = kZurich + QStringLiteral(" ") + kTokyo + QString::fromUtf8("😀");
 
-TEST(PageEncoding, Utf8CarriesEverything) {
-    const QString text = kZurich + kHouse + kTokyo;
-    EXPECT_EQ(encodeForCharset(text, QStringLiteral("UTF-8")), text.toUtf8());
-    EXPECT_EQ(encodeForCharset(text, QStringLiteral(" utf8 ")), text.toUtf8());
-}
-
-TEST(PageEncoding, LatinOneWritesCyrillicAsReferences) {
-    EXPECT_EQ(encodeForCharset(kZurich + kHouse, QStringLiteral("iso-8859-1")),
-              QByteArray("Z\xFCrich&#1044;&#1086;&#1084;"));
-    // Browsers read iso-8859-1 as windows-1252, so the euro sign is one byte.
-    EXPECT_EQ(encodeForCharset(QString::fromUtf8("€"), QStringLiteral("ISO-8859-1")),
-              QByteArray("\x80"));
-}
-
-TEST(PageEncoding, CyrillicCharsets) {
-    EXPECT_EQ(encodeForCharset(kHouse, QStringLiteral("windows-1251")), QByteArray("\xC4\xEE\xEC"));
-    EXPECT_EQ(encodeForCharset(kHouse + kTokyo, QStringLiteral("koi8-r")),
-              QByteArray("\xE4\xCF\xCD&#26481;&#20140;"));
-}
-
-TEST(PageEncoding, JapaneseAndChineseCharsets) {
-    EXPECT_EQ(encodeForCharset(kTokyo, QStringLiteral("shift_jis")),
-              QByteArray("\x93\x8C\x8B\x9E"));
-    EXPECT_EQ(encodeForCharset(kTokyo, QStringLiteral("EUC-JP")), QByteArray("\xC5\xEC\xB5\xFE"));
-    // Browsers read gb2312 as GBK, which has the traditional 東 (and ü).
-    EXPECT_EQ(encodeForCharset(kTokyo + QString::fromUtf8("üש"), QStringLiteral("gb2312")),
-              QByteArray("\x96\x7C\xBE\xA9\xA8\xB9&#1513;"));
+TEST(PageEncoding, EachCharsetWritesItsBytesAndReferencesForTheRest) {
+    const struct {
+        QString text;
+        const char* charset;
+        QByteArray bytes;
+    } cases[] = {
+        {kZurich + kHouse + kTokyo, "UTF-8", (kZurich + kHouse + kTokyo).toUtf8()},
+        {kTokyo, " utf8 ", kTokyo.toUtf8()},
+        {kZurich + kHouse, "iso-8859-1", "Z\xFCrich&#1044;&#1086;&#1084;"},
+        // Browsers read iso-8859-1 as windows-1252, so the euro sign is one byte.
+        {QString::fromUtf8("€"), "ISO-8859-1", "\x80"},
+        {kHouse, "windows-1251", "\xC4\xEE\xEC"},
+        {kHouse + kTokyo, "koi8-r", "\xE4\xCF\xCD&#26481;&#20140;"},
+        {kTokyo, "shift_jis", "\x93\x8C\x8B\x9E"},
+        {kTokyo, "EUC-JP", "\xC5\xEC\xB5\xFE"},
+        // Browsers read gb2312 as GBK, which has the traditional 東 (and ü).
+        {kTokyo + QString::fromUtf8("üש"), "gb2312", "\x96\x7C\xBE\xA9\xA8\xB9&#1513;"},
+        // No charset, an unknown one, or one browsers do not know: ASCII.
+        {kAll, "", "Z&#252;rich &#26481;&#20140;&#128512;"},
+        {kAll, "no-such-charset", "Z&#252;rich &#26481;&#20140;&#128512;"},
+        {kAll, "CP437", "Z&#252;rich &#26481;&#20140;&#128512;"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(encodeForCharset(c.text, QString::fromLatin1(c.charset)), c.bytes) << c.charset;
+    EXPECT_TRUE(browserEncodingFor(QStringLiteral("utf-16")).isEmpty());
     // A stateful encoding returns to ASCII before a reference.
     const QByteArray jis = encodeForCharset(kTokyo + kZurich, QStringLiteral("iso-2022-jp"));
     EXPECT_TRUE(jis.endsWith("\x1B(BZ&#252;rich")) << jis.toHex().constData();
-}
-
-TEST(PageEncoding, EmptyOrUnknownCharsetGivesAsciiWithReferences) {
-    const QString text = kZurich + QStringLiteral(" ") + kTokyo + QString::fromUtf8("😀");
-    const QByteArray expected("Z&#252;rich &#26481;&#20140;&#128512;");
-    EXPECT_EQ(encodeForCharset(text, QString()), expected);
-    EXPECT_EQ(encodeForCharset(text, QStringLiteral("no-such-charset")), expected);
-    // Known to iconv but not to browsers: still safe.
-    EXPECT_EQ(encodeForCharset(text, QStringLiteral("CP437")), expected);
-    EXPECT_TRUE(browserEncodingFor(QStringLiteral("utf-16")).isEmpty());
 }
 
 TEST(PageEncoding, PageFileBytesUseCrLf) {

@@ -1,6 +1,6 @@
 // End-to-end exports of a small album into temporary folders: the layout of
-// the site, its links, its independence from the thread count, the folder
-// questions, cancellation and the previews.
+// the site, its links, its independence from the thread count, the charset,
+// a selected folder and the folder questions.
 #include "ExportTestSupport.h"
 #include "SiteExportFixture.h"
 
@@ -82,18 +82,6 @@ TEST_F(SiteExportTest, FolderQuestionsEndTheRunBeforeAnythingIsWritten) {
     answer_ = true;
     EXPECT_TRUE(exportWhole(site()));
     EXPECT_TRUE(QDir(site()).exists(QStringLiteral("index.htm")));
-}
-
-TEST_F(SiteExportTest, CancelledRunWritesNoPagesAndNoPartialFiles) {
-    std::atomic<bool> cancel{true};
-    SiteExporter exporter(album_, settings_);
-    ExportCallbacks cb = callbacks(site());
-    cb.cancel = &cancel;
-    EXPECT_FALSE(exporter.exportSite(nullptr, true, cb));
-    EXPECT_TRUE(exporter.lastRunCancelled());
-    EXPECT_FALSE(QDir(site()).exists(QStringLiteral("index.htm")));
-    EXPECT_TRUE(temporaryFilesBelow(site()).isEmpty());
-    EXPECT_TRUE(album_.tree.albumChanged());
 }
 
 }  // namespace

@@ -2,7 +2,7 @@
 // change the folder holds exactly what an export into an empty folder would
 // write, with only the work the change needs; a damaged or foreign record
 // of the earlier export means a full export; the user's own files stay; a
-// cancelled run leaves a record the next run can trust.
+// cancelled run writes no page and leaves a record the next run can trust.
 #include "SiteExportFixture.h"
 #include "generator/export/FileStamp.h"
 #include "generator/export/ManifestFile.h"
@@ -208,8 +208,13 @@ TEST_F(SiteReExportTest, OnlyOutputsOfTheEarlierExportAreRemoved) {
     EXPECT_FALSE(out.exists(QStringLiteral("files/doc/notes.txt")));
 }
 
+// Cancelled during the image work: no page is written, nothing is left
+// under a temporary name, and the album is not marked as exported.
 TEST_F(SiteReExportTest, ACancelledRunLeavesARecordTheNextRunCanTrust) {
     ASSERT_TRUE(exportWhole(site()));
+    const QByteArray index = fileBytes(QDir(site()).filePath(QStringLiteral("index.htm")));
+    album_.tree.editFolder(album_.tree.root(),
+                           [](CSiteFolder& f) { f.caption = QStringLiteral("Travels"); });
     writeImage(src(QStringLiteral("Beach.PNG")), {400, 300}, "PNG", Qt::darkGreen);
     const QString photo = writeImage(src(QStringLiteral("Photo.JPG")), {800, 600}, "JPEG");
 
@@ -221,6 +226,10 @@ TEST_F(SiteReExportTest, ACancelledRunLeavesARecordTheNextRunCanTrust) {
     cb.threads = 1;
     cb.fileStarted = [&](const QString&) { cancel = true; };
     ASSERT_FALSE(exporter.exportSite(nullptr, true, cb));
+    EXPECT_TRUE(exporter.lastRunCancelled());
+    EXPECT_EQ(fileBytes(QDir(site()).filePath(QStringLiteral("index.htm"))), index);
+    EXPECT_EQ(temporaryFilesBelow(site()), QStringList{manifestPath(site())});
+    EXPECT_TRUE(album_.tree.albumChanged());
 
     // The record claims no output made from the photo as it was (a display
     // size read from it is no output: it is asked for again by its stamp).
