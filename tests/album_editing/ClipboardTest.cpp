@@ -217,7 +217,6 @@ TEST_F(ClipboardTest, DropMovesOrCopiesTheFolder) {
     const int oldId = birds->id;
     EXPECT_EQ(editor.dropFolder(birds, root(), false), DropAction::Move);
     EXPECT_EQ(childCaptions(trip), QStringList({"Alps", "Coast"}));
-    // Placed before the first caption that sorts after it.
     EXPECT_EQ(childCaptions(root()), QStringList({"Birds", "Trip", "Home"}));
     EXPECT_EQ(album.tree.findFolderById(oldId), nullptr);
     EXPECT_EQ(childCaptions(root()->child(0)), QStringList({"Eagle"}));

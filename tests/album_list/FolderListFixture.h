@@ -8,6 +8,7 @@
 
 #include "album/gui/AlbumFolderListPane.h"
 #include "shell/gui/AppContext.h"
+#include "tests/album_model/TreeText.h"
 
 #include <QAction>
 #include <QApplication>
@@ -111,12 +112,6 @@ protected:
         for (int row = 0; row < pane->model()->rowCount(); ++row)
             texts << pane->model()->index(row, 0).data().toString();
         return texts;
-    }
-    static QStringList pageCaptions(const CSiteFolder* folder) {
-        QStringList captions;
-        for (const auto& page : folder->pages())
-            captions << page->caption;
-        return captions;
     }
     QList<int> selectedRows() {
         QList<int> rows;

@@ -79,15 +79,6 @@ TEST_F(FolderListFollow, ModelAloneMovesOffARemovedFolder) {
     EXPECT_EQ(model.index(0, 0).data().toString(), "t0");
 }
 
-TEST_F(FolderListFollow, UndoKeepsShowingTheSameFolder) {
-    click(1);
-    run(CommandId::MoveDown);
-    ASSERT_EQ(rowTexts(), (QStringList{"Evening", "d1", "d0"}));
-    undo();
-    EXPECT_EQ(pane->model()->folder()->caption, "Day");
-    EXPECT_EQ(rowTexts(), (QStringList{"Evening", "d0", "d1"}));
-}
-
 class FolderListDrops : public FolderListFollow {
 protected:
     QModelIndex rowIndex(int row) { return pane->model()->index(row, 0); }

@@ -70,7 +70,9 @@ TEST_F(FolderListOpening, FolderRowOpensInTheTree) {
     EXPECT_TRUE(prompts.opened.isEmpty());
 }
 
-TEST_F(FolderListOpening, OneSelectedRowIsShownInThePropertyArea) {
+// One selected row is shown in the property area, and a page shown there
+// selects its row.
+TEST_F(FolderListOpening, PropertyAreaAndSelectionFollowEachOther) {
     auto shown = [&] { return context->shownItem().node(); };
     click(1);
     EXPECT_EQ(shown().kind, SiteNodeKind::Page);
@@ -80,13 +82,9 @@ TEST_F(FolderListOpening, OneSelectedRowIsShownInThePropertyArea) {
     click(0);
     EXPECT_EQ(shown().kind, SiteNodeKind::Folder);
     EXPECT_EQ(shown().folder, sub);
-}
-
-TEST_F(FolderListOpening, APageShownByThePropertyAreaSelectsItsRow) {
-    click(0);
     context->shownItem().showNode(SiteNodeRef::forPage(folder, folder->page(2)));
     EXPECT_EQ(selectedRows(), QList<int>{pane->model()->folderRowCount() + 2});
-    EXPECT_EQ(context->shownItem().node().page, folder->page(2));
+    EXPECT_EQ(shown().page, folder->page(2));
 }
 
 }  // namespace
