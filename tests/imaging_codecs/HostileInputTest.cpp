@@ -81,8 +81,11 @@ TEST_P(HostileInputTest, FailsCleanly) {
 }
 
 const HostileCase kCases[] = {
-    // BMP (bmp-8bit.bmp: 40-byte header, 256 colours, 16 x 12, RLE8); uncompressed
-    // pixel data that ends early is the ICO bitmap-entry case below
+    // BMP (bmp-8bit.bmp: 40-byte header, 256 colours, 16 x 12, RLE8;
+    // bmp-24bit.bmp: 40-byte header, 16 x 12, uncompressed)
+    {"bmp_pixel_data_ends_early", bmpCodec,
+     [] { return truncated(fixture("bmp-24bit.bmp"), 14 + 40 + 300); },
+     "BMP: pixel data ends early (576 bytes needed, 300 available)"},
     {"bmp_huge_dimensions", bmpCodec,
      [] { return patchedLe(patchedLe(fixture("bmp-8bit.bmp"), 18, 100000, 4), 22, 100000, 4); },
      "BMP: image of 100000 x 100000 exceeds the size limit"},
